@@ -1,0 +1,52 @@
+# The Windows side: the Win32 views, Korvi8.exe, and the tests that run against real Win32.
+if(MINGW)
+  # One self-contained exe: no libgcc, libstdc++ or libwinpthread DLL beside it.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+endif()
+add_compile_definitions(WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN32_IE=0x0800 NOMINMAX WIN32_LEAN_AND_MEAN)
+
+set(KORVI_WIN_LIBS user32 gdi32 shell32 ole32 oleaut32 uuid comctl32 comdlg32 advapi32 psapi)
+
+file(GLOB_RECURSE KORVI_WIN_SOURCES CONFIGURE_DEPENDS src/*_win.cpp)
+list(FILTER KORVI_WIN_SOURCES EXCLUDE REGEX "/src/app/")
+add_library(korvi_win STATIC ${KORVI_WIN_SOURCES})
+target_link_libraries(korvi_win PUBLIC korvi_core ${KORVI_WIN_LIBS})
+if(TARGET korvi_jpeg)
+  target_link_libraries(korvi_win PUBLIC korvi_jpeg)
+endif()
+
+file(GLOB KORVI_APP_SOURCES CONFIGURE_DEPENDS src/app/*.cpp src/app/*.rc)
+add_executable(Korvi8 WIN32 ${KORVI_APP_SOURCES})
+target_link_libraries(Korvi8 PRIVATE korvi_win)
+set_target_properties(Korvi8 PROPERTIES OUTPUT_NAME Korvi8 RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/dist)
+# Files shipped beside the exe.
+file(GLOB KORVI_DIST_FILES CONFIGURE_DEPENDS dist/*)
+foreach(f ${KORVI_DIST_FILES})
+  get_filename_component(n ${f} NAME)
+  configure_file(${f} ${CMAKE_BINARY_DIR}/dist/${n} COPYONLY)
+endforeach()
+
+if(KORVI_TESTS)
+  # Tier 2: the Win32 layer against real Win32 behaviour (under Wine on Linux).
+  file(GLOB KORVI_WIN_TESTS CONFIGURE_DEPENDS tests/win/*.cpp)
+  add_executable(korvi_win_tests ${KORVI_WIN_TESTS})
+  target_include_directories(korvi_win_tests PRIVATE tests)
+  target_link_libraries(korvi_win_tests PRIVATE korvi_win gmock gtest_main)
+  add_test(NAME win COMMAND korvi_win_tests --gtest_brief=1)
+
+  # Tier 3: the real Korvi8.exe driven from outside like a user.
+  file(GLOB KORVI_E2E_TESTS CONFIGURE_DEPENDS tests/e2e/*.cpp)
+  add_executable(korvi_e2e_tests ${KORVI_E2E_TESTS})
+  target_include_directories(korvi_e2e_tests PRIVATE tests)
+  target_link_libraries(korvi_e2e_tests PRIVATE korvi_win gmock gtest_main)
+  add_dependencies(korvi_e2e_tests Korvi8)
+  add_test(NAME e2e COMMAND korvi_e2e_tests --gtest_brief=1)
+
+  file(GLOB KORVI_WIN_BENCHES CONFIGURE_DEPENDS bench/*_winbench.cpp)
+  foreach(src ${KORVI_WIN_BENCHES})
+    get_filename_component(name ${src} NAME_WE)
+    add_executable(${name} ${src})
+    target_include_directories(${name} PRIVATE tests)
+    target_link_libraries(${name} PRIVATE korvi_win)
+  endforeach()
+endif()

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Installs what building and testing Korvi8 needs on a Debian 12 machine (as root).
+# Idempotent: when everything is present it only checks and returns within a second.
+set -euo pipefail
+
+need=()
+have_cmd() { command -v "$1" >/dev/null 2>&1; }
+have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
+
+# Package -> why we need it.
+pkgs=(
+  cmake                      # build system
+  make                       # CMake generator
+  g++                        # native build of the portable logic and its tests
+  clang                      # libFuzzer targets
+  libclang-rt-14-dev         # sanitizer and fuzzer runtimes for clang
+  googletest                 # GoogleTest sources, built for both Linux and Windows
+  g++-mingw-w64-i686-posix   # the 32-bit Windows cross compiler (posix threads: std::mutex)
+  gcc-mingw-w64-i686-posix
+  binutils-mingw-w64-i686    # windres and friends
+  wine                       # runs the Windows tiers
+  wine32:i386
+  xvfb                       # virtual X display for Wine
+  xdotool                    # drives the virtual display like a user
+  imagemagick                # screenshots (import) and reference pictures
+  x11-utils                  # xdpyinfo: waits for the display to come up
+  nasm                       # SIMD parts of libjpeg-turbo for Windows
+  libjpeg62-turbo-dev        # native JPEG decoding
+  dpkg-dev                   # apt-get source
+)
+for p in "${pkgs[@]}"; do have_pkg "$p" || need+=("$p"); done
+
+if [ ${#need[@]} -gt 0 ]; then
+  if [ "$(id -u)" != 0 ]; then
+    echo "setup: missing packages: ${need[*]} (run as root to install them)" >&2
+    exit 1
+  fi
+  echo "setup: installing ${need[*]}"
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q
+  apt-get install -y -q --no-install-recommends "${need[@]}"
+fi
