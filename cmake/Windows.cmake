@@ -36,7 +36,7 @@ if(KORVI_TESTS)
 
   # Tier 3: the real Korvi8.exe driven from outside like a user.
   file(GLOB KORVI_E2E_TESTS CONFIGURE_DEPENDS tests/e2e/*.cpp)
-  add_executable(korvi_e2e_tests ${KORVI_E2E_TESTS})
+  add_executable(korvi_e2e_tests ${KORVI_E2E_TESTS} tests/win/WinTestUtil.cpp)
   target_include_directories(korvi_e2e_tests PRIVATE tests)
   target_link_libraries(korvi_e2e_tests PRIVATE korvi_win gmock gtest_main)
   add_dependencies(korvi_e2e_tests Korvi8)

@@ -56,6 +56,11 @@ wine_env_start() {
   wine_env_display || return 1
   wine_env_prefix "$@"
   wineserver -p   # keep the server up for the whole run: every start is then fast
+  # Start Wine's services and the virtual desktop now, detached from our output:
+  # started later from inside a test they would inherit (and hold open) its pipes.
+  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+  setsid wine explorer /desktop </dev/null >/dev/null 2>&1 &
+  sleep 1
 }
 
 wine_env_stop() {

@@ -1,5 +1,7 @@
 #include "main/main.h"
 
+#include <algorithm>
+
 namespace korvi {
 
 TForm1::TForm1(SharedState& data, Platform& platform, TWinListDialog& winList, GlyphSource* glyphs)
@@ -7,6 +9,103 @@ TForm1::TForm1(SharedState& data, Platform& platform, TWinListDialog& winList, G
   for (auto& b : buttons_) b = std::make_unique<TExeButton>(glyphs);
   data_.Form = this;
   data_.Edge = &edge_;
+}
+
+void TForm1::FormCreate(const std::string& programDir) {
+  MouseX = MouseY = HotButton = MovingButton = 0;
+  ResizeMode = false;
+  data_.SetProgramDir(programDir);
+  edge_.SetAutoFull(false);
+  edge_.SetInterval(1000);
+  for (int i = 1; i <= kButtonCount; ++i) {
+    TExeButton& b = Button(i);
+    b.Tag = i;
+    b.Caption = "(unused)";
+    b.Width = 48;
+    b.Height = 48;
+    b.Visible = false;
+    b.Enabled = false;
+    b.OnClick = nullptr;
+    b.IData = kind::Launcher;
+  }
+  for (int n = 1; n <= kMaxDesktops; ++n) {
+    TExeButton& b = Button(n);
+    b.Width = 75;
+    b.Height = 25;
+    b.ExeDisabled = true;
+    b.SetExeName("");
+    b.SetExeArgs("");
+    b.SetExeStart("");
+    b.SetGlyphName("");
+    b.SetIconIndex(0);
+    b.IData = n;
+    b.OnClick = [this](TExeButton& s) { ButtonClick(s); };
+    b.GroupIndex = 1001;
+    b.Caption = "Desktop " + std::to_string(n);
+    b.Font.Color = clRed;
+  }
+  for (auto& s : data_.LoadHistory) s = LoadSample{};
+  for (auto& w : data_.Wallpapers) w.clear();
+  data_.DesktopCount = 4;
+  data_.CurrentDesktop = 1;
+  ApplySelectorCount();
+  SetSelectorDown(1);
+  data_.ScratchFont = TFont{};
+  data_.LastMinute = -1;
+  ArrangeButtons();
+  if (LoadSettingsHook) LoadSettingsHook();
+  for (int i = 1; i <= kButtonCount; ++i)
+    if (Button(i).IData != 0) Button(i).OnClick = [this](TExeButton& s) { ButtonClick(s); };
+  ApplySelectorCount();
+  for (int n = 1; n <= kMaxDesktops; ++n) {
+    Button(n).IData = n;
+    Button(n).OnClick = [this](TExeButton& s) { ButtonClick(s); };
+  }
+  data_.CurrentDesktop = 1;
+  DisplayWallpaper();
+}
+
+void TForm1::ApplySelectorCount() {
+  for (int n = 1; n <= kMaxDesktops; ++n) {
+    Button(n).Enabled = n <= data_.DesktopCount;
+    Button(n).Visible = Button(n).Enabled;
+  }
+}
+
+void TForm1::SetSelectorDown(int32_t n) {
+  for (int i = 1; i <= kButtonCount; ++i) {
+    TExeButton& b = Button(i);
+    if (b.GroupIndex == 1001) b.Down = (i == n);
+  }
+}
+
+void TForm1::ButtonClick(TExeButton& button) {
+  if (kind::IsDesktop(button.IData)) {
+    SetSelectorDown(button.Tag);
+    ChangeDesktop(button.IData);
+  }
+  if (host_) host_->Repaint();
+}
+
+void TForm1::ArrangeButtons() {
+  int32_t x = 4, y = 4, rowHeight = 0;
+  const int32_t width = Width();
+  for (int i = 1; i <= kButtonCount; ++i) {
+    TExeButton& b = Button(i);
+    if (!b.Enabled) continue;
+    b.Left = x;
+    b.Top = y;
+    if (b.Left + b.Width > width) {
+      x = 4;
+      y = y + rowHeight + 4;
+      rowHeight = 0;
+      b.Left = 4;
+      b.Top = y;
+    }
+    x = x + b.Width + 4;
+    rowHeight = std::max(rowHeight, b.Height);
+  }
+  if (host_) host_->Repaint();
 }
 
 void TForm1::SetColor(TColor c) {

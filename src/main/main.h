@@ -1,7 +1,9 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "buttons/ExeButton.h"
 #include "main/DDWinList.h"
@@ -36,6 +38,23 @@ class TForm1 {
   TEdgeForm& Edge() { return edge_; }
   SharedState& Data() { return data_; }
 
+  // Start-up of the whole program (the steps that are not the window's own):
+  // paths, the button table and its selectors, the settings, desktop 1 shown.
+  // `programDir` is the folder of the running executable.
+  void FormCreate(const std::string& programDir);
+  // Form size as designed; the view centres the window with it before docking.
+  static constexpr int32_t DesignWidth = 696, DesignHeight = 142;
+  // Client width of the pager window, as the layout sees it.
+  int32_t Width() const { return host_ ? host_->Bounds().Width() : DesignWidth; }
+
+  // --- Buttons -------------------------------------------------------------------
+  // The click handler of desktop selectors, clocks and load gauges.
+  void ButtonClick(TExeButton& button);
+  // Lays out every button in use in rows, in table order, 4 pixels apart.
+  void ArrangeButtons();
+  // Sets selector n down and the others of its group up.
+  void SetSelectorDown(int32_t n);
+
   // --- Desktops ------------------------------------------------------------------
   void ChangeDesktop(int32_t n);
   void DisplayWallpaper();
@@ -45,12 +64,18 @@ class TForm1 {
   // Handle of the pager's own window: never moved by a desktop switch.
   WindowHandle OwnWindow = 0;
 
+  // Reads the settings file into the live objects; run by FormCreate after the
+  // button table and the selectors exist.
+  std::function<void()> LoadSettingsHook;
+
   int32_t MouseX = 0, MouseY = 0;
   bool ResizeMode = false;
   int32_t HotButton = 0;
   int32_t MovingButton = 0;
 
  private:
+  void ApplySelectorCount();
+
   SharedState& data_;
   Platform& platform_;
   TWinListDialog& winList_;

@@ -1,0 +1,48 @@
+#include "util/FontCache_win.h"
+
+#include <vector>
+
+namespace korvi {
+
+namespace {
+struct Entry {
+  TFont Font;
+  HFONT Handle;
+};
+// The cache is bounded: past this many distinct fonts the oldest are released.
+constexpr size_t kMaxFonts = 64;
+std::vector<Entry>& Fonts() {
+  static std::vector<Entry> fonts;
+  return fonts;
+}
+}  // namespace
+
+HFONT FontCache::Get(const TFont& font) {
+  auto& fonts = Fonts();
+  for (const Entry& e : fonts)
+    if (e.Font.Name == font.Name && e.Font.Size == font.Size && e.Font.Bold == font.Bold &&
+        e.Font.Italic == font.Italic && e.Font.Underline == font.Underline && e.Font.StrikeOut == font.StrikeOut &&
+        e.Font.Charset == font.Charset && e.Font.Pitch == font.Pitch)
+      return e.Handle;
+  HDC screen = ::GetDC(nullptr);
+  int height = -::MulDiv(font.Size, ::GetDeviceCaps(screen, LOGPIXELSY), 72);
+  ::ReleaseDC(nullptr, screen);
+  LOGFONTA lf{};
+  lf.lfHeight = height;
+  lf.lfWeight = font.Bold ? FW_BOLD : FW_NORMAL;
+  lf.lfItalic = font.Italic;
+  lf.lfUnderline = font.Underline;
+  lf.lfStrikeOut = font.StrikeOut;
+  lf.lfCharSet = font.Charset;
+  lf.lfPitchAndFamily = font.Pitch;
+  lstrcpynA(lf.lfFaceName, font.Name.c_str(), LF_FACESIZE);
+  HFONT h = ::CreateFontIndirectA(&lf);
+  if (fonts.size() >= kMaxFonts) {
+    ::DeleteObject(fonts.front().Handle);
+    fonts.erase(fonts.begin());
+  }
+  fonts.push_back({font, h});
+  return h;
+}
+
+}  // namespace korvi

@@ -1,0 +1,167 @@
+#include "e2e/PagerSession.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "win/WinTestUtil.h"
+
+namespace korvi::e2e {
+
+std::string ProgramFolder() {
+  char path[MAX_PATH] = {};
+  ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string p(path);
+  return p.substr(0, p.find_last_of('\\'));
+}
+
+static void CopyShippedFiles(const std::string& from, const std::string& to) {
+  WIN32_FIND_DATAA fd;
+  HANDLE h = ::FindFirstFileA((from + "\\*").c_str(), &fd);
+  if (h == INVALID_HANDLE_VALUE) return;
+  do {
+    if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+      ::CopyFileA((from + "\\" + fd.cFileName).c_str(), (to + "\\" + fd.cFileName).c_str(), FALSE);
+  } while (::FindNextFileA(h, &fd));
+  ::FindClose(h);
+}
+
+PagerSession::PagerSession(const char* ini) {
+  static int counter = 0;
+  folder_ = test::TempDir() + "\\pager" + std::to_string(++counter);
+  ::CreateDirectoryA(folder_.c_str(), nullptr);
+  CopyShippedFiles(ProgramFolder() + "\\dist", folder_);
+  ::DeleteFileA(IniPath().c_str());
+  if (ini) test::WriteFileBytes(IniPath(), ini);
+}
+
+PagerSession::~PagerSession() {
+  if (Running()) Kill();
+  if (process_.hProcess) ::CloseHandle(process_.hProcess);
+  if (process_.hThread) ::CloseHandle(process_.hThread);
+}
+
+namespace {
+struct Search {
+  DWORD pid;
+  HWND found;
+};
+BOOL CALLBACK FindPager(HWND h, LPARAM lp) {
+  auto* s = reinterpret_cast<Search*>(lp);
+  DWORD pid = 0;
+  ::GetWindowThreadProcessId(h, &pid);
+  char cls[64] = {};
+  ::GetClassNameA(h, cls, sizeof cls);
+  if (pid == s->pid && lstrcmpA(cls, "Korvi8Pager") == 0 && ::IsWindowVisible(h)) {
+    s->found = h;
+    return FALSE;
+  }
+  return TRUE;
+}
+}  // namespace
+
+bool PagerSession::Start() {
+  std::string exe = folder_ + "\\Korvi8.exe";
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  std::string cmd = "\"" + exe + "\"";
+  if (!::CreateProcessA(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(), &si,
+                        &process_))
+    return false;
+  ::WaitForInputIdle(process_.hProcess, 10000);
+  return test::PumpUntil(
+      [&] {
+        Search s{process_.dwProcessId, nullptr};
+        ::EnumWindows(FindPager, reinterpret_cast<LPARAM>(&s));
+        pager_ = s.found;
+        return pager_ != nullptr;
+      },
+      15000);
+}
+
+bool PagerSession::Running() {
+  return process_.hProcess && ::WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+void PagerSession::Kill() {
+  ::TerminateProcess(process_.hProcess, 1);
+  ::WaitForSingleObject(process_.hProcess, 10000);
+}
+
+void PagerSession::Close() {
+  ::PostMessageA(pager_, WM_CLOSE, 0, 0);
+  if (::WaitForSingleObject(process_.hProcess, 10000) != WAIT_OBJECT_0) Kill();
+}
+
+std::string PagerSession::ReadIni() const { return test::ReadFileBytes(IniPath()); }
+
+RECT PagerSession::PagerRect() const {
+  RECT r{};
+  ::GetWindowRect(pager_, &r);
+  return r;
+}
+
+void PagerSession::MoveMouse(int x, int y) {
+  ::SetCursorPos(x, y);
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dx = x * 65536 / ::GetSystemMetrics(SM_CXSCREEN);
+  in.mi.dy = y * 65536 / ::GetSystemMetrics(SM_CYSCREEN);
+  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  ::SendInput(1, &in, sizeof in);
+  test::Pump(30);
+}
+
+void PagerSession::ClickClient(int x, int y) {
+  POINT p{x, y};
+  ::ClientToScreen(pager_, &p);
+  MoveMouse(p.x, p.y);
+  INPUT in[2] = {};
+  in[0].type = in[1].type = INPUT_MOUSE;
+  in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  ::SendInput(2, in, sizeof(INPUT));
+  test::Pump(50);
+}
+
+std::string SaveScreenshot(const std::string& name) {
+  char dir[MAX_PATH] = {};
+  if (!::GetEnvironmentVariableA("KORVI_SCREENSHOT_DIR", dir, MAX_PATH)) lstrcpynA(dir, test::TempDir().c_str(), MAX_PATH);
+  std::string path = std::string(dir) + "\\" + name + ".bmp";
+  const int w = ::GetSystemMetrics(SM_CXSCREEN), h = ::GetSystemMetrics(SM_CYSCREEN);
+  HDC screen = ::GetDC(nullptr);
+  HDC mem = ::CreateCompatibleDC(screen);
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = w;
+  bi.bmiHeader.biHeight = h;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 24;
+  void* bits = nullptr;
+  HBITMAP bmp = ::CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = ::SelectObject(mem, bmp);
+  ::BitBlt(mem, 0, 0, w, h, screen, 0, 0, SRCCOPY);
+  ::GdiFlush();
+  const int stride = (w * 3 + 3) & ~3;
+  BITMAPFILEHEADER fh{};
+  fh.bfType = 0x4D42;
+  fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
+  fh.bfSize = fh.bfOffBits + stride * h;
+  std::string bytes(reinterpret_cast<char*>(&fh), sizeof fh);
+  bytes.append(reinterpret_cast<char*>(&bi.bmiHeader), sizeof bi.bmiHeader);
+  bytes.append(static_cast<char*>(bits), static_cast<size_t>(stride) * h);
+  test::WriteFileBytes(path, bytes);
+  ::SelectObject(mem, old);
+  ::DeleteObject(bmp);
+  ::DeleteDC(mem);
+  ::ReleaseDC(nullptr, screen);
+  return path;
+}
+
+COLORREF ScreenPixel(int x, int y) {
+  HDC screen = ::GetDC(nullptr);
+  COLORREF c = ::GetPixel(screen, x, y);
+  ::ReleaseDC(nullptr, screen);
+  return c;
+}
+
+}  // namespace korvi::e2e

@@ -1,0 +1,56 @@
+#pragma once
+// Helpers for tests that run against the real Win32 window manager.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace korvi::test {
+
+// Processes this thread's messages for about `ms` milliseconds.
+void Pump(int ms);
+// Processes messages until `done` holds or `timeoutMs` passes; returns `done()`.
+bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000);
+
+int LeftOf(HWND h);
+int TopOf(HWND h);
+
+// Plain top-level windows for a test, destroyed with it.
+class TestWindows {
+ public:
+  TestWindows() = default;
+  TestWindows(const TestWindows&) = delete;
+  ~TestWindows();
+  HWND Open(int x, int y, int w, int h, bool show = true, const char* title = "korvi test window");
+
+ private:
+  std::vector<HWND> windows_;
+};
+
+// A window whose own thread stops processing messages until Release().
+class HungWindow {
+ public:
+  HungWindow(int x, int y, int w, int h);
+  ~HungWindow();
+  HWND Handle() const { return hwnd_; }
+  // Lets the thread answer again. Returns true when the thread was still hung, that
+  // is when nothing had to wait for it to give up (its safety timeout is 15 s).
+  bool Release();
+
+ private:
+  static DWORD WINAPI Thread(void* self);
+  HWND hwnd_ = nullptr;
+  HANDLE thread_ = nullptr, created_ = nullptr, release_ = nullptr;
+  volatile LONG timedOut_ = 0;
+  int x_, y_, w_, h_;
+};
+
+// A folder of its own for the test run (under %TEMP%), created on first use.
+std::string TempDir();
+// Writes a valid 8 x 8 24-bit bitmap file.
+void WriteSmallBitmap(const std::string& path);
+bool WriteFileBytes(const std::string& path, const std::string& bytes);
+std::string ReadFileBytes(const std::string& path);
+
+}  // namespace korvi::test
