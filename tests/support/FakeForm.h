@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "panel/FormHost.h"
+#include "support/GeometryPrint.h"
 
 namespace korvi::test {
 
