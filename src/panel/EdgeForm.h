@@ -79,6 +79,11 @@ class TEdgeForm {
 
   // --- Hooks: the form's events come here first ---------------------------------
   // Each returns whether the event went on to the form's own handler.
+  // Messages: WM_xBUTTONDOWN -> OnMouseDown (a WM_xBUTTONDBLCLK adds ssDouble and
+  // is followed by OnDblClick), WM_MOUSEMOVE -> OnMouseMove, WM_xBUTTONUP ->
+  // OnMouseUp, then OnClick for a left release inside the client area; WM_KEYDOWN,
+  // WM_CHAR, WM_KEYUP -> OnKeyDown, OnKeyPress, OnKeyUp; WM_PAINT -> OnPaint (the
+  // view still validates the window); WM_SIZE -> OnResize; WM_TIMER -> TimerTick.
   bool OnClick();
   bool OnDblClick();
   bool OnKeyDown(uint16_t key, ShiftState shift);
