@@ -7,17 +7,13 @@
 
 #include "buttons/ExeButton.h"
 #include "main/DDWinList.h"
+#include "panel/Docking.h"
 #include "panel/EdgeForm.h"
 #include "panel/FormHost.h"
 #include "panel/data.h"
 #include "platform/Platform.h"
 
 namespace korvi {
-
-// Docking edge codes.
-namespace edge {
-constexpr uint8_t None = 0, Top = 1, Bottom = 2, Left = 3, Right = 4;
-}
 
 // The pager window: the panel with the button table, docked to a screen edge.
 // Holds the rules; its Win32 view (main_win.cpp) turns messages into calls here.
