@@ -36,10 +36,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
 
   if (!pager.Create(instance)) return 1;
   platform.Desktop.Owner = pager.Handle();
-  form.AttachHost(&pager);
+  form.AttachHost(&pager, &pager, &pager);
+  pager.OnExit = [&] { ::DestroyWindow(pager.Handle()); };
   form.FormCreate(ExecutableDirectory());
   pager.Show();
-  form.ArrangeButtons();
 
   MSG msg;
   while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {

@@ -15,6 +15,13 @@ void TForm1::FormCreate(const std::string& programDir) {
   MouseX = MouseY = HotButton = MovingButton = 0;
   ResizeMode = false;
   data_.SetProgramDir(programDir);
+  if (docked_ && edgeHost_ && outline_) {
+    FormHandlers own;
+    own.OnClick = [this] { FormClick(); };
+    own.OnMouseMove = [this](ShiftState s, int32_t x, int32_t y) { FormMouseMove(s, x, y); };
+    own.OnKeyDown = [this](uint16_t k, ShiftState s) { FormKeyDown(k, s); };
+    edge_.Attach(*docked_, *edgeHost_, *outline_, platform_.Windows, std::move(own));
+  }
   edge_.SetAutoFull(false);
   edge_.SetInterval(1000);
   for (int i = 1; i <= kButtonCount; ++i) {
@@ -106,6 +113,44 @@ void TForm1::ArrangeButtons() {
     rowHeight = std::max(rowHeight, b.Height);
   }
   if (host_) host_->Repaint();
+}
+
+void TForm1::AttachHost(FormHost* host, EdgeHost* edgeHost, ScreenOutline* outline) {
+  host_ = host;
+  edgeHost_ = edgeHost;
+  outline_ = outline;
+  docked_ = host ? std::make_unique<DockedWindow>(*host, platform_.Windows, dockEdge_) : nullptr;
+}
+
+void TForm1::SetDockEdge(uint8_t e) {
+  dockEdge_ = e;
+  if (docked_) docked_->SetEdge(e);
+}
+
+void TForm1::FormMouseMove(ShiftState shift, int32_t x, int32_t y) {
+  HotButton = 0;
+  MouseX = x;
+  MouseY = y;
+  ResizeMode = (shift & ssShift) != 0;
+}
+
+void TForm1::ButtonMouseMove(TExeButton& button, ShiftState shift, int32_t x, int32_t y) {
+  HotButton = button.Tag;
+  MouseX = x + button.Left;
+  MouseY = y + button.Top;
+  ResizeMode = (shift & ssShift) != 0;
+}
+
+void TForm1::FormClick() {
+  MovingButton = 0;
+  for (int i = 1; i <= kButtonCount; ++i) Button(i).Enabled = Button(i).Visible;
+  edge_.SetFreeze(false);
+  if (SaveSettingsHook) SaveSettingsHook();
+}
+
+void TForm1::FormKeyDown(uint16_t key, ShiftState shift) {
+  // Keys act only while a button is being moved; every other key is ignored.
+  if (MovingButton <= 0) return;
 }
 
 void TForm1::SetColor(TColor c) {

@@ -22,8 +22,9 @@ class TForm1 {
   TForm1(SharedState& data, Platform& platform, TWinListDialog& winList, GlyphSource* glyphs = nullptr);
 
   // --- Window properties the settings file stores --------------------------------
-  uint8_t DockEdge() const { return dockEdge_; }
-  void SetDockEdge(uint8_t e) { dockEdge_ = e; }
+  // Docking edge 1..4 (top, bottom, left, right); setting it re-docks the window.
+  uint8_t DockEdge() const { return docked_ ? docked_->Edge() : dockEdge_; }
+  void SetDockEdge(uint8_t e);
   TColor Color() const { return color_; }
   void SetColor(TColor c);
   bool StayOnTop() const { return stayOnTop_; }
@@ -55,8 +56,18 @@ class TForm1 {
   void ChangeDesktop(int32_t n);
   void DisplayWallpaper();
 
-  // The window behind the form; null until the view attaches.
-  void AttachHost(FormHost* host) { host_ = host; }
+  // The real window behind the form, its docking services and screen outline.
+  // Attached before FormCreate, which docks the window through them.
+  void AttachHost(FormHost* host, EdgeHost* edgeHost = nullptr, ScreenOutline* outline = nullptr);
+
+  // --- The form's own event handlers (behind the docking component's hooks) -----
+  void FormMouseMove(ShiftState shift, int32_t x, int32_t y);
+  void ButtonMouseMove(TExeButton& button, ShiftState shift, int32_t x, int32_t y);
+  // A click on the panel background: ends move mode and saves the settings.
+  void FormClick();
+  void FormKeyDown(uint16_t key, ShiftState shift);
+  // Saves the settings file; run by FormClick and the menu.
+  std::function<void()> SaveSettingsHook;
   // Handle of the pager's own window: never moved by a desktop switch.
   WindowHandle OwnWindow = 0;
 
@@ -78,6 +89,9 @@ class TForm1 {
   TEdgeForm edge_;
   std::array<std::unique_ptr<TExeButton>, kButtonCount> buttons_;
   FormHost* host_ = nullptr;
+  EdgeHost* edgeHost_ = nullptr;
+  ScreenOutline* outline_ = nullptr;
+  std::unique_ptr<DockedWindow> docked_;
   uint8_t dockEdge_ = edge::Bottom;
   TColor color_ = clBtnFace;
   bool stayOnTop_ = false;

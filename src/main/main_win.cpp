@@ -7,9 +7,33 @@
 
 namespace korvi {
 
+namespace {
+constexpr UINT_PTR kEdgeTimer = 1;   // auto-hide timer of the docking component
+constexpr UINT_PTR kTickTimer = 2;   // the pager's one-second timer
+}  // namespace
+
 COLORREF ToColorRef(TColor c) {
   if (IsSystemColor(c)) return ::GetSysColor(static_cast<int>(static_cast<uint32_t>(c) & 0xFF));
   return static_cast<COLORREF>(c) & 0xFFFFFF;
+}
+
+ShiftState ShiftFromMouse(WPARAM wp) {
+  ShiftState s = 0;
+  if (wp & MK_SHIFT) s |= ssShift;
+  if (wp & MK_CONTROL) s |= ssCtrl;
+  if (::GetKeyState(VK_MENU) < 0) s |= ssAlt;
+  if (wp & MK_LBUTTON) s |= ssLeft;
+  if (wp & MK_RBUTTON) s |= ssRight;
+  if (wp & MK_MBUTTON) s |= ssMiddle;
+  return s;
+}
+
+static ShiftState ShiftFromKeyboard() {
+  ShiftState s = 0;
+  if (::GetKeyState(VK_SHIFT) < 0) s |= ssShift;
+  if (::GetKeyState(VK_CONTROL) < 0) s |= ssCtrl;
+  if (::GetKeyState(VK_MENU) < 0) s |= ssAlt;
+  return s;
 }
 
 bool PagerWindow::Create(HINSTANCE instance) {
@@ -18,31 +42,26 @@ bool PagerWindow::Create(HINSTANCE instance) {
   wc.style = CS_DBLCLKS;
   wc.lpfnWndProc = &PagerWindow::WndProc;
   wc.hInstance = instance;
-  wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
+  wc.hCursor = nullptr;  // set per position (WM_SETCURSOR)
   wc.hIcon = ::LoadIconA(instance, MAKEINTRESOURCEA(1));
   wc.lpszClassName = kClassName;
   ::RegisterClassExA(&wc);
-  // Borderless and without a taskbar button (tool window).
-  hwnd_ = ::CreateWindowExA(WS_EX_TOOLWINDOW, kClassName, "Korvi8", WS_POPUP | WS_CLIPCHILDREN,
-                            0, 0, TForm1::DesignWidth, TForm1::DesignHeight, nullptr, nullptr, instance, this);
-  if (hwnd_) form_.OwnWindow = FromHwnd(hwnd_);
+  // Centred as designed until the docking component takes it to its edge. A tool
+  // window has no taskbar button.
+  const int w = TForm1::DesignWidth, h = TForm1::DesignHeight;
+  const int x = (::GetSystemMetrics(SM_CXSCREEN) - w) / 2, y = (::GetSystemMetrics(SM_CYSCREEN) - h) / 2;
+  hwnd_ = ::CreateWindowExA(WS_EX_TOOLWINDOW, kClassName, "Korvi8", WS_POPUP | WS_CLIPCHILDREN, x, y, w, h,
+                            nullptr, nullptr, instance, this);
+  if (hwnd_) {
+    form_.OwnWindow = FromHwnd(hwnd_);
+    ::SetTimer(hwnd_, kTickTimer, 1000, nullptr);
+  }
   return hwnd_ != nullptr;
 }
 
-void PagerWindow::Show() {
-  RECT work{};
-  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  const int size = form_.Edge().Size();
-  Rect r{work.left, work.bottom - size, work.right, work.bottom};
-  switch (form_.DockEdge()) {
-    case edge::Top: r = {work.left, work.top, work.right, work.top + size}; break;
-    case edge::Left: r = {work.left, work.top, work.left + size, work.bottom}; break;
-    case edge::Right: r = {work.right - size, work.top, work.right, work.bottom}; break;
-    default: break;
-  }
-  SetBounds(r);
-  ::ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
-}
+void PagerWindow::Show() { ::ShowWindow(hwnd_, SW_SHOWNOACTIVATE); }
+
+// --- FormHost -----------------------------------------------------------------------
 
 Rect PagerWindow::Bounds() {
   RECT r{};
@@ -52,6 +71,7 @@ Rect PagerWindow::Bounds() {
 
 void PagerWindow::SetBounds(const Rect& r) {
   ::SetWindowPos(hwnd_, nullptr, r.Left, r.Top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+  ::UpdateWindow(hwnd_);
 }
 
 void PagerWindow::SetStayOnTop(bool onTop) {
@@ -59,23 +79,97 @@ void PagerWindow::SetStayOnTop(bool onTop) {
 }
 
 void PagerWindow::Repaint() {
-  if (hwnd_) ::InvalidateRect(hwnd_, nullptr, TRUE);
+  if (hwnd_) ::InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
+// --- EdgeHost -----------------------------------------------------------------------
+
+void PagerWindow::RemoveBorder() {
+  LONG style = ::GetWindowLongA(hwnd_, GWL_STYLE);
+  style &= ~(WS_CAPTION | WS_THICKFRAME | WS_BORDER | WS_DLGFRAME);
+  ::SetWindowLongA(hwnd_, GWL_STYLE, style | WS_POPUP);
+  ::SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+bool PagerWindow::IsStayOnTop() { return (::GetWindowLongA(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+void PagerWindow::BringToForeground() { ::SetForegroundWindow(hwnd_); }
+
+void PagerWindow::SetCursor(EdgeCursor cursor) {
+  cursor_ = cursor;
+  ApplyCursor();
+}
+
+void PagerWindow::ApplyCursor() {
+  LPCSTR id = IDC_ARROW;
+  switch (cursor_) {
+    case EdgeCursor::SizeWE: id = IDC_SIZEWE; break;
+    case EdgeCursor::SizeNS: id = IDC_SIZENS; break;
+    case EdgeCursor::Move: id = IDC_SIZEALL; break;
+    default: break;
+  }
+  ::SetCursor(::LoadCursorA(nullptr, id));
+}
+
+void PagerWindow::HoldChildren() {
+  childrenHeld_ = true;
+  hot_ = pressed_ = 0;
+  Repaint();
+}
+
+void PagerWindow::ReleaseChildren() {
+  childrenHeld_ = false;
+  Repaint();
+}
+
+void PagerWindow::SetTimer(int32_t periodMs) {
+  if (periodMs > 0)
+    ::SetTimer(hwnd_, kEdgeTimer, static_cast<UINT>(periodMs), nullptr);
+  else
+    ::KillTimer(hwnd_, kEdgeTimer);
+}
+
+// --- ScreenOutline ------------------------------------------------------------------
+
+void PagerWindow::Begin() {
+  if (!screenDc_) screenDc_ = ::GetDC(nullptr);
+}
+
+void PagerWindow::DrawFocusRect(const Rect& r) {
+  if (!screenDc_) return;
+  RECT rc{r.Left, r.Top, r.Right, r.Bottom};
+  ::DrawFocusRect(screenDc_, &rc);
+}
+
+void PagerWindow::End() {
+  if (screenDc_) ::ReleaseDC(nullptr, screenDc_);
+  screenDc_ = nullptr;
+}
+
+// --- Drawing ------------------------------------------------------------------------
+
 int PagerWindow::ButtonAt(int x, int y) {
-  // Later buttons lie on top of earlier ones.
+  if (childrenHeld_) return 0;
+  // Later buttons lie on top of earlier ones. Disabled buttons let the mouse through
+  // to the panel (that is how move mode reaches the panel's own handlers).
   for (int i = kButtonCount; i >= 1; --i) {
     const TExeButton& b = form_.Button(i);
-    if (b.Visible && x >= b.Left && x < b.Left + b.Width && y >= b.Top && y < b.Top + b.Height) return i;
+    if (b.Visible && b.Enabled && x >= b.Left && x < b.Left + b.Width && y >= b.Top && y < b.Top + b.Height)
+      return i;
   }
   return 0;
 }
 
 void PagerWindow::DrawButton(HDC dc, const TExeButton& b) {
   RECT r{b.Left, b.Top, b.Left + b.Width, b.Top + b.Height};
-  const bool down = b.Down || pressed_ == b.Tag;
-  UINT state = DFCS_BUTTONPUSH | (down ? DFCS_PUSHED : 0) | (b.Enabled ? 0 : DFCS_INACTIVE);
-  ::DrawFrameControl(dc, &r, DFC_BUTTON, state);
+  const bool down = b.Down || (pressed_ == b.Tag && hot_ == b.Tag);
+  if (b.Flat && !down) {
+    if (hot_ == b.Tag && b.Enabled) ::DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
+  } else if (b.Flat) {
+    ::DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
+  } else {
+    ::DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (down ? DFCS_PUSHED : 0));
+  }
   HFONT old = static_cast<HFONT>(::SelectObject(dc, FontCache::Get(b.Font)));
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, b.Enabled ? ToColorRef(b.Font.Color) : ::GetSysColor(COLOR_GRAYTEXT));
@@ -91,8 +185,74 @@ void PagerWindow::Paint(HDC dc) {
   HBRUSH bg = ::CreateSolidBrush(ToColorRef(form_.Color()));
   ::FillRect(dc, &client, bg);
   ::DeleteObject(bg);
+  if (childrenHeld_) return;
   for (int i = 1; i <= kButtonCount; ++i)
     if (form_.Button(i).Visible) DrawButton(dc, form_.Button(i));
+}
+
+// --- Input --------------------------------------------------------------------------
+
+void PagerWindow::MouseDown(MouseButton button, WPARAM wp, LPARAM lp, bool dbl) {
+  const int x = GET_X_LPARAM(lp), y = GET_Y_LPARAM(lp);
+  ::SetCapture(hwnd_);
+  const int n = ButtonAt(x, y);
+  if (n) {
+    if (button == MouseButton::Left) pressed_ = n;
+    Repaint();
+    return;
+  }
+  formPress_ = true;
+  ShiftState shift = ShiftFromMouse(wp) | (dbl ? ssDouble : 0);
+  form_.Edge().OnMouseDown(button, shift, x, y);
+  if (dbl) form_.Edge().OnDblClick();
+}
+
+void PagerWindow::MouseUp(MouseButton button, WPARAM wp, LPARAM lp) {
+  const int x = GET_X_LPARAM(lp), y = GET_Y_LPARAM(lp);
+  const int n = button == MouseButton::Left ? pressed_ : 0;
+  const bool formPress = formPress_;
+  if (button == MouseButton::Left) pressed_ = 0, formPress_ = false;
+  if (n) {
+    Repaint();
+    if (ButtonAt(x, y) == n) {
+      TExeButton& b = form_.Button(n);
+      if (b.OnClick) b.OnClick(b);
+    }
+  } else if (formPress) {
+    form_.Edge().OnMouseUp(button, ShiftFromMouse(wp), x, y);
+    RECT c{};
+    ::GetClientRect(hwnd_, &c);
+    POINT p{x, y};
+    if (button == MouseButton::Left && ::PtInRect(&c, p)) form_.Edge().OnClick();
+  }
+  // Released last: losing the capture clears the press state (WM_CAPTURECHANGED).
+  if (::GetCapture() == hwnd_ && !(wp & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) ::ReleaseCapture();
+}
+
+void PagerWindow::MouseMove(WPARAM wp, LPARAM lp) {
+  const int x = GET_X_LPARAM(lp), y = GET_Y_LPARAM(lp);
+  const int n = (pressed_ || formPress_) ? pressed_ : ButtonAt(x, y);
+  if (n != hot_) {
+    hot_ = n;
+    Repaint();
+  }
+  if (n) {
+    TExeButton& b = form_.Button(n);
+    form_.ButtonMouseMove(b, ShiftFromMouse(wp), x - b.Left, y - b.Top);
+    cursor_ = EdgeCursor::Default;
+    ApplyCursor();
+    return;
+  }
+  form_.Edge().OnMouseMove(ShiftFromMouse(wp), x, y);
+  ApplyCursor();
+}
+
+void PagerWindow::ShowMenu(int x, int y) {
+  HMENU menu = ::CreatePopupMenu();
+  ::AppendMenuA(menu, MF_STRING, kExitCommand, "Exit");
+  UINT cmd = ::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, hwnd_, nullptr);
+  ::DestroyMenu(menu);
+  if (cmd == kExitCommand && OnExit) OnExit();
 }
 
 LRESULT CALLBACK PagerWindow::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -129,30 +289,45 @@ LRESULT PagerWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       ::DeleteObject(bmp);
       ::DeleteDC(mem);
       ::EndPaint(hwnd_, &ps);
+      form_.Edge().OnPaint();
       return 0;
     }
-    case WM_MOVE:
-      return 0;  // swallowed: the pager decides where it stands
-    case WM_LBUTTONDOWN: {
-      int n = ButtonAt(GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
-      if (n && form_.Button(n).Enabled) {
-        pressed_ = n;
-        ::SetCapture(hwnd_);
-        Repaint();
-      }
-      return 0;
-    }
-    case WM_LBUTTONUP: {
-      int n = pressed_;
-      pressed_ = 0;
-      if (::GetCapture() == hwnd_) ::ReleaseCapture();
-      if (n && ButtonAt(GET_X_LPARAM(lp), GET_Y_LPARAM(lp)) == n) {
-        TExeButton& b = form_.Button(n);
-        if (b.OnClick) b.OnClick(b);
-      }
+    case WM_SIZE:
+      form_.Edge().OnResize();
       Repaint();
       return 0;
+    case WM_MOVE:
+      return 0;  // swallowed: the pager decides where it stands
+    case WM_SETCURSOR:
+      if (LOWORD(lp) == HTCLIENT) {
+        ApplyCursor();
+        return TRUE;
+      }
+      break;
+    case WM_TIMER:
+      if (wp == kEdgeTimer) form_.Edge().TimerTick();
+      return 0;
+    case WM_LBUTTONDOWN: MouseDown(MouseButton::Left, wp, lp, false); return 0;
+    case WM_LBUTTONDBLCLK: MouseDown(MouseButton::Left, wp, lp, true); return 0;
+    case WM_MBUTTONDOWN: MouseDown(MouseButton::Middle, wp, lp, false); return 0;
+    case WM_RBUTTONDOWN: MouseDown(MouseButton::Right, wp, lp, false); return 0;
+    case WM_LBUTTONUP: MouseUp(MouseButton::Left, wp, lp); return 0;
+    case WM_MBUTTONUP: MouseUp(MouseButton::Middle, wp, lp); return 0;
+    case WM_RBUTTONUP: {
+      MouseUp(MouseButton::Right, wp, lp);
+      POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+      ::ClientToScreen(hwnd_, &p);
+      ShowMenu(p.x, p.y);
+      return 0;
     }
+    case WM_MOUSEMOVE: MouseMove(wp, lp); return 0;
+    case WM_KEYDOWN: form_.Edge().OnKeyDown(static_cast<uint16_t>(wp), ShiftFromKeyboard()); return 0;
+    case WM_KEYUP: form_.Edge().OnKeyUp(static_cast<uint16_t>(wp), ShiftFromKeyboard()); return 0;
+    case WM_CHAR: form_.Edge().OnKeyPress(static_cast<char>(wp)); return 0;
+    case WM_CAPTURECHANGED:
+      // Capture taken away (another window, a menu): no click follows the release.
+      if (reinterpret_cast<HWND>(lp) != hwnd_) pressed_ = 0, formPress_ = false;
+      return 0;
     case WM_CLOSE:
       ::DestroyWindow(hwnd_);
       return 0;

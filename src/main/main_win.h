@@ -2,42 +2,72 @@
 #include <windows.h>
 
 #include "main/main.h"
+#include "panel/EdgeHost.h"
 
 namespace korvi {
 
 // The Win32 window of the pager: draws the panel colour and the buttons, and turns
-// mouse and window messages into calls on TForm1.
-class PagerWindow : public FormHost {
+// mouse, key, timer and window messages into calls on TForm1 and its docking
+// component. The buttons have no windows of their own: the pager draws them and
+// routes the mouse to whichever button lies under it.
+class PagerWindow : public FormHost, public EdgeHost, public ScreenOutline {
  public:
   static constexpr const char* kClassName = "Korvi8Pager";
+  // Menu command of "Exit".
+  static constexpr UINT kExitCommand = 411;
 
   explicit PagerWindow(TForm1& form) : form_(form) {}
-  // Creates the (hidden) window; returns false when Windows refuses.
+  // Creates the (hidden) window centred on the screen; false when Windows refuses.
   bool Create(HINSTANCE instance);
   HWND Handle() const { return hwnd_; }
-  // Docks the window to its edge of the work area and shows it.
   void Show();
+  // Saves the settings and ends the program (the menu's "Exit").
+  std::function<void()> OnExit;
 
   // FormHost
   Rect Bounds() override;
   void SetBounds(const Rect& r) override;
   void SetStayOnTop(bool onTop) override;
   void Repaint() override;
+  // EdgeHost
+  void RemoveBorder() override;
+  int32_t BorderWidth() override { return 0; }
+  bool IsStayOnTop() override;
+  void BringToForeground() override;
+  void SetCursor(EdgeCursor cursor) override;
+  void HoldChildren() override;
+  void ReleaseChildren() override;
+  void SetTimer(int32_t periodMs) override;
+  // ScreenOutline
+  void Begin() override;
+  void DrawFocusRect(const Rect& r) override;
+  void End() override;
 
  private:
   static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
   void Paint(HDC dc);
   void DrawButton(HDC dc, const TExeButton& b);
-  // Number (1..128) of the button shown at a client point; 0 for the bare panel.
+  // Number (1..128) of the shown, enabled button at a client point; 0 for the panel.
   int ButtonAt(int x, int y);
+  void MouseDown(MouseButton button, WPARAM wp, LPARAM lp, bool dbl);
+  void MouseUp(MouseButton button, WPARAM wp, LPARAM lp);
+  void MouseMove(WPARAM wp, LPARAM lp);
+  void ShowMenu(int x, int y);
+  void ApplyCursor();
 
   TForm1& form_;
   HWND hwnd_ = nullptr;
-  int pressed_ = 0;  // button under a left press, until release
+  HDC screenDc_ = nullptr;
+  bool childrenHeld_ = false;
+  int pressed_ = 0;      // button under a left press, until its release
+  int hot_ = 0;          // button under the mouse (drawn raised when flat)
+  bool formPress_ = false;  // a press on the panel background, until its release
+  EdgeCursor cursor_ = EdgeCursor::Saved;
 };
 
 // Windows colour from a panel colour (system colours resolved).
 COLORREF ToColorRef(TColor c);
+ShiftState ShiftFromMouse(WPARAM wp);
 
 }  // namespace korvi
