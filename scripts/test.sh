@@ -35,9 +35,19 @@ cmake --build "$build/win" -j "$jobs"
 source "$root/scripts/wine-env.sh"
 trap wine_env_stop EXIT
 wine_env_start "$build/win"
-export KORVI_SCREENSHOT_DIR="$build/screenshots"
-mkdir -p "$KORVI_SCREENSHOT_DIR"
+shots="$build/screenshots"
+mkdir -p "$shots"
+# Windows programs see the folder through Wine's Z: drive.
+export KORVI_SCREENSHOT_DIR="Z:${shots//\//\\}"
 (cd "$build/win" && ctest --output-on-failure --timeout 600) || status=1
+
+step "tier 3 on a desktop with a taskbar"
+wine_env_server "$build/win" shell
+KORVI_SHELL_DESKTOP=1 \
+  "$root/scripts/wine-run.sh" "$build/win/korvi_e2e_tests.exe" --gtest_brief=1 --gtest_filter='Taskbar*' </dev/null || status=1
+
+# Screenshots the end-to-end tests took, as PNG for any image viewer.
+for f in "$shots"/*.bmp; do [ -e "$f" ] && /usr/bin/convert "$f" "${f%.bmp}.png" && rm -f "$f"; done
 
 echo
 if [ $status = 0 ]; then echo "=== all tiers passed"; else echo "=== FAILURES (see above)"; fi

@@ -54,6 +54,12 @@ wine_env_display() {
 
 wine_env_start() {
   wine_env_display || return 1
+  wine_env_server "$@"
+}
+
+# Switches to the prefix of another desktop (one desktop mode per prefix and server).
+wine_env_server() {
+  if [ -n "${WINEPREFIX:-}" ]; then wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; fi
   wine_env_prefix "$@"
   wineserver -p   # keep the server up for the whole run: every start is then fast
   # Start Wine's services and the virtual desktop now, detached from our output:

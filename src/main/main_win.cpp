@@ -46,12 +46,24 @@ bool PagerWindow::Create(HINSTANCE instance) {
   wc.hIcon = ::LoadIconA(instance, MAKEINTRESOURCEA(1));
   wc.lpszClassName = kClassName;
   ::RegisterClassExA(&wc);
-  // Centred as designed until the docking component takes it to its edge. A tool
-  // window has no taskbar button.
+  // The application's hidden main window owns the pager. Neither gets a taskbar
+  // button: an owned window never has one, and the owner is a hidden tool window
+  // (shells that list every unowned visible window, as Wine's does, agree).
+  WNDCLASSEXA app{};
+  app.cbSize = sizeof app;
+  app.lpfnWndProc = ::DefWindowProcA;
+  app.hInstance = instance;
+  app.hIcon = wc.hIcon;
+  app.lpszClassName = "Korvi8App";
+  ::RegisterClassExA(&app);
+  appWindow_ = ::CreateWindowExA(0, "Korvi8App", "Korvi8", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
+  LONG ex = ::GetWindowLongA(appWindow_, GWL_EXSTYLE);
+  ::SetWindowLongA(appWindow_, GWL_EXSTYLE, (ex & ~WS_EX_APPWINDOW) | WS_EX_TOOLWINDOW);
+  // Centred as designed until the docking component takes it to its edge.
   const int w = TForm1::DesignWidth, h = TForm1::DesignHeight;
   const int x = (::GetSystemMetrics(SM_CXSCREEN) - w) / 2, y = (::GetSystemMetrics(SM_CYSCREEN) - h) / 2;
   hwnd_ = ::CreateWindowExA(WS_EX_TOOLWINDOW, kClassName, "Korvi8", WS_POPUP | WS_CLIPCHILDREN, x, y, w, h,
-                            nullptr, nullptr, instance, this);
+                            appWindow_, nullptr, instance, this);
   if (hwnd_) {
     form_.OwnWindow = FromHwnd(hwnd_);
     ::SetTimer(hwnd_, kTickTimer, 1000, nullptr);
@@ -332,6 +344,8 @@ LRESULT PagerWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       ::DestroyWindow(hwnd_);
       return 0;
     case WM_DESTROY:
+      if (appWindow_) ::DestroyWindow(appWindow_);
+      appWindow_ = nullptr;
       ::PostQuitMessage(0);
       return 0;
   }

@@ -20,6 +20,8 @@ class PagerWindow : public FormHost, public EdgeHost, public ScreenOutline {
   // Creates the (hidden) window centred on the screen; false when Windows refuses.
   bool Create(HINSTANCE instance);
   HWND Handle() const { return hwnd_; }
+  // The application's hidden main window (owner of the pager and of launched programs' dialogs).
+  HWND AppWindow() const { return appWindow_; }
   void Show();
   // Saves the settings and ends the program (the menu's "Exit").
   std::function<void()> OnExit;
@@ -58,6 +60,7 @@ class PagerWindow : public FormHost, public EdgeHost, public ScreenOutline {
 
   TForm1& form_;
   HWND hwnd_ = nullptr;
+  HWND appWindow_ = nullptr;
   HDC screenDc_ = nullptr;
   bool childrenHeld_ = false;
   int pressed_ = 0;      // button under a left press, until its release
