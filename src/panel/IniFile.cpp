@@ -1,5 +1,7 @@
 #include "panel/IniFile.h"
 
+#include <initializer_list>
+
 #include "panel/IntegerText.h"
 #include "util/Text.h"
 
@@ -50,6 +52,12 @@ LineKind Classify(std::string_view line, LineParts* parts = nullptr) {
     parts->value = TrimBlanks(line.substr(eq + 1));
   }
   return LineKind::Key;
+}
+
+std::string Concat(std::initializer_list<std::string_view> parts) {
+  std::string s;
+  for (std::string_view p : parts) s += p;
+  return s;
 }
 
 bool EndsWithLineBreak(std::string_view s) { return !s.empty() && s.back() == '\n'; }
@@ -149,7 +157,7 @@ uint32_t IniFile::AddRecord(Kind kind, std::string text, uint32_t after) {
 void IniFile::EnsureLineEnd(uint32_t id) {
   std::string_view text = RecordText(id);
   if (text.empty() || EndsWithLineBreak(text)) return;
-  SetRecordText(id, std::string(text) + newline_);
+  SetRecordText(id, Concat({text, newline_}));
 }
 
 const IniFile::Section* IniFile::FindSection(std::string_view section) const {
@@ -189,7 +197,7 @@ std::string IniFile::EncodeValue(std::string_view value) {
   for (char& c : v)
     if (c == '\r' || c == '\n' || c == '\0') c = ' ';
   bool quoted = v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front();
-  if (!v.empty() && (IsBlank(v.front()) || IsBlank(v.back()) || quoted)) v = '"' + v + '"';
+  if (!v.empty() && (IsBlank(v.front()) || IsBlank(v.back()) || quoted)) v = Concat({"\"", v, "\""});
   return v;
 }
 
@@ -199,8 +207,8 @@ void IniFile::Set(std::string_view section, std::string_view key, std::string_vi
   auto it = sections_.find(upper);
   if (it == sections_.end()) {
     if (tail_ != kNone) EnsureLineEnd(tail_);
-    uint32_t header = AddRecord(Kind::Header, "[" + std::string(section) + "]" + newline_, tail_);
-    uint32_t line = AddRecord(Kind::Key, std::string(key) + "=" + encoded + newline_, header);
+    uint32_t header = AddRecord(Kind::Header, Concat({"[", section, "]", newline_}), tail_);
+    uint32_t line = AddRecord(Kind::Key, Concat({key, "=", encoded, newline_}), header);
     sections_.emplace(std::move(upper), Section{header, line});
     return;
   }
@@ -208,7 +216,7 @@ void IniFile::Set(std::string_view section, std::string_view key, std::string_vi
   uint32_t id = FindKey(s, key);
   if (id == kNone) {
     EnsureLineEnd(s.lastContent);
-    s.lastContent = AddRecord(Kind::Key, std::string(key) + "=" + encoded + newline_, s.lastContent);
+    s.lastContent = AddRecord(Kind::Key, Concat({key, "=", encoded, newline_}), s.lastContent);
     return;
   }
 
@@ -219,7 +227,7 @@ void IniFile::Set(std::string_view section, std::string_view key, std::string_vi
   while (valueStart < text.size() && (text[valueStart] == ' ' || text[valueStart] == '\t')) ++valueStart;
   if (TrimBlanks(text.substr(valueStart)) == encoded) return;
   std::string_view lineEnd = text.ends_with("\r\n") ? "\r\n" : text.ends_with("\n") ? "\n" : "";
-  SetRecordText(id, std::string(text.substr(0, valueStart)) + encoded + std::string(lineEnd));
+  SetRecordText(id, Concat({text.substr(0, valueStart), encoded, lineEnd}));
 }
 
 std::string IniFile::Text() const {
