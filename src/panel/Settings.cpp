@@ -27,9 +27,11 @@ bool IsUtf16(const std::string& text) {
 
 // The settings file as text when it may be read and rewritten; "" for a missing
 // file; nullopt when it is there but must not be touched.
-std::optional<std::string> ReadSettingsText(const SharedState& data, FileSystem& files) {
+std::optional<std::string> ReadSettingsText(const SharedState& data, FileSystem& files, bool* missing = nullptr) {
   std::string text;
-  switch (files.ReadWholeFile(data.SettingsPath, text, kSettingsFileLimit)) {
+  FileSystem::ReadResult result = files.ReadWholeFile(data.SettingsPath, text, kSettingsFileLimit);
+  if (missing) *missing = result == FileSystem::ReadResult::Missing;
+  switch (result) {
     case FileSystem::ReadResult::Ok:
       if (IsUtf16(text)) return std::nullopt;
       return text;
@@ -109,6 +111,7 @@ void WriteButton(IniFile& ini, TExeButton& b, int n) {
 }  // namespace
 
 void ReadSettings(const IniFile& ini, SharedState& data) {
+  if (data.Form == nullptr) return;
   TForm1& form = *data.Form;
   TEdgeForm& edge = form.Edge();
 
@@ -136,6 +139,7 @@ void ReadSettings(const IniFile& ini, SharedState& data) {
 }
 
 void WriteSettings(SharedState& data, IniFile& ini) {
+  if (data.Form == nullptr) return;
   TForm1& form = *data.Form;
   TEdgeForm& edge = form.Edge();
 
@@ -158,6 +162,7 @@ void LoadSettings(SharedState& data, FileSystem& files) {
   if (data.Form == nullptr) return;
   FreezeScope freeze(data.Form->Edge());  // the panel expands and stays so meanwhile
   std::optional<std::string> text = ReadSettingsText(data, files);
+  data.SettingsUnread = !text;
   ReadSettings(IniFile::Parse(text ? *text : std::string()), data);
 }
 
@@ -169,11 +174,17 @@ bool SaveSettings(SharedState& data, FileSystem& files, Shell& shell) {
   // The whole file is composed in memory and replaced in one step, so a failure
   // anywhere leaves the old file as it was rather than half written.
   bool ok = false;
-  if (std::optional<std::string> text = ReadSettingsText(data, files)) {
+  bool missing = false;
+  std::optional<std::string> text = ReadSettingsText(data, files, &missing);
+  // A file that could not be read at start-up holds settings the pager never
+  // saw; saving the defaults it runs on would overwrite them.
+  if (text && data.SettingsUnread && !missing) text.reset();
+  if (text) {
     IniFile ini = IniFile::Parse(*text);
     WriteSettings(data, ini);
     std::string updated = ini.Text();
     ok = updated == *text || files.ReplaceFileContent(data.SettingsPath, updated);  // nothing changed: no write
+    if (ok) data.SettingsUnread = false;
   }
   if (!ok) shell.ShowError("Unable to write to " + data.SettingsPath);
   return ok;

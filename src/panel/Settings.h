@@ -15,13 +15,15 @@ constexpr std::size_t kSettingsFileLimit = 2 * 1024 * 1024;
 
 // Reads the settings file at data.SettingsPath into the pager window, its docking
 // component, the button table and the shared state. A missing, unreadable or
-// oversized file reads as all defaults. Needs data.Form.
+// oversized file reads as all defaults; an unreadable one that is there is marked
+// (data.SettingsUnread) so that no save overwrites it. Needs data.Form.
 void LoadSettings(SharedState& data, FileSystem& files);
 
 // Writes the live objects into the settings file in one piece: the current file
 // is read, every key the pager owns is set in it, everything else is kept as it
 // was, and the result replaces the file at once. When the file cannot be read
-// (other than missing) or written, the old file is left alone, the user sees
+// (other than missing), could not be read at start-up and is still there, or
+// cannot be written, the old file is left alone, the user sees
 // "Unable to write to <path>" and false comes back.
 bool SaveSettings(SharedState& data, FileSystem& files, Shell& shell);
 

@@ -323,6 +323,34 @@ TEST_F(Settings, FileTooLargeOrInUtf16IsNeitherLoadedNorOverwritten) {
   }
 }
 
+// A file system whose reads fail while FailReads is set (a locked file).
+class LockableFiles : public test::FakeFileSystem {
+ public:
+  bool FailReads = false;
+  ReadResult ReadWholeFile(const std::string& path, std::string& content, std::size_t limit) override {
+    if (FailReads && Files.count(path)) return ReadResult::Failed;
+    return FakeFileSystem::ReadWholeFile(path, content, limit);
+  }
+};
+
+TEST_F(Settings, FileUnreadableAtStartIsNotOverwrittenWhenItBecomesReadable) {
+  LockableFiles files;
+  const std::string users = "[FORM]\r\nEDGE=1\r\n[BUTTON11]\r\nVISIBLE=1\r\nPROGRAM=C:\\mine.exe\r\n";
+  files.Files[data.SettingsPath] = users;
+  files.FailReads = true;
+  LoadSettings(data, files);
+  EXPECT_EQ(form.DockEdge(), edge::Bottom) << "runs on defaults";
+
+  files.FailReads = false;  // the lock is gone
+  EXPECT_FALSE(SaveSettings(data, files, fake.Desktop)) << "defaults must not replace the user's settings";
+  EXPECT_EQ(files.Files[data.SettingsPath], users);
+  EXPECT_EQ(fake.Desktop.Errors, std::vector<std::string>{"Unable to write to C:\\Korvi\\Korvi8.ini"});
+
+  files.Files.clear();  // the user removed the file: nothing left to lose
+  EXPECT_TRUE(SaveSettings(data, files, fake.Desktop));
+  EXPECT_EQ(IniFile::Parse(files.Files[data.SettingsPath]).Get("FORM", "EDGE"), "2");
+}
+
 TEST_F(Settings, FileOfExactlyTheLimitIsRead) {
   std::string text = "[FORM]\nEDGE=1\n";
   text += std::string(kSettingsFileLimit - text.size(), ';');
