@@ -43,7 +43,8 @@ class IniFile {
   // Sets a key, adding the section and key when missing. The value is written so
   // that Get returns it unchanged where the profile format allows: line breaks
   // become blanks, and a value that would otherwise lose blanks or quotes on
-  // reading is written in double quotes.
+  // reading is written in double quotes. Names are plain words (no "=", "]" or
+  // line break), as the settings file uses.
   void Set(std::string_view section, std::string_view key, std::string_view value);
 
   // The whole file text.
