@@ -37,6 +37,11 @@ struct SharedState {
   int32_t DesktopCount = 4;
   int32_t CurrentDesktop = 1;
 
+  // The settings file was there at start-up but could not be read (too large,
+  // locked, not ANSI text): the pager runs on defaults and must not save them
+  // over the user's file while that file is still there.
+  bool SettingsUnread = false;
+
   TFont ScratchFont;  // result object of StrToFont, reused by every call
   std::array<LoadSample, kLoadSamples + 1> LoadHistory{};  // 1..100, 100 is newest
   int32_t LastMinute = -1;

@@ -1,0 +1,69 @@
+// Time of LoadSettings and SaveSettings on a full settings file (all 128 entries
+// in use) and on hostile files at the size limit. Prints milliseconds per call.
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <string>
+
+#include "main/main.h"
+#include "panel/Settings.h"
+#include "support/FakePlatform.h"
+
+using namespace korvi;
+
+namespace {
+
+double Millis(int rounds, const std::function<void()>& f) {
+  auto t0 = std::chrono::steady_clock::now();
+  for (int i = 0; i < rounds; ++i) f();
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count() / rounds;
+}
+
+void Run(const char* name, const std::string& text) {
+  test::FakePlatform fake;
+  SharedState data;
+  data.SetProgramDir("C:\\Korvi");
+  TWinListDialog winList{fake.Windows};
+  TForm1 form{data, fake.Ref, winList};
+  fake.Files.Files[data.SettingsPath] = text;
+  double load = Millis(5, [&] { LoadSettings(data, fake.Files); });
+  double save = Millis(5, [&] {
+    fake.Files.Files[data.SettingsPath] = text;
+    SaveSettings(data, fake.Files, fake.Desktop);
+  });
+  std::printf("%-28s %8zu bytes  load %8.2f ms  save %8.2f ms\n", name, text.size(), load, save);
+}
+
+}  // namespace
+
+int main() {
+  std::string full;
+  {
+    test::FakePlatform fake;
+    SharedState data;
+    data.SetProgramDir("C:\\Korvi");
+    TWinListDialog winList{fake.Windows};
+    TForm1 form{data, fake.Ref, winList};
+    for (int n = 1; n <= kButtonCount; ++n) {
+      form.Button(n).SetExeName("C:\\Program Files\\Tool " + std::to_string(n) + "\\tool.exe");
+      form.Button(n).Hint = "Starts tool " + std::to_string(n);
+    }
+    SaveSettings(data, fake.Files, fake.Desktop);
+    full = fake.Files.Files[data.SettingsPath];
+  }
+  Run("all entries in use", full);
+
+  std::string blankLines(kSettingsFileLimit, '\n');
+  Run("limit of blank lines", blankLines);
+  std::string sections;
+  for (int i = 0; sections.size() < kSettingsFileLimit - 16; ++i) sections += "[S" + std::to_string(i) + "]\n";
+  Run("limit of sections", sections);
+  std::string keys = "[BUTTON1]\n";
+  for (int i = 0; keys.size() < kSettingsFileLimit - 16; ++i) keys += "K" + std::to_string(i) + "=1\n";
+  Run("limit of keys in BUTTON1", keys);
+  std::string keysEverywhere;
+  for (int n = 1; keysEverywhere.size() < kSettingsFileLimit - 64; n = n % kButtonCount + 1)
+    keysEverywhere += "[BUTTON" + std::to_string(n) + "]\nVISIBLE=1\nX=1\n";
+  Run("many duplicate sections", keysEverywhere);
+  return 0;
+}
