@@ -45,6 +45,11 @@ TEST(IntegerRule, TextsThatAreNoNumberGiveTheDefault) {
   for (const char* t : texts) EXPECT_EQ(StrToIntDef(t, 77), 77) << "text \"" << t << "\"";
 }
 
+TEST(IntegerRule, WrittenInSignedDecimal) {
+  EXPECT_EQ(IntToStr(clBtnFace), "-2147483633");
+  EXPECT_EQ(IntToStr(0x808080), "8421504");
+}
+
 // ---------------------------------------------------------------------------------
 
 TEST(FontToStr, DescribesFaceColourSizeAndStyle) {
@@ -106,6 +111,16 @@ TEST(StrToFont, EmptyNameKeepsThePreviousFaceAndOtherAttributes) {
   EXPECT_EQ(f.Size, 10);
   EXPECT_FALSE(f.Bold || f.Italic || f.Underline || f.StrikeOut);
   EXPECT_EQ(f.Charset, 204) << "character set is the scratch font's own";
+}
+
+TEST(StrToFont, ReadsBackWhatFontToStrWrote) {
+  TFont f;
+  f.Name = "Lucida Console";
+  f.Color = static_cast<TColor>(0x80000012);
+  f.Size = 11;
+  f.Underline = true;
+  SharedState data;
+  EXPECT_EQ(StrToFont(data, FontToStr(&f)), f);
 }
 
 // ---------------------------------------------------------------------------------
