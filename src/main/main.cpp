@@ -1,5 +1,7 @@
 #include "main/main.h"
 
+#include "panel/Settings.h"
+
 #include <algorithm>
 
 namespace korvi {
@@ -60,7 +62,7 @@ void TForm1::FormCreate(const std::string& programDir) {
   data_.ScratchFont = TFont{};
   data_.LastMinute = -1;
   ArrangeButtons();
-  if (LoadSettingsHook) LoadSettingsHook();
+  LoadSettings(data_, platform_.Files);
   for (int i = 1; i <= kButtonCount; ++i)
     if (Button(i).IData != 0) Button(i).OnClick = [this](TExeButton& s) { ButtonClick(s); };
   ApplySelectorCount();
@@ -145,7 +147,7 @@ void TForm1::FormClick() {
   MovingButton = 0;
   for (int i = 1; i <= kButtonCount; ++i) Button(i).Enabled = Button(i).Visible;
   edge_.SetFreeze(false);
-  if (SaveSettingsHook) SaveSettingsHook();
+  SaveSettings(data_, platform_.Files, platform_.Desktop);
 }
 
 void TForm1::FormKeyDown(uint16_t key, ShiftState shift) {

@@ -66,14 +66,9 @@ class TForm1 {
   // A click on the panel background: ends move mode and saves the settings.
   void FormClick();
   void FormKeyDown(uint16_t key, ShiftState shift);
-  // Saves the settings file; run by FormClick and the menu.
-  std::function<void()> SaveSettingsHook;
+
   // Handle of the pager's own window: never moved by a desktop switch.
   WindowHandle OwnWindow = 0;
-
-  // Reads the settings file into the live objects; run by FormCreate after the
-  // button table and the selectors exist.
-  std::function<void()> LoadSettingsHook;
 
   int32_t MouseX = 0, MouseY = 0;
   bool ResizeMode = false;
