@@ -54,3 +54,17 @@ bool WriteFileBytes(const std::string& path, const std::string& bytes);
 std::string ReadFileBytes(const std::string& path);
 
 }  // namespace korvi::test
+
+#include "platform/Shell.h"
+
+namespace korvi::test {
+
+// Records what the logic asks of the shell instead of showing message boxes.
+class FakeShellRecorder : public Shell {
+ public:
+  void SetWallpaper(const std::string& file) override { Wallpapers.push_back(file); }
+  void ShowError(const std::string& text) override { Errors.push_back(text); }
+  std::vector<std::string> Wallpapers, Errors;
+};
+
+}  // namespace korvi::test

@@ -1,0 +1,162 @@
+// The settings file stays a Windows INI file: our reader and writer agree with the
+// system's own profile functions, and saving never leaves a half-written file.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "main/main.h"
+#include "panel/IniFile.h"
+#include "panel/Settings.h"
+#include "platform/Win32Platform_win.h"
+#include "win/WinTestUtil.h"
+
+namespace korvi {
+namespace {
+
+using Query = std::pair<std::string, std::string>;  // section, key
+
+// What GetPrivateProfileStringA answers, or nothing when it gives the default.
+std::optional<std::string> SystemRead(const std::string& file, const Query& q) {
+  std::vector<char> buf(2048);
+  const char* kMissing = "\x01missing\x01";
+  DWORD n = ::GetPrivateProfileStringA(q.first.c_str(), q.second.c_str(), kMissing, buf.data(),
+                                       static_cast<DWORD>(buf.size()), file.c_str());
+  std::string v(buf.data(), n);
+  if (v == kMissing) return std::nullopt;
+  return v;
+}
+
+std::string FileFor(const char* name) { return test::TempDir() + "\\" + name; }
+
+// Tricky files as people and other programs write them.
+const char* const kFiles[] = {
+    "[Form]\r\nedge = 3 \r\n  SIZE=  120\r\n",
+    "; comment\r\n[FORM]\r\nHIDE=1\r\n;EDGE=4\r\n[form]\r\nEDGE=1\r\n",
+    "[A]\r\nk=first\r\nk=second\r\nK=third\r\n",
+    "[Q]\r\ndq=\"quoted value\"\r\nsq='single'\r\nhalf=\"open\r\nmixed=\"a'\r\ninner=a\"b\"c\r\n",
+    "[S]\r\n  spaced key  =  value with inner  blanks  \r\nempty=\r\nnoequals\r\n=novalue\r\n",
+    "[Unix]\nlf=only\nnext=line\n",
+    "no section=here\r\n[T]\r\nx=1\r\n",
+    "[  Blank Section  ]\r\nb=2\r\n",
+};
+
+const Query kQueries[] = {
+    {"FORM", "EDGE"}, {"form", "size"}, {"Form", "HIDE"}, {"A", "k"},          {"a", "K"},
+    {"Q", "dq"},      {"Q", "sq"},      {"Q", "half"},    {"Q", "mixed"},      {"Q", "inner"},
+    {"S", "spaced key"}, {"S", "empty"}, {"S", "noequals"}, {"S", ""},       {"Unix", "lf"},
+    {"unix", "next"}, {"T", "x"},       {"Blank Section", "b"}, {"missing", "key"}, {"FORM", "nothing"},
+};
+
+TEST(SettingsAgreement, OurReaderReadsWhatTheSystemReads) {
+  int n = 0;
+  for (const char* text : kFiles) {
+    std::string file = FileFor(("agree" + std::to_string(++n) + ".ini").c_str());
+    ASSERT_TRUE(test::WriteFileBytes(file, text));
+    IniFile ours = IniFile::Parse(text);
+    for (const Query& q : kQueries) {
+      if (q.second.empty()) continue;  // an empty key name asks the system for all keys
+      EXPECT_EQ(ours.Get(q.first, q.second), SystemRead(file, q))
+          << "file " << n << ", [" << q.first << "] " << q.second;
+    }
+  }
+}
+
+TEST(SettingsAgreement, FilesWrittenByTheSystemReadBackIdentically) {
+  std::string file = FileFor("written-by-system.ini");
+  ::DeleteFileA(file.c_str());
+  const std::vector<std::pair<Query, std::string>> writes = {
+      {{"FORM", "EDGE"}, "3"},
+      {{"form", "SIZE"}, "-5"},
+      {{"BUTTON11", "CAPTION"}, "My Tool"},
+      {{"BUTTON11", "PROGRAM"}, "C:\\Program Files\\tool.exe"},
+      {{"BUTTON11", "FONT"}, "Arial, $80000008, 8, B---"},
+      {{"BUTTON11", "HINT"}, "  leading blanks"},
+      {{"BUTTON11", "ARGS"}, "\"quoted\""},
+      {{"button11", "caption"}, "Replaced"},
+      {{"WALLPAPER", "FILE1"}, std::string(3000, 'w')},
+  };
+  for (auto& [q, v] : writes)
+    ASSERT_TRUE(::WritePrivateProfileStringA(q.first.c_str(), q.second.c_str(), v.c_str(), file.c_str()));
+  IniFile ours = IniFile::Parse(test::ReadFileBytes(file));
+  for (auto& [q, v] : writes) EXPECT_EQ(ours.Get(q.first, q.second), SystemRead(file, q)) << q.first << "/" << q.second;
+  EXPECT_EQ(ours.Get("BUTTON11", "CAPTION"), "Replaced");
+  EXPECT_EQ(ours.Get("WALLPAPER", "FILE1")->size(), 2047u) << "values come back at most 2047 characters long";
+}
+
+TEST(SettingsAgreement, FilesWrittenByUsReadBackIdenticallyThroughTheSystem) {
+  std::string file = FileFor("written-by-us.ini");
+  IniFile ini = IniFile::Parse("; kept\r\n[Other]\r\nkeep=me\r\n");
+  const std::vector<std::pair<Query, std::string>> writes = {
+      {{"FORM", "EDGE"}, "2"},
+      {{"BUTTON12", "CAPTION"}, "Notes"},
+      {{"BUTTON12", "HINT"}, "  blanks around  "},
+      {{"BUTTON12", "ARGS"}, "\"C:\\My Documents\\a b.txt\""},
+      {{"BUTTON12", "START"}, "'single'"},
+      {{"BUTTON12", "GLYPH"}, ""},
+      {{"WALLPAPER", "FILE2"}, std::string(2047, 'x')},
+  };
+  for (auto& [q, v] : writes) ini.Set(q.first, q.second, v);
+  ASSERT_TRUE(test::WriteFileBytes(file, ini.Text()));
+  for (auto& [q, v] : writes) EXPECT_EQ(SystemRead(file, q), v) << q.first << "/" << q.second;
+  EXPECT_EQ(SystemRead(file, {"Other", "keep"}), "me");
+}
+
+TEST(SettingsAgreement, MissingFileReadsNothing) {
+  std::string file = FileFor("no-such-settings.ini");
+  ::DeleteFileA(file.c_str());
+  EXPECT_EQ(SystemRead(file, {"FORM", "EDGE"}), std::nullopt);
+  std::string content;
+  Win32FileSystem files;
+  EXPECT_EQ(files.ReadWholeFile(file, content, 1 << 20), FileSystem::ReadResult::Missing);
+}
+
+// The pager's own save through the real file system.
+class RealSave : public ::testing::Test {
+ protected:
+  Win32Platform platform;
+  SharedState data;
+  TWinListDialog winList{platform.Windows};
+  TForm1 form{data, platform.Ref, winList};
+  test::FakeShellRecorder shell;
+
+  void SetUp() override {
+    std::string dir = test::TempDir() + "\\save" + std::to_string(++counter_);
+    ::CreateDirectoryA(dir.c_str(), nullptr);
+    data.SetProgramDir(dir);
+  }
+  static inline int counter_ = 0;
+};
+
+TEST_F(RealSave, SaveReadsBackThroughTheSystemAndKeepsForeignSections) {
+  test::WriteFileBytes(data.SettingsPath, "[Mine]\r\nnote=kept\r\n");
+  form.Button(11).Enabled = form.Button(11).Visible = true;
+  form.Button(11).Caption = "Editor";
+  data.Wallpapers[3] = "C:\\walls\\three.bmp";
+  ASSERT_TRUE(SaveSettings(data, platform.Files, shell));
+  EXPECT_EQ(SystemRead(data.SettingsPath, {"Mine", "note"}), "kept");
+  EXPECT_EQ(SystemRead(data.SettingsPath, {"BUTTON11", "CAPTION"}), "Editor");
+  EXPECT_EQ(SystemRead(data.SettingsPath, {"FORM", "COLOR"}), "-2147483633");
+  EXPECT_EQ(SystemRead(data.SettingsPath, {"WALLPAPER", "FILE3"}), "C:\\walls\\three.bmp");
+  EXPECT_TRUE(shell.Errors.empty());
+  DWORD attrs = ::GetFileAttributesA((data.SettingsPath + ".tmp").c_str());
+  EXPECT_EQ(attrs, INVALID_FILE_ATTRIBUTES) << "no temporary file left behind";
+}
+
+TEST_F(RealSave, ReadOnlyFileIsLeftIntactAndTheUserIsTold) {
+  const std::string before = "[FORM]\r\nEDGE=1\r\n";
+  test::WriteFileBytes(data.SettingsPath, before);
+  ::SetFileAttributesA(data.SettingsPath.c_str(), FILE_ATTRIBUTE_READONLY);
+  form.Edge().SetFreeze(true);
+  EXPECT_FALSE(SaveSettings(data, platform.Files, shell));
+  EXPECT_EQ(test::ReadFileBytes(data.SettingsPath), before) << "the old file is untouched";
+  ASSERT_EQ(shell.Errors.size(), 1u);
+  EXPECT_EQ(shell.Errors[0], "Unable to write to " + data.SettingsPath);
+  EXPECT_FALSE(form.Edge().Freeze()) << "the panel is free to hide again";
+  ::SetFileAttributesA(data.SettingsPath.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+}  // namespace
+}  // namespace korvi
