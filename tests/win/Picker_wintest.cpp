@@ -14,26 +14,44 @@
 namespace korvi {
 namespace {
 
-// The "user": once the picker shows, puts the mouse on the point and clicks.
+// The "user": once the picker shows, puts the mouse on the point, waits until the
+// pointer is really there, and clicks.
 struct ScriptedUser {
   static inline HWND picker = nullptr;
   static inline TTransparentDialog* form = nullptr;
   static inline POINT target{};
-  static inline int ticks = 0, ticksWhilePicking = 0;
+  static inline int ticks = 0, ticksWhilePicking = 0, step = 0;
   static inline bool clicked = false, gaveUp = false;
 
-  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
+  static void MoveTo(POINT p) {
+    ::SetCursorPos(p.x, p.y);
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    // Exact on screens whose sizes divide 65536 into whole steps or more.
+    in.mi.dx = (p.x * 65536 + ::GetSystemMetrics(SM_CXSCREEN) - 1) / ::GetSystemMetrics(SM_CXSCREEN);
+    in.mi.dy = (p.y * 65536 + ::GetSystemMetrics(SM_CYSCREEN) - 1) / ::GetSystemMetrics(SM_CYSCREEN);
+    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    ::SendInput(1, &in, sizeof in);
+  }
+
+  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
     ++ticks;
     if (form->Selecting()) ++ticksWhilePicking;
-    if (clicked || !::IsWindowVisible(picker) || ticksWhilePicking < 2) {
-      if (ticks > 200 && !clicked) {  // the click never arrived: end the pick, report it
-        gaveUp = clicked = true;
-        form->FormClick();
-      }
+    if (clicked) return;
+    if (ticks > 200) {  // the click never arrived: end the pick, report it
+      gaveUp = clicked = true;
+      form->FormClick();
+      return;
+    }
+    if (!::IsWindowVisible(picker) || ticksWhilePicking < 2) return;
+    POINT now{};
+    ::GetCursorPos(&now);
+    if (step == 0 || now.x != target.x || now.y != target.y) {
+      MoveTo(target);
+      step = 1;
       return;
     }
     clicked = true;
-    ::SetCursorPos(target.x, target.y);
     INPUT in[2] = {};
     in[0].type = in[1].type = INPUT_MOUSE;
     in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
@@ -57,13 +75,15 @@ class RealPicker : public ::testing::Test {
     ScriptedUser::picker = view.Hwnd();
     ScriptedUser::form = &form;
     ScriptedUser::target = {x, y};
-    ScriptedUser::ticks = ScriptedUser::ticksWhilePicking = 0;
+    ScriptedUser::ticks = ScriptedUser::ticksWhilePicking = ScriptedUser::step = 0;
     ScriptedUser::clicked = ScriptedUser::gaveUp = false;
     test::Pump(50);
     const UINT_PTR timer = ::SetTimer(nullptr, 0, 25, &ScriptedUser::OnTimer);
     const int32_t entry = form.SelectWindow();
     ::KillTimer(nullptr, timer);
     EXPECT_FALSE(ScriptedUser::gaveUp) << "the click did not reach the picker";
+    EXPECT_EQ(form.PickX, x) << "the click reached the picker elsewhere";
+    EXPECT_EQ(form.PickY, y);
     EXPECT_FALSE(::IsWindowVisible(view.Hwnd())) << "hidden again after the pick";
     return entry > 0 ? ToHwnd(winList.Entry(entry).Handle) : nullptr;
   }
