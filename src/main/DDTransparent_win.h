@@ -1,0 +1,46 @@
+#pragma once
+#include <windows.h>
+
+#include "main/DDTransparent.h"
+
+namespace korvi {
+
+// The Win32 window of the window picker. While picking it shows a still picture of
+// the screen as it was, inside a highlighted frame, with the drag cursor: the user
+// sees the windows to choose from and that the screen waits for a click.
+class PickerWindow : public PickerHost {
+ public:
+  static constexpr const char* kClassName = "Korvi8Picker";
+
+  explicit PickerWindow(TTransparentDialog& form) : form_(form) {}
+  ~PickerWindow() override;
+  // Creates the hidden window and runs the form's creation; false when Windows refuses.
+  bool Create(HINSTANCE instance);
+  HWND Hwnd() const { return hwnd_; }
+
+  // PickerHost
+  WindowHandle Handle() override;
+  void SetBounds(const Rect& r) override;
+  void Show() override;
+  void Hide() override;
+  bool ProcessMessage() override;
+
+ private:
+  static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
+  void Paint(HDC dc);
+  void TakeSnapshot();
+  void DropSnapshot();
+
+  TTransparentDialog& form_;
+  HWND hwnd_ = nullptr;
+  HCURSOR dragCursor_ = nullptr;
+  HBITMAP snapshot_ = nullptr;
+  Rect bounds_;
+  bool pressed_ = false;
+};
+
+// The drag cursor (an arrow carrying a sheet); destroy it with DestroyCursor.
+HCURSOR CreateDragCursor(HINSTANCE instance);
+
+}  // namespace korvi

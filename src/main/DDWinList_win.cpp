@@ -1,0 +1,133 @@
+#include "main/DDWinList_win.h"
+
+#include <commctrl.h>
+
+#include "main/FFPos.h"
+#include "main/WinListItems.h"
+
+namespace korvi {
+
+namespace {
+constexpr COLORREF kSilver = RGB(0xC0, 0xC0, 0xC0);
+}
+
+WinListWindow::~WinListWindow() {
+  if (hwnd_) ::DestroyWindow(hwnd_);
+  if (popup_) ::DestroyMenu(popup_);
+  if (silver_) ::DeleteObject(silver_);
+}
+
+bool WinListWindow::Create(HINSTANCE instance) {
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_LISTVIEW_CLASSES};
+  ::InitCommonControlsEx(&icc);
+  silver_ = ::CreateSolidBrush(kSilver);
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = &WinListWindow::WndProc;
+  wc.hInstance = instance;
+  wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
+  wc.hbrBackground = silver_;
+  wc.lpszClassName = kClassName;
+  ::RegisterClassExA(&wc);
+  const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU, exStyle = WS_EX_TOOLWINDOW;
+  RECT frame{0, 0, kClientWidth, kClientHeight};
+  ::AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+  const int w = frame.right - frame.left, h = frame.bottom - frame.top;
+  const Rect at = CentredOnScreen(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), w, h);
+  hwnd_ = ::CreateWindowExA(exStyle, kClassName, "Window List", style, at.Left, at.Top, w, h, nullptr, nullptr,
+                            instance, this);
+  if (!hwnd_) return false;
+  label_ = ::CreateWindowExA(0, "STATIC", "Top Level Windows", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 12, 8, 200, 16,
+                             hwnd_, nullptr, instance, nullptr);
+  list_ = ::CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
+                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL,
+                            12, 28, 316, 351, hwnd_, nullptr, instance, nullptr);
+  HFONT gui = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+  for (HWND c : {label_, list_}) ::SendMessageA(c, WM_SETFONT, reinterpret_cast<WPARAM>(gui), FALSE);
+  LVCOLUMNA col{};
+  col.mask = LVCF_TEXT | LVCF_WIDTH;
+  col.cx = 315;
+  char caption[] = "ID         Title";
+  col.pszText = caption;
+  ::SendMessageA(list_, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&col));
+  popup_ = ::CreatePopupMenu();
+  ::AppendMenuA(popup_, MF_STRING, kCloseCommand, "Close Window");
+  return true;
+}
+
+void WinListWindow::Show() { ::ShowWindow(hwnd_, SW_SHOWNORMAL); }
+
+void WinListWindow::DisplayWindowList() {
+  char placeholder[] = "xxx";
+  while (ItemCount() < kWinListSize) {
+    LVITEMA item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = ItemCount();
+    item.pszText = placeholder;
+    if (::SendMessageA(list_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)) < 0) break;
+  }
+  for (int i = 1; i <= kWinListSize; ++i) {
+    std::string text = WinListItemCaption(table_.Entry(i));
+    LVITEMA item{};
+    item.iSubItem = 0;
+    item.pszText = text.data();
+    ::SendMessageA(list_, LVM_SETITEMTEXTA, static_cast<WPARAM>(i - 1), reinterpret_cast<LPARAM>(&item));
+  }
+}
+
+void WinListWindow::mCloseClick() { ::ShowWindow(hwnd_, SW_HIDE); }
+
+int WinListWindow::ItemCount() const { return static_cast<int>(::SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0)); }
+
+std::string WinListWindow::ItemText(int index) const {
+  char buf[512] = {};
+  LVITEMA item{};
+  item.iSubItem = 0;
+  item.pszText = buf;
+  item.cchTextMax = sizeof buf;
+  const LRESULT n = ::SendMessageA(list_, LVM_GETITEMTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+  return std::string(buf, n > 0 ? static_cast<size_t>(n) : 0);
+}
+
+LRESULT CALLBACK WinListWindow::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* self = reinterpret_cast<WinListWindow*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (msg == WM_NCCREATE) {
+    self = static_cast<WinListWindow*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    self->hwnd_ = hwnd;
+  }
+  if (!self) return ::DefWindowProcA(hwnd, msg, wp, lp);
+  try {
+    return self->Handle(msg, wp, lp);
+  } catch (...) {  // no C++ exception may cross into the window manager
+    return ::DefWindowProcA(hwnd, msg, wp, lp);
+  }
+}
+
+LRESULT WinListWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_CONTEXTMENU: {
+      POINT p{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+      if (p.x == -1 && p.y == -1) ::GetCursorPos(&p);  // opened from the keyboard
+      ::TrackPopupMenu(popup_, TPM_RIGHTBUTTON, p.x, p.y, 0, hwnd_, nullptr);
+      return 0;
+    }
+    case WM_COMMAND:
+      if (LOWORD(wp) == kCloseCommand) {
+        mCloseClick();
+        return 0;
+      }
+      break;
+    case WM_CTLCOLORSTATIC: {
+      HDC dc = reinterpret_cast<HDC>(wp);
+      ::SetBkColor(dc, kSilver);
+      return reinterpret_cast<LRESULT>(silver_);
+    }
+    case WM_CLOSE:
+      mCloseClick();  // created once: closing only hides it
+      return 0;
+  }
+  return ::DefWindowProcA(hwnd_, msg, wp, lp);
+}
+
+}  // namespace korvi

@@ -1,0 +1,95 @@
+#include "main/FFPos_win.h"
+
+namespace korvi {
+
+namespace {
+constexpr COLORREF kNavy = RGB(0, 0, 128);
+}
+
+PosWindow::~PosWindow() {
+  if (hwnd_) ::DestroyWindow(hwnd_);
+  if (font_) ::DeleteObject(font_);
+  if (face_) ::DeleteObject(face_);
+}
+
+bool PosWindow::Create(HINSTANCE instance) {
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = &PosWindow::WndProc;
+  wc.hInstance = instance;
+  wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = kClassName;
+  ::RegisterClassExA(&wc);
+  const Rect r = CentredOnScreen(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
+                                 TPosForm::ClientWidth, TPosForm::ClientHeight);
+  // A tool window: the read-out never takes a taskbar button or the focus.
+  hwnd_ = ::CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, kClassName, "Position", WS_POPUP,
+                            r.Left, r.Top, r.Width(), r.Height(), nullptr, nullptr, instance, this);
+  if (!hwnd_) return false;
+  HDC dc = ::GetDC(hwnd_);
+  const int height = -::MulDiv(10, ::GetDeviceCaps(dc, LOGPIXELSY), 72);
+  ::ReleaseDC(hwnd_, dc);
+  font_ = ::CreateFontA(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Arial");
+  face_ = ::CreateSolidBrush(::GetSysColor(COLOR_BTNFACE));
+  const int textHeight = 20, x = (TPosForm::ClientWidth - kTextWidth) / 2, y = (kPanelHeight - textHeight) / 2;
+  static1_ = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOPREFIX, x, y, kTextWidth,
+                               textHeight, hwnd_, nullptr, instance, nullptr);
+  static2_ = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOPREFIX, x,
+                               kPanelHeight + y, kTextWidth, textHeight, hwnd_, nullptr, instance, nullptr);
+  for (HWND s : {static1_, static2_}) ::SendMessageA(s, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  form_.AttachHost(this);
+  return true;
+}
+
+void PosWindow::Show() { ::ShowWindow(hwnd_, SW_SHOWNOACTIVATE); }
+void PosWindow::Hide() { ::ShowWindow(hwnd_, SW_HIDE); }
+
+void PosWindow::ShowTexts(const std::string& top, const std::string& bottom) {
+  ::SetWindowTextA(static1_, top.c_str());
+  ::SetWindowTextA(static2_, bottom.c_str());
+}
+
+LRESULT CALLBACK PosWindow::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* self = reinterpret_cast<PosWindow*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (msg == WM_NCCREATE) {
+    self = static_cast<PosWindow*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    self->hwnd_ = hwnd;
+  }
+  if (!self) return ::DefWindowProcA(hwnd, msg, wp, lp);
+  try {
+    return self->Handle(msg, wp, lp);
+  } catch (...) {  // no C++ exception may cross into the window manager
+    return ::DefWindowProcA(hwnd, msg, wp, lp);
+  }
+}
+
+LRESULT PosWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = ::BeginPaint(hwnd_, &ps);
+      for (int i = 0; i < 2; ++i) {
+        RECT panel{0, i * kPanelHeight, TPosForm::ClientWidth, (i + 1) * kPanelHeight};
+        ::DrawEdge(dc, &panel, BDR_RAISEDOUTER, BF_RECT);
+      }
+      ::EndPaint(hwnd_, &ps);
+      return 0;
+    }
+    case WM_CTLCOLORSTATIC: {
+      HDC dc = reinterpret_cast<HDC>(wp);
+      ::SetTextColor(dc, kNavy);
+      ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
+      return reinterpret_cast<LRESULT>(face_);
+    }
+    case WM_MOUSEACTIVATE:
+      return MA_NOACTIVATE;
+    case WM_CLOSE:
+      return 0;  // created once, hidden between uses
+  }
+  return ::DefWindowProcA(hwnd_, msg, wp, lp);
+}
+
+}  // namespace korvi
