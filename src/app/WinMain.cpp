@@ -4,9 +4,18 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include "main/ClockDraw_win.h"
+#include "main/ClockPanel.h"
+#include "main/DDTransparent.h"
+#include "main/DDTransparent_win.h"
 #include "main/DDWinList.h"
+#include "main/DDWinList_win.h"
+#include "main/FFPos.h"
+#include "main/FFPos_win.h"
 #include "main/main.h"
 #include "main/main_win.h"
+#include "platform/SystemInfo_win.h"
+#include "panel/Settings.h"
 #include "panel/data.h"
 #include "platform/Win32Platform_win.h"
 #include "util/Text.h"
@@ -33,13 +42,31 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   static TWinListDialog winList(platform.Windows);
   static TForm1 form(data, platform.Ref, winList);
   static PagerWindow pager(form);
+  static Win32SystemInfo systemInfo;
+  static GdiGaugeCanvas gauges;
+  static ClockPanel clocks(form, systemInfo, gauges);
 
+  // The pager first: its creation is the start-up of the whole program.
   if (!pager.Create(instance)) return 1;
   platform.Desktop.Owner = pager.Handle();
   form.AttachHost(&pager, &pager, &pager);
-  pager.OnExit = [&] { ::DestroyWindow(pager.Handle()); };
+  form.AttachClocks(&clocks);
+  pager.OnExit = [&] {
+    SaveSettings(data, platform.Files, platform.Desktop);
+    ::DestroyWindow(pager.Handle());
+  };
   form.FormCreate(ExecutableDirectory());
   pager.Show();
+
+  // Then the helper windows, once each, hidden until needed.
+  static WinListWindow winListView(winList);
+  winListView.Create(instance);
+  static TPosForm pos;
+  static PosWindow posView(pos);
+  posView.Create(instance);
+  static TTransparentDialog picker(winList, platform.Windows);
+  static PickerWindow pickerView(picker);
+  pickerView.Create(instance);
 
   MSG msg;
   while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {

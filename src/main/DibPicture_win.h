@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "platform/Colors.h"
-#include "platform/Picture.h"
+#include "platform/DrawablePicture_win.h"
 
 namespace korvi {
 
@@ -15,7 +15,7 @@ COLORREF ColorRefOf(TColor c);
 // A picture held in a 32-bit top-down DIB section: the glyph of a clock or load
 // gauge. GDI can draw into it, and its pixels can be read and written directly.
 // The bitmap is deleted with the picture, so replacing a button's glyph frees it.
-class DibPicture : public Picture {
+class DibPicture : public DrawablePicture {
  public:
   // A width x height picture, all black; sizes of 0 or less (or too large for the
   // system) give an empty picture that draws nothing.
@@ -43,7 +43,7 @@ class DibPicture : public Picture {
   TColor TransparentColor = clBtnFace;
 
   // Draws the picture with its top left corner at (x, y) of `dc`.
-  void Draw(HDC dc, int x, int y) const;
+  void Draw(HDC dc, int x, int y) const override;
 
  private:
   DibPicture() = default;

@@ -1,5 +1,6 @@
 #include "main/main.h"
 
+#include "main/ClockPanel.h"
 #include "panel/Settings.h"
 
 #include <algorithm>
@@ -72,6 +73,11 @@ void TForm1::FormCreate(const std::string& programDir) {
   }
   data_.CurrentDesktop = 1;
   DisplayWallpaper();
+  Timer1Timer();
+}
+
+void TForm1::Timer1Timer() {
+  if (clocks_) clocks_->Tick();
 }
 
 void TForm1::ApplySelectorCount() {
@@ -92,6 +98,10 @@ void TForm1::ButtonClick(TExeButton& button) {
   if (kind::IsDesktop(button.IData)) {
     SetSelectorDown(button.Tag);
     ChangeDesktop(button.IData);
+  } else if (kind::IsClock(button.IData)) {
+    if (clocks_) clocks_->StepClockStyle(button);
+  } else if (kind::IsGauge(button.IData)) {
+    if (clocks_) clocks_->StepGaugeStyle(button);
   }
   if (host_) host_->Repaint();
 }

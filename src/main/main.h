@@ -15,6 +15,8 @@
 
 namespace korvi {
 
+class ClockPanel;
+
 // The pager window: the panel with the button table, docked to a screen edge.
 // Holds the rules; its Win32 view (main_win.cpp) turns messages into calls here.
 class TForm1 {
@@ -43,6 +45,11 @@ class TForm1 {
   static constexpr int32_t DesignWidth = 696, DesignHeight = 142;
   // Client width of the pager window, as the layout sees it.
   int32_t Width() const { return host_ ? host_->Bounds().Width() : DesignWidth; }
+
+  // The clocks and load gauges that the one-second timer redraws.
+  void AttachClocks(ClockPanel* clocks) { clocks_ = clocks; }
+  // One tick of the one-second timer (also run once at the end of start-up).
+  void Timer1Timer();
 
   // --- Buttons -------------------------------------------------------------------
   // The click handler of desktop selectors, clocks and load gauges.
@@ -84,6 +91,7 @@ class TForm1 {
   TEdgeForm edge_;
   std::array<std::unique_ptr<TExeButton>, kButtonCount> buttons_;
   FormHost* host_ = nullptr;
+  ClockPanel* clocks_ = nullptr;
   EdgeHost* edgeHost_ = nullptr;
   ScreenOutline* outline_ = nullptr;
   std::unique_ptr<DockedWindow> docked_;

@@ -1,7 +1,11 @@
 #include "main/main_win.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
+#include "buttons/ButtonLayout.h"
+#include "main/DibPicture_win.h"
+#include "platform/DrawablePicture_win.h"
 #include "platform/Win32Platform_win.h"
 #include "util/FontCache_win.h"
 
@@ -11,11 +15,6 @@ namespace {
 constexpr UINT_PTR kEdgeTimer = 1;   // auto-hide timer of the docking component
 constexpr UINT_PTR kTickTimer = 2;   // the pager's one-second timer
 }  // namespace
-
-COLORREF ToColorRef(TColor c) {
-  if (IsSystemColor(c)) return ::GetSysColor(static_cast<int>(static_cast<uint32_t>(c) & 0xFF));
-  return static_cast<COLORREF>(c) & 0xFFFFFF;
-}
 
 ShiftState ShiftFromMouse(WPARAM wp) {
   ShiftState s = 0;
@@ -67,8 +66,43 @@ bool PagerWindow::Create(HINSTANCE instance) {
   if (hwnd_) {
     form_.OwnWindow = FromHwnd(hwnd_);
     ::SetTimer(hwnd_, kTickTimer, 1000, nullptr);
+    CreateTooltip(instance);
   }
   return hwnd_ != nullptr;
+}
+
+void PagerWindow::CreateTooltip(HINSTANCE instance) {
+  tip_ = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0,
+                           0, hwnd_, nullptr, instance, nullptr);
+  if (!tip_) return;
+  TOOLINFOA ti{};
+  ti.cbSize = sizeof ti;
+  ti.hwnd = hwnd_;
+  ti.uId = 1;
+  ti.lpszText = const_cast<char*>("");
+  ::SendMessageA(tip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+  ::SendMessageA(tip_, TTM_SETMAXTIPWIDTH, 0, 400);
+}
+
+void PagerWindow::UpdateTooltip() {
+  if (!tip_) return;
+  TOOLINFOA ti{};
+  ti.cbSize = sizeof ti;
+  ti.hwnd = hwnd_;
+  ti.uId = 1;
+  std::string text;
+  if (hot_) {
+    const TExeButton& b = form_.Button(hot_);
+    if (b.ShowHint && !b.Hint.empty()) {
+      ti.rect = {b.Left, b.Top, b.Left + b.Width, b.Top + b.Height};
+      text = b.Hint;
+    }
+  }
+  if (text == tipText_ && !text.empty()) return;
+  tipText_ = text;
+  ::SendMessageA(tip_, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&ti));
+  ti.lpszText = const_cast<char*>(tipText_.c_str());
+  ::SendMessageA(tip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
 void PagerWindow::Show() { ::ShowWindow(hwnd_, SW_SHOWNOACTIVATE); }
@@ -183,18 +217,37 @@ void PagerWindow::DrawButton(HDC dc, const TExeButton& b) {
     ::DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (down ? DFCS_PUSHED : 0));
   }
   HFONT old = static_cast<HFONT>(::SelectObject(dc, FontCache::Get(b.Font)));
+  SIZE text{};
+  if (!b.Caption.empty()) ::GetTextExtentPoint32A(dc, b.Caption.c_str(), static_cast<int>(b.Caption.size()), &text);
+  const auto* glyph = dynamic_cast<const DrawablePicture*>(b.Glyph.get());
+  Point glyphSize = glyph ? Point{glyph->Width(), glyph->Height()} : Point{};
+  ButtonParts parts = LayoutButton({b.Left, b.Top, b.Left + b.Width, b.Top + b.Height}, glyphSize,
+                                   {text.cx, text.cy}, b.Layout, down);
+  // Glyph and caption stay inside the button.
+  HRGN clip = ::CreateRectRgn(r.left + 1, r.top + 1, r.right - 1, r.bottom - 1);
+  ::SelectClipRgn(dc, clip);
+  if (glyph) glyph->Draw(dc, parts.Glyph.Left, parts.Glyph.Top);
   ::SetBkMode(dc, TRANSPARENT);
-  ::SetTextColor(dc, b.Enabled ? ToColorRef(b.Font.Color) : ::GetSysColor(COLOR_GRAYTEXT));
-  if (down) ::OffsetRect(&r, 1, 1);
-  ::DrawTextA(dc, b.Caption.c_str(), static_cast<int>(b.Caption.size()), &r,
-              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  ::SetTextColor(dc, b.Enabled ? ColorRefOf(b.Font.Color) : ::GetSysColor(COLOR_GRAYTEXT));
+  if (!b.Caption.empty())
+    ::TextOutA(dc, parts.Caption.Left, parts.Caption.Top, b.Caption.c_str(), static_cast<int>(b.Caption.size()));
+  ::SelectClipRgn(dc, nullptr);
+  ::DeleteObject(clip);
   ::SelectObject(dc, old);
+}
+
+bool PagerWindow::HasLiveButtons() {
+  for (int i = 1; i <= kButtonCount; ++i) {
+    const TExeButton& b = form_.Button(i);
+    if (b.Enabled && b.Visible && (kind::IsClock(b.IData) || kind::IsGauge(b.IData))) return true;
+  }
+  return false;
 }
 
 void PagerWindow::Paint(HDC dc) {
   RECT client{};
   ::GetClientRect(hwnd_, &client);
-  HBRUSH bg = ::CreateSolidBrush(ToColorRef(form_.Color()));
+  HBRUSH bg = ::CreateSolidBrush(ColorRefOf(form_.Color()));
   ::FillRect(dc, &client, bg);
   ::DeleteObject(bg);
   if (childrenHeld_) return;
@@ -246,7 +299,12 @@ void PagerWindow::MouseMove(WPARAM wp, LPARAM lp) {
   const int n = (pressed_ || formPress_) ? pressed_ : ButtonAt(x, y);
   if (n != hot_) {
     hot_ = n;
+    UpdateTooltip();
     Repaint();
+  }
+  if (tip_) {
+    MSG m{hwnd_, WM_MOUSEMOVE, wp, lp, ::GetMessageTime(), {}};
+    ::SendMessageA(tip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&m));
   }
   if (n) {
     TExeButton& b = form_.Button(n);
@@ -318,6 +376,13 @@ LRESULT PagerWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       break;
     case WM_TIMER:
       if (wp == kEdgeTimer) form_.Edge().TimerTick();
+      if (wp == kTickTimer) {
+        form_.Timer1Timer();
+        if (HasLiveButtons()) {
+          Repaint();
+          UpdateTooltip();  // clock and gauge hints change with every tick
+        }
+      }
       return 0;
     case WM_LBUTTONDOWN: MouseDown(MouseButton::Left, wp, lp, false); return 0;
     case WM_LBUTTONDBLCLK: MouseDown(MouseButton::Left, wp, lp, true); return 0;

@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 #include "main/main.h"
 #include "panel/EdgeHost.h"
 
@@ -57,10 +59,17 @@ class PagerWindow : public FormHost, public EdgeHost, public ScreenOutline {
   void MouseMove(WPARAM wp, LPARAM lp);
   void ShowMenu(int x, int y);
   void ApplyCursor();
+  void CreateTooltip(HINSTANCE instance);
+  // The hint of the button under the mouse, as the tooltip's one tool.
+  void UpdateTooltip();
+  // A clock or load gauge is shown: the one-second tick changes what the panel shows.
+  bool HasLiveButtons();
 
   TForm1& form_;
   HWND hwnd_ = nullptr;
   HWND appWindow_ = nullptr;
+  HWND tip_ = nullptr;
+  std::string tipText_;
   HDC screenDc_ = nullptr;
   bool childrenHeld_ = false;
   int pressed_ = 0;      // button under a left press, until its release
@@ -69,8 +78,6 @@ class PagerWindow : public FormHost, public EdgeHost, public ScreenOutline {
   EdgeCursor cursor_ = EdgeCursor::Saved;
 };
 
-// Windows colour from a panel colour (system colours resolved).
-COLORREF ToColorRef(TColor c);
 ShiftState ShiftFromMouse(WPARAM wp);
 
 }  // namespace korvi
