@@ -10,7 +10,7 @@ int g_constructed = 0;
 
 int TExeButton::ConstructedCount() { return g_constructed; }
 
-TExeButton::TExeButton(GlyphSource* glyphs) : glyphs_(glyphs) {
+TExeButton::TExeButton(GlyphSource* glyphs, LaunchServices* launch) : glyphs_(glyphs), launch_(launch) {
   ++g_constructed;
   name_ = "ExeButton" + std::to_string(g_constructed);
 }
@@ -43,6 +43,64 @@ void TExeButton::SetIconIndex(int32_t n) {
   if (n == iconIndex_) return;
   iconIndex_ = n < 0 ? 0 : n;
   ReloadGlyph();
+}
+
+void TExeButton::Click() {
+  if (OnClick) OnClick(*this);
+  Execute();
+}
+
+namespace {
+constexpr int32_t kShowNormal = 1, kShowMinimized = 2, kShowMaximized = 3;
+}
+
+void TExeButton::Execute() {
+  exeCode_ = 0;
+  if (!ExeDisabled && launch_ != nullptr) {
+    LaunchTarget t;
+    t.Program = Trim(exeName_);
+    t.Args = Trim(exeArgs_);
+    t.Directory = Trim(exeStart_);
+    t.ShowCmd = exeState_ == TWindowState::wsMinimized   ? kShowMinimized
+                : exeState_ == TWindowState::wsMaximized ? kShowMaximized
+                                                         : kShowNormal;
+    bool launch = true;
+    // A folder asks for a file in it first; every click asks again.
+    if (!t.Program.empty() && (t.Program.back() == '\\' || launch_->DirectoryExists(t.Program))) {
+      std::optional<std::string> chosen = launch_->ChooseFile(t.Program);
+      if (chosen) {
+        t.Program = *chosen;
+        t.Args.clear();
+        t.Directory = ExtractFilePath(*chosen);
+        t.ShowCmd = kShowNormal;
+      } else {
+        launch = false;
+      }
+    }
+    const std::string ext = LowerCase(ExtractFileExt(t.Program));
+    if (!launch || t.Program.empty()) {
+      launch = false;
+    } else if (ext == ".cpl") {
+      // Control Panel applets run inside the control panel program.
+      t.Args = t.Program;
+      t.Program = "CONTROL.EXE";
+      t.Directory = launch_->ProgramDir();
+      t.ShowCmd = kShowNormal;
+    } else if (ext == ".lnk") {
+      LaunchTarget link;
+      launch = launch_->ResolveShortcut(t.Program, link);
+      if (launch) t = link;
+    } else if (ext == ".pif") {
+      LaunchTarget pif;
+      launch = launch_->ReadPif(t.Program, pif);
+      if (launch) {
+        t = pif;
+        t.ShowCmd = kShowNormal;
+      }
+    }
+    if (launch) exeCode_ = launch_->ShellOpen(t);
+  }
+  if (OnExecute) OnExecute(*this);
 }
 
 void TExeButton::ReloadGlyph() {

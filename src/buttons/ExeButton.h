@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "buttons/Launch.h"
 #include "platform/Font.h"
 #include "platform/Picture.h"
 
@@ -32,7 +33,7 @@ class TExeButton {
  public:
   using NotifyEvent = std::function<void(TExeButton& sender)>;
 
-  explicit TExeButton(GlyphSource* glyphs = nullptr);
+  explicit TExeButton(GlyphSource* glyphs = nullptr, LaunchServices* launch = nullptr);
   TExeButton(const TExeButton&) = delete;
   TExeButton& operator=(const TExeButton&) = delete;
 
@@ -79,13 +80,17 @@ class TExeButton {
   bool AllowAllUp = false;
   PictureRef Glyph;  // empty: no glyph
 
-  // Sets the launch result; used by the launcher when it has run.
-  void SetExeCode(int32_t code) { exeCode_ = code; }
+  // The click of the button: its OnClick handler first (if any), then Execute.
+  void Click();
+  // Launches ExeName (see Launch.h for what the system is asked), unless ExeDisabled;
+  // then raises OnExecute. Works on copies: the stored fields never change here.
+  void Execute();
 
  private:
   void ReloadGlyph();
 
   GlyphSource* glyphs_;
+  LaunchServices* launch_;
   std::string name_;
   std::string exeName_, exeStart_, exeArgs_, glyphName_;
   TWindowState exeState_ = TWindowState::wsNormal;

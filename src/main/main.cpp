@@ -7,9 +7,10 @@
 
 namespace korvi {
 
-TForm1::TForm1(SharedState& data, Platform& platform, TWinListDialog& winList, GlyphSource* glyphs)
+TForm1::TForm1(SharedState& data, Platform& platform, TWinListDialog& winList, GlyphSource* glyphs,
+               LaunchServices* launch)
     : data_(data), platform_(platform), winList_(winList) {
-  for (auto& b : buttons_) b = std::make_unique<TExeButton>(glyphs);
+  for (auto& b : buttons_) b = std::make_unique<TExeButton>(glyphs, launch);
   data_.Form = this;
   data_.Edge = &edge_;
 }

@@ -21,7 +21,8 @@ class ClockPanel;
 // Holds the rules; its Win32 view (main_win.cpp) turns messages into calls here.
 class TForm1 {
  public:
-  TForm1(SharedState& data, Platform& platform, TWinListDialog& winList, GlyphSource* glyphs = nullptr);
+  TForm1(SharedState& data, Platform& platform, TWinListDialog& winList, GlyphSource* glyphs = nullptr,
+         LaunchServices* launch = nullptr);
 
   // --- Window properties the settings file stores --------------------------------
   // Docking edge 1..4 (top, bottom, left, right); setting it re-docks the window.

@@ -279,10 +279,7 @@ void PagerWindow::MouseUp(MouseButton button, WPARAM wp, LPARAM lp) {
   if (button == MouseButton::Left) pressed_ = 0, formPress_ = false;
   if (n) {
     Repaint();
-    if (ButtonAt(x, y) == n) {
-      TExeButton& b = form_.Button(n);
-      if (b.OnClick) b.OnClick(b);
-    }
+    if (ButtonAt(x, y) == n) form_.Button(n).Click();
   } else if (formPress) {
     form_.Edge().OnMouseUp(button, ShiftFromMouse(wp), x, y);
     RECT c{};
