@@ -1,6 +1,7 @@
 #include "main/main.h"
 
 #include "main/ClockPanel.h"
+#include "main/StartupOverrides.h"
 #include "panel/Settings.h"
 
 #include <algorithm>
@@ -65,14 +66,7 @@ void TForm1::FormCreate(const std::string& programDir) {
   data_.LastMinute = -1;
   ArrangeButtons();
   LoadSettings(data_, platform_.Files);
-  for (int i = 1; i <= kButtonCount; ++i)
-    if (Button(i).IData != 0) Button(i).OnClick = [this](TExeButton& s) { ButtonClick(s); };
-  ApplySelectorCount();
-  for (int n = 1; n <= kMaxDesktops; ++n) {
-    Button(n).IData = n;
-    Button(n).OnClick = [this](TExeButton& s) { ButtonClick(s); };
-  }
-  data_.CurrentDesktop = 1;
+  ApplyStartupOverrides(*this, [this](TExeButton& s) { ButtonClick(s); });
   DisplayWallpaper();
   Timer1Timer();
 }
