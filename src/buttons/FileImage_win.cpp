@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include <new>
 #include <optional>
 #include <vector>
 
@@ -23,11 +24,15 @@ std::optional<std::vector<uint8_t>> ReadPictureFile(const std::string& fileName)
   std::optional<std::vector<uint8_t>> result;
   LARGE_INTEGER size{};
   if (GetFileSizeEx(f, &size) && size.QuadPart <= static_cast<LONGLONG>(kMaxPictureFileBytes)) {
-    std::vector<uint8_t> bytes(static_cast<std::size_t>(size.QuadPart));
-    DWORD got = 0;
-    if (bytes.empty() || (ReadFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr) &&
-                          got == bytes.size()))
-      result = std::move(bytes);
+    try {
+      std::vector<uint8_t> bytes(static_cast<std::size_t>(size.QuadPart));
+      DWORD got = 0;
+      if (bytes.empty() || (ReadFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr) &&
+                            got == bytes.size()))
+        result = std::move(bytes);
+    } catch (const std::bad_alloc&) {
+      // A large file in a fragmented 32-bit address space: no picture, not a crash.
+    }
   }
   CloseHandle(f);
   return result;
