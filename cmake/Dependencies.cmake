@@ -60,14 +60,14 @@ function(korvi_build_libjpeg name prefix)
 endfunction()
 
 function(korvi_import_libjpeg prefix)
-  find_library(lib NAMES jpeg libjpeg.a PATHS "${prefix}/lib" "${prefix}/lib32" NO_DEFAULT_PATH
+  find_library(KORVI_JPEG_LIBRARY NAMES jpeg libjpeg.a PATHS "${prefix}/lib" "${prefix}/lib32" NO_DEFAULT_PATH
                NO_CMAKE_FIND_ROOT_PATH)
-  if(NOT lib)
+  if(NOT KORVI_JPEG_LIBRARY)
     message(FATAL_ERROR "libjpeg: no library under ${prefix}")
   endif()
   add_library(korvi_jpeg INTERFACE)
   target_include_directories(korvi_jpeg SYSTEM INTERFACE "${prefix}/include")
-  target_link_libraries(korvi_jpeg INTERFACE "${lib}")
+  target_link_libraries(korvi_jpeg INTERFACE "${KORVI_JPEG_LIBRARY}")
 endfunction()
 
 if(WIN32)
