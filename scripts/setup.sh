@@ -43,3 +43,22 @@ if [ ${#need[@]} -gt 0 ]; then
   apt-get update -q
   apt-get install -y -q --no-install-recommends "${need[@]}"
 fi
+
+# The Windows build compiles libjpeg-turbo from Debian's source package (apt-get source),
+# which needs a deb-src entry. Add one beside the binary entries when none exists.
+if ! grep -rqsE '^(deb-src|Types:.*deb-src)' /etc/apt/sources.list /etc/apt/sources.list.d/; then
+  if [ "$(id -u)" != 0 ]; then
+    echo "setup: no deb-src entry for apt-get source (run as root to add one)" >&2
+    exit 1
+  fi
+  echo "setup: adding a deb-src entry for Debian's source packages"
+  . /etc/os-release
+  cat > /etc/apt/sources.list.d/korvi-src.sources <<SRC
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: ${VERSION_CODENAME} ${VERSION_CODENAME}-updates
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+SRC
+  apt-get update -q
+fi

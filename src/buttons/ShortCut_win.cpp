@@ -1,0 +1,127 @@
+#include "buttons/ShortCut_win.h"
+
+#include <array>
+#include <vector>
+
+#include "util/Text.h"
+
+namespace korvi {
+
+namespace {
+
+constexpr int kTextSize = MAX_PATH;
+
+// The first bytes of the file: enough for the fixed shell-link header.
+std::vector<uint8_t> ReadHeader(const std::string& fileName) {
+  std::vector<uint8_t> header(0x4C);
+  HANDLE f = CreateFileA(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  DWORD got = 0;
+  if (f == INVALID_HANDLE_VALUE) return {};
+  if (!ReadFile(f, header.data(), static_cast<DWORD>(header.size()), &got, nullptr)) got = 0;
+  CloseHandle(f);
+  header.resize(got);
+  return header;
+}
+
+bool IsDirectory(const std::string& path) {
+  const DWORD a = GetFileAttributesA(path.c_str());
+  return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}  // namespace
+
+Win32ShortCut::Win32ShortCut() {
+  const HRESULT hr = CoInitialize(nullptr);
+  comReady_ = SUCCEEDED(hr);  // S_FALSE (already initialised) also needs its CoUninitialize
+}
+
+Win32ShortCut::~Win32ShortCut() {
+  ReleaseLink();
+  if (comReady_) CoUninitialize();
+}
+
+void Win32ShortCut::ReleaseLink() {
+  if (file_) file_->Release();
+  if (link_) link_->Release();
+  file_ = nullptr;
+  link_ = nullptr;
+}
+
+bool Win32ShortCut::ResolveShortcut(const std::string& fileName) {
+  ok_ = true;
+  fileName_ = fileName;
+  path_.clear();
+  args_.clear();
+  dir_.clear();
+  showCmd_ = 0;
+  const DWORD attributes = GetFileAttributesA(fileName.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) ok_ = false;
+
+  // Every shell call that answers anything but S_OK (S_FALSE included) fails the read.
+  auto check = [this](HRESULT hr) {
+    if (hr != S_OK) ok_ = false;
+  };
+  // After the first failure every text comes out empty.
+  std::array<char, kTextSize> text{};
+  auto take = [&]() { return ok_ ? std::string(text.data(), strnlen(text.data(), text.size())) : std::string(); };
+
+  ReleaseLink();
+  void* link = nullptr;
+  if (CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, &link) == S_OK) {
+    link_ = static_cast<IShellLinkA*>(link);
+    void* file = nullptr;
+    if (link_->QueryInterface(IID_IPersistFile, &file) == S_OK) file_ = static_cast<IPersistFile*>(file);
+  }
+  if (!link_ || !file_ || fileName.size() >= 255) {
+    ok_ = false;
+  } else {
+    // The ANSI code page, as every other file name of the program: a non-ASCII name opens
+    // the same file here as it does in the shell.
+    std::array<wchar_t, 256> wide{};
+    if (!fileName.empty() &&
+        MultiByteToWideChar(CP_ACP, 0, fileName.c_str(), static_cast<int>(fileName.size()), wide.data(), 255) == 0)
+      ok_ = false;
+    check(file_->Load(wide.data(), STGM_READ));
+    check(link_->Resolve(nullptr, SLR_ANY_MATCH));
+
+    text.fill(0);
+    check(link_->GetWorkingDirectory(text.data(), kTextSize));
+    dir_ = take();
+
+    text.fill(0);
+    WIN32_FIND_DATAA found{};
+    check(link_->GetPath(text.data(), kTextSize, &found, SLGP_UNCPRIORITY));
+    path_ = take();
+    if (!path_.empty() && path_.back() != '\\' && IsDirectory(path_)) path_ += '\\';
+
+    int iconIndex = 0;
+    check(link_->GetIconLocation(text.data(), kTextSize, &iconIndex));
+    check(link_->GetDescription(text.data(), kTextSize));
+
+    int show = 0;
+    check(link_->GetShowCmd(&show));
+    showCmd_ = show;
+    // Wine 8 answers SW_SHOWNORMAL after Load whatever the file holds; Windows answers the
+    // stored value. The file's fixed header holds it too, so a "normal" answer is checked there.
+    if (ok_ && showCmd_ == SW_SHOWNORMAL) {
+      if (auto stored = ShellLinkShowCommand(ReadHeader(fileName)); stored && *stored != SW_SHOWNORMAL)
+        showCmd_ = *stored;
+    }
+
+    WORD hotkey = 0;
+    check(link_->GetHotkey(&hotkey));
+
+    text.fill(0);
+    check(link_->GetArguments(text.data(), kTextSize));
+    args_ = take();
+  }
+
+  fileName_ = Trim(fileName_);
+  dir_ = Trim(dir_);
+  path_ = Trim(path_);
+  args_ = Trim(args_);
+  return ok_;
+}
+
+}  // namespace korvi
