@@ -4,6 +4,8 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include "buttons/FileImage_win.h"
+#include "buttons/Launch_win.h"
 #include "main/ClockDraw_win.h"
 #include "main/ClockPanel.h"
 #include "main/DDTransparent.h"
@@ -33,22 +35,25 @@ std::string ExecutableDirectory() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  ::CoInitialize(nullptr);
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   ::InitCommonControlsEx(&icc);
 
   static SharedState data;
   static Win32Platform platform;
   static TWinListDialog winList(platform.Windows);
-  static TForm1 form(data, platform.Ref, winList);
+  static FileImage images;
+  static Win32GlyphSource glyphs(images);
+  static Win32LaunchServices launch(ExecutableDirectory(), nullptr);
+  static TForm1 form(data, platform.Ref, winList, &glyphs, &launch);
   static PagerWindow pager(form);
   static Win32SystemInfo systemInfo;
   static GdiGaugeCanvas gauges;
-  static ClockPanel clocks(form, systemInfo, gauges);
+  static ClockPanel clocks(form, systemInfo, gauges, &glyphs);
 
   // The pager first: its creation is the start-up of the whole program.
   if (!pager.Create(instance)) return 1;
   platform.Desktop.Owner = pager.Handle();
+  launch.SetOwner(pager.AppWindow());
   form.AttachHost(&pager, &pager, &pager);
   form.AttachClocks(&clocks);
   pager.OnExit = [&] {
@@ -73,6 +78,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     ::TranslateMessage(&msg);
     ::DispatchMessageA(&msg);
   }
-  ::CoUninitialize();
   return 0;
 }

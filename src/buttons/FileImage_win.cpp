@@ -263,4 +263,15 @@ PictureRef Win32GlyphSource::LoadGlyph(const std::string& fileName, int iconInde
   return std::make_shared<Win32Picture>(std::move(copy));
 }
 
+void Win32Picture::Draw(HDC dc, int x, int y) const {
+  if (bitmap_.Empty()) return;
+  BitmapDC source(bitmap_.Handle());
+  if (!source) return;
+  const int w = bitmap_.Width(), h = bitmap_.Height();
+  if (bitmap_.Transparent)
+    ::GdiTransparentBlt(dc, x, y, w, h, source.Get(), 0, 0, w, h, bitmap_.Pixel(0, h - 1));
+  else
+    ::BitBlt(dc, x, y, w, h, source.Get(), 0, 0, SRCCOPY);
+}
+
 }  // namespace korvi

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "buttons/DibBitmap_win.h"
-#include "platform/Picture.h"
+#include "platform/DrawablePicture_win.h"
 
 namespace korvi {
 
@@ -68,7 +68,7 @@ class FileImage {
 
 // A glyph picture the logic holds: an owned copy of a loaded glyph. The view that draws
 // buttons takes the bitmap from Handle().
-class Win32Picture : public Picture {
+class Win32Picture : public DrawablePicture {
  public:
   explicit Win32Picture(DibBitmap&& bitmap) : bitmap_(static_cast<DibBitmap&&>(bitmap)) {}
   int Width() const override { return bitmap_.Width(); }
@@ -76,6 +76,8 @@ class Win32Picture : public Picture {
   HBITMAP Handle() const { return bitmap_.Handle(); }
   bool Transparent() const { return bitmap_.Transparent; }
   const DibBitmap& Bitmap() const { return bitmap_; }
+  // A transparent glyph leaves out its bottom-left colour.
+  void Draw(HDC dc, int x, int y) const override;
 
  private:
   DibBitmap bitmap_;

@@ -1,0 +1,58 @@
+#include "buttons/Launch_win.h"
+
+#include <commdlg.h>
+#include <shellapi.h>
+
+#include <vector>
+
+#include "util/Text.h"
+
+namespace korvi {
+
+bool Win32LaunchServices::DirectoryExists(const std::string& path) {
+  DWORD a = ::GetFileAttributesA(path.c_str());
+  return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::optional<std::string> Win32LaunchServices::ChooseFile(const std::string& folder) {
+  // Large enough for any path the shell hands back; starts empty each time.
+  std::vector<char> file(4096, '\0');
+  OPENFILENAMEA ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = owner_;
+  ofn.lpstrFilter = "All Files\0*.*\0";
+  ofn.nFilterIndex = 1;
+  ofn.lpstrFile = file.data();
+  ofn.nMaxFile = static_cast<DWORD>(file.size());
+  ofn.lpstrInitialDir = folder.c_str();
+  // No read-only box, share-aware, a chosen shortcut comes back as the ".lnk" itself, resizable.
+  ofn.Flags = OFN_HIDEREADONLY | OFN_SHAREAWARE | OFN_NODEREFERENCELINKS | OFN_ENABLESIZING | OFN_EXPLORER;
+  if (!::GetOpenFileNameA(&ofn)) return std::nullopt;
+  return std::string(file.data());
+}
+
+bool Win32LaunchServices::ResolveShortcut(const std::string& file, LaunchTarget& target) {
+  if (!shortcut_.ResolveShortcut(file)) return false;
+  target.Program = shortcut_.ShortcutPath();
+  target.Args = shortcut_.ShortcutArgs();
+  target.Directory = shortcut_.ShortcutDir();
+  target.ShowCmd = shortcut_.ShortcutShowCmd();
+  return true;
+}
+
+bool Win32LaunchServices::ReadPif(const std::string& file, LaunchTarget& target) {
+  if (!pif_.ReadPif(file)) return false;
+  target.Program = pif_.PifProgram();
+  target.Args = pif_.PifParams();
+  target.Directory = pif_.PifStartDir();
+  target.ShowCmd = SW_SHOWNORMAL;
+  return true;
+}
+
+int32_t Win32LaunchServices::ShellOpen(const LaunchTarget& t) {
+  HINSTANCE r = ::ShellExecuteA(owner_, "open", t.Program.c_str(), t.Args.empty() ? nullptr : t.Args.c_str(),
+                                t.Directory.empty() ? nullptr : t.Directory.c_str(), t.ShowCmd);
+  return static_cast<int32_t>(reinterpret_cast<INT_PTR>(r));
+}
+
+}  // namespace korvi

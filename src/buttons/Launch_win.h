@@ -1,0 +1,33 @@
+#pragma once
+#include <windows.h>
+
+#include "buttons/Launch.h"
+#include "buttons/PifFile.h"
+#include "buttons/ShortCut_win.h"
+
+namespace korvi {
+
+// Starts what launcher buttons hold through the Windows shell.
+class Win32LaunchServices : public LaunchServices {
+ public:
+  // `programDir`: the pager's own folder; `owner`: the application's hidden main window.
+  Win32LaunchServices(std::string programDir, HWND owner) : programDir_(std::move(programDir)), owner_(owner) {}
+
+  bool DirectoryExists(const std::string& path) override;
+  std::optional<std::string> ChooseFile(const std::string& folder) override;
+  bool ResolveShortcut(const std::string& file, LaunchTarget& target) override;
+  bool ReadPif(const std::string& file, LaunchTarget& target) override;
+  std::string ProgramDir() override { return programDir_; }
+  int32_t ShellOpen(const LaunchTarget& target) override;
+
+  void SetOwner(HWND owner) { owner_ = owner; }
+  void SetProgramDir(std::string dir) { programDir_ = std::move(dir); }
+
+ private:
+  std::string programDir_;
+  HWND owner_;
+  Win32ShortCut shortcut_;
+  TPifFile pif_;
+};
+
+}  // namespace korvi
