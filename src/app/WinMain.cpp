@@ -53,7 +53,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   // The pager first: its creation is the start-up of the whole program.
   if (!pager.Create(instance)) return 1;
   platform.Desktop.Owner = pager.Handle();
-  launch.SetOwner(pager.AppWindow());
+  launch.SetOwner(pager.AppWindow(), pager.Handle());
   form.AttachHost(&pager, &pager, &pager);
   form.AttachClocks(&clocks);
   pager.OnExit = [&] {

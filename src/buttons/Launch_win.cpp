@@ -19,7 +19,8 @@ std::optional<std::string> Win32LaunchServices::ChooseFile(const std::string& fo
   std::vector<char> file(4096, '\0');
   OPENFILENAMEA ofn{};
   ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = owner_;
+  // Owned by the pager, which stays disabled while the dialog is open: one question at a time.
+  ofn.hwndOwner = dialogOwner_ ? dialogOwner_ : owner_;
   ofn.lpstrFilter = "All Files\0*.*\0";
   ofn.nFilterIndex = 1;
   ofn.lpstrFile = file.data();
@@ -50,9 +51,19 @@ bool Win32LaunchServices::ReadPif(const std::string& file, LaunchTarget& target)
 }
 
 int32_t Win32LaunchServices::ShellOpen(const LaunchTarget& t) {
-  HINSTANCE r = ::ShellExecuteA(owner_, "open", t.Program.c_str(), t.Args.empty() ? nullptr : t.Args.c_str(),
-                                t.Directory.empty() ? nullptr : t.Directory.c_str(), t.ShowCmd);
-  return static_cast<int32_t>(reinterpret_cast<INT_PTR>(r));
+  // The shell's own refusal dialogs stay away: a failed launch is only recorded.
+  SHELLEXECUTEINFOA info{};
+  info.cbSize = sizeof info;
+  info.fMask = SEE_MASK_FLAG_NO_UI;
+  info.hwnd = owner_;
+  info.lpVerb = "open";
+  info.lpFile = t.Program.c_str();
+  info.lpParameters = t.Args.empty() ? nullptr : t.Args.c_str();
+  info.lpDirectory = t.Directory.empty() ? nullptr : t.Directory.c_str();
+  info.nShow = t.ShowCmd;
+  ::ShellExecuteExA(&info);
+  // The same answer ShellExecuteA gives: greater than 32 on success, an error code else.
+  return static_cast<int32_t>(reinterpret_cast<INT_PTR>(info.hInstApp));
 }
 
 }  // namespace korvi

@@ -20,12 +20,17 @@ class Win32LaunchServices : public LaunchServices {
   std::string ProgramDir() override { return programDir_; }
   int32_t ShellOpen(const LaunchTarget& target) override;
 
-  void SetOwner(HWND owner) { owner_ = owner; }
+  // `owner`: of launched programs' shell windows; `dialogOwner`: of the file dialog.
+  void SetOwner(HWND owner, HWND dialogOwner = nullptr) {
+    owner_ = owner;
+    dialogOwner_ = dialogOwner;
+  }
   void SetProgramDir(std::string dir) { programDir_ = std::move(dir); }
 
  private:
   std::string programDir_;
   HWND owner_;
+  HWND dialogOwner_ = nullptr;
   Win32ShortCut shortcut_;
   TPifFile pif_;
 };

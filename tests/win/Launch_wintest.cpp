@@ -1,0 +1,51 @@
+// Launching through the real shell: what the system answers, without dialogs.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "buttons/Launch_win.h"
+#include "win/WinTestUtil.h"
+
+namespace korvi {
+namespace {
+
+std::string WindowsDir() {
+  char dir[MAX_PATH] = {};
+  ::GetWindowsDirectoryA(dir, MAX_PATH);
+  return dir;
+}
+
+TEST(ShellLaunch, StartsAProgramAndReportsTheShellsAnswer) {
+  Win32LaunchServices launch("C:\\", nullptr);
+  // A command that ends at once: the shell's answer is what counts here.
+  LaunchTarget t{WindowsDir() + "\\system32\\cmd.exe", "/c exit", "", SW_SHOWMINNOACTIVE};
+  EXPECT_GT(launch.ShellOpen(t), 32);
+}
+
+TEST(ShellLaunch, MissingFileIsRefusedQuietly) {
+  Win32LaunchServices launch("C:\\", nullptr);
+  LaunchTarget t{test::TempDir() + "\\no-such-program.exe", "", "", SW_SHOWNORMAL};
+  int32_t code = launch.ShellOpen(t);
+  EXPECT_LE(code, 32);
+  EXPECT_GE(code, 0);
+  test::Pump(300);
+  EXPECT_EQ(::FindWindowA("#32770", nullptr), nullptr) << "no message box for a refused launch";
+}
+
+TEST(ShellLaunch, PifFileGivesProgramParametersAndDirectory) {
+  std::string pif(369, '\0');
+  pif.replace(36, 11, "EDIT.COM   ");
+  pif.replace(101, 7, "C:\\WORK");
+  pif.replace(165, 9, "/fast a.b");
+  std::string file = test::TempDir() + "\\edit.pif";
+  ASSERT_TRUE(test::WriteFileBytes(file, pif));
+  Win32LaunchServices launch("C:\\", nullptr);
+  LaunchTarget t;
+  ASSERT_TRUE(launch.ReadPif(file, t));
+  EXPECT_EQ(t.Program, "EDIT.COM   ");
+  EXPECT_EQ(t.Directory, "C:\\WORK");
+  EXPECT_EQ(t.Args, "/fast a.b");
+  EXPECT_FALSE(launch.ReadPif(test::TempDir() + "\\none.pif", t));
+}
+
+}  // namespace
+}  // namespace korvi
