@@ -61,6 +61,8 @@ BOOL CALLBACK FindPager(HWND h, LPARAM lp) {
 
 bool PagerSession::Start() {
   std::string exe = folder_ + "\\Korvi8.exe";
+  // The mouse rests away from where the panel comes, as after starting a program.
+  if (!keepMouse_) MoveMouse(::GetSystemMetrics(SM_CXSCREEN) / 2, ::GetSystemMetrics(SM_CYSCREEN) / 3);
   STARTUPINFOA si{};
   si.cb = sizeof si;
   std::string cmd = "\"" + exe + "\"";
@@ -68,7 +70,7 @@ bool PagerSession::Start() {
                         &process_))
     return false;
   ::WaitForInputIdle(process_.hProcess, 10000);
-  return test::PumpUntil(
+  bool shown = test::PumpUntil(
       [&] {
         Search s{process_.dwProcessId, nullptr};
         ::EnumWindows(FindPager, reinterpret_cast<LPARAM>(&s));
@@ -76,6 +78,10 @@ bool PagerSession::Start() {
         return pager_ != nullptr;
       },
       15000);
+  // Let the pager finish its start-up (first paint, first tick) before any input.
+  ::WaitForInputIdle(process_.hProcess, 5000);
+  test::Pump(300);
+  return shown;
 }
 
 bool PagerSession::Running() {
@@ -104,8 +110,11 @@ void PagerSession::MoveMouse(int x, int y) {
   ::SetCursorPos(x, y);
   INPUT in{};
   in.type = INPUT_MOUSE;
-  in.mi.dx = x * 65536 / ::GetSystemMetrics(SM_CXSCREEN);
-  in.mi.dy = y * 65536 / ::GetSystemMetrics(SM_CYSCREEN);
+  // Normalised coordinates rounded up, so that the system's conversion back (which
+  // rounds down) lands on exactly this pixel.
+  const int w = ::GetSystemMetrics(SM_CXSCREEN), h = ::GetSystemMetrics(SM_CYSCREEN);
+  in.mi.dx = (x * 65536 + w - 1) / w;
+  in.mi.dy = (y * 65536 + h - 1) / h;
   in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
   ::SendInput(1, &in, sizeof in);
   test::Pump(30);
@@ -115,12 +124,15 @@ void PagerSession::ClickClient(int x, int y) {
   POINT p{x, y};
   ::ClientToScreen(pager_, &p);
   MoveMouse(p.x, p.y);
-  INPUT in[2] = {};
-  in[0].type = in[1].type = INPUT_MOUSE;
-  in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  ::SendInput(2, in, sizeof(INPUT));
-  test::Pump(50);
+  // Press and release a moment apart, as a hand does.
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  ::SendInput(1, &in, sizeof in);
+  test::Pump(40);
+  in.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  ::SendInput(1, &in, sizeof in);
+  test::Pump(80);
 }
 
 std::string SaveScreenshot(const std::string& name) {

@@ -37,6 +37,10 @@ class PagerSession {
   std::string folder_;
   PROCESS_INFORMATION process_{};
   HWND pager_ = nullptr;
+
+ public:
+  // Start with the mouse where it is (the default parks it in the upper screen first).
+  bool keepMouse_ = false;
 };
 
 // Folder of the running test program.

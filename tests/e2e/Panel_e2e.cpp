@@ -39,6 +39,7 @@ std::vector<COLORREF> PixelRow(int y, int x0, int x1) {
 TEST(PanelEndToEnd, FirstStartDocksToBottomAndHidesWhenTheMouseLeaves) {
   PagerSession pager(nullptr);
   PagerSession::MoveMouse(512, 700);  // start with the mouse over where the panel comes
+  pager.keepMouse_ = true;
   ASSERT_TRUE(pager.Start());
   RECT work{};
   ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
