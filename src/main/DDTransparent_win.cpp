@@ -43,7 +43,7 @@ bool PickerWindow::Create(HINSTANCE instance) {
   dragCursor_ = CreateDragCursor(instance);
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = &PickerWindow::WndProc;
+  wc.lpfnWndProc = &WindowProcOf<PickerWindow>;
   wc.hInstance = instance;
   wc.hCursor = dragCursor_ ? dragCursor_ : ::LoadCursor(nullptr, IDC_CROSS);
   wc.lpszClassName = kClassName;
@@ -128,21 +128,6 @@ void PickerWindow::Paint(HDC dc) {
     ::FrameRect(dc, &r, frame);
   }
   ::DeleteObject(frame);
-}
-
-LRESULT CALLBACK PickerWindow::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* self = reinterpret_cast<PickerWindow*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (msg == WM_NCCREATE) {
-    self = static_cast<PickerWindow*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
-    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    self->hwnd_ = hwnd;
-  }
-  if (!self) return ::DefWindowProcA(hwnd, msg, wp, lp);
-  try {
-    return self->Handle(msg, wp, lp);
-  } catch (...) {  // no C++ exception may cross into the window manager
-    return ::DefWindowProcA(hwnd, msg, wp, lp);
-  }
 }
 
 LRESULT PickerWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {

@@ -23,7 +23,7 @@ bool WinListWindow::Create(HINSTANCE instance) {
   silver_ = ::CreateSolidBrush(kSilver);
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = &WinListWindow::WndProc;
+  wc.lpfnWndProc = &WindowProcOf<WinListWindow>;
   wc.hInstance = instance;
   wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
   wc.hbrBackground = silver_;
@@ -87,21 +87,6 @@ std::string WinListWindow::ItemText(int index) const {
   item.cchTextMax = sizeof buf;
   const LRESULT n = ::SendMessageA(list_, LVM_GETITEMTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
   return std::string(buf, n > 0 ? static_cast<size_t>(n) : 0);
-}
-
-LRESULT CALLBACK WinListWindow::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* self = reinterpret_cast<WinListWindow*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (msg == WM_NCCREATE) {
-    self = static_cast<WinListWindow*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
-    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    self->hwnd_ = hwnd;
-  }
-  if (!self) return ::DefWindowProcA(hwnd, msg, wp, lp);
-  try {
-    return self->Handle(msg, wp, lp);
-  } catch (...) {  // no C++ exception may cross into the window manager
-    return ::DefWindowProcA(hwnd, msg, wp, lp);
-  }
 }
 
 LRESULT WinListWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {

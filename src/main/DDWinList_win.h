@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include "util/WindowProc_win.h"
+
 #include <string>
 
 #include "main/DDWinList.h"
@@ -33,7 +35,8 @@ class WinListWindow {
   int ItemCount() const;
 
  private:
-  static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  template <class T>
+  friend LRESULT CALLBACK WindowProcOf(HWND, UINT, WPARAM, LPARAM);
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
 
   TWinListDialog& table_;

@@ -15,7 +15,7 @@ PosWindow::~PosWindow() {
 bool PosWindow::Create(HINSTANCE instance) {
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = &PosWindow::WndProc;
+  wc.lpfnWndProc = &WindowProcOf<PosWindow>;
   wc.hInstance = instance;
   wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -49,21 +49,6 @@ void PosWindow::Hide() { ::ShowWindow(hwnd_, SW_HIDE); }
 void PosWindow::ShowTexts(const std::string& top, const std::string& bottom) {
   ::SetWindowTextA(static1_, top.c_str());
   ::SetWindowTextA(static2_, bottom.c_str());
-}
-
-LRESULT CALLBACK PosWindow::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* self = reinterpret_cast<PosWindow*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (msg == WM_NCCREATE) {
-    self = static_cast<PosWindow*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
-    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    self->hwnd_ = hwnd;
-  }
-  if (!self) return ::DefWindowProcA(hwnd, msg, wp, lp);
-  try {
-    return self->Handle(msg, wp, lp);
-  } catch (...) {  // no C++ exception may cross into the window manager
-    return ::DefWindowProcA(hwnd, msg, wp, lp);
-  }
 }
 
 LRESULT PosWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {

@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include "util/WindowProc_win.h"
+
 #include "main/FFPos.h"
 
 namespace korvi {
@@ -26,7 +28,8 @@ class PosWindow : public PosHost {
   void ShowTexts(const std::string& top, const std::string& bottom) override;
 
  private:
-  static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  template <class T>
+  friend LRESULT CALLBACK WindowProcOf(HWND, UINT, WPARAM, LPARAM);
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
 
   TPosForm& form_;

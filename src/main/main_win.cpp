@@ -1,6 +1,7 @@
 #include "main/main_win.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 #include <windowsx.h>
 
 #include "buttons/ButtonLayout.h"
@@ -39,7 +40,7 @@ bool PagerWindow::Create(HINSTANCE instance) {
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof wc;
   wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = &PagerWindow::WndProc;
+  wc.lpfnWndProc = &WindowProcOf<PagerWindow>;
   wc.hInstance = instance;
   wc.hCursor = nullptr;  // set per position (WM_SETCURSOR)
   wc.hIcon = ::LoadIconA(instance, MAKEINTRESOURCEA(1));
@@ -67,6 +68,7 @@ bool PagerWindow::Create(HINSTANCE instance) {
     form_.OwnWindow = FromHwnd(hwnd_);
     ::SetTimer(hwnd_, kTickTimer, 1000, nullptr);
     CreateTooltip(instance);
+    ::DragAcceptFiles(hwnd_, TRUE);  // files dropped on the panel become launchers
   }
   return hwnd_ != nullptr;
 }
@@ -322,22 +324,6 @@ void PagerWindow::ShowMenu(int x, int y) {
   if (cmd == kExitCommand && OnExit) OnExit();
 }
 
-LRESULT CALLBACK PagerWindow::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  PagerWindow* self = reinterpret_cast<PagerWindow*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (msg == WM_NCCREATE) {
-    self = static_cast<PagerWindow*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
-    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    self->hwnd_ = hwnd;
-  }
-  if (!self) return ::DefWindowProcA(hwnd, msg, wp, lp);
-  // No C++ exception may cross into the window manager: on 32-bit Windows it ends the process.
-  try {
-    return self->Handle(msg, wp, lp);
-  } catch (...) {
-    return ::DefWindowProcA(hwnd, msg, wp, lp);
-  }
-}
-
 LRESULT PagerWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_ERASEBKGND:
@@ -401,6 +387,11 @@ LRESULT PagerWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CAPTURECHANGED:
       // Capture taken away (another window, a menu): no click follows the release.
       if (reinterpret_cast<HWND>(lp) != hwnd_) pressed_ = 0, formPress_ = false;
+      return 0;
+    case WM_DROPFILES:
+      // Accepted and released. Turning a dropped file into a launcher button comes
+      // with the panel's button management.
+      ::DragFinish(reinterpret_cast<HDROP>(wp));
       return 0;
     case WM_CLOSE:
       ::DestroyWindow(hwnd_);

@@ -1,5 +1,8 @@
 #pragma once
 #include <windows.h>
+#include <shellapi.h>
+
+#include "util/WindowProc_win.h"
 
 #include <string>
 
@@ -48,7 +51,8 @@ class PagerWindow : public FormHost, public EdgeHost, public ScreenOutline {
   void End() override;
 
  private:
-  static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  template <class T>
+  friend LRESULT CALLBACK WindowProcOf(HWND, UINT, WPARAM, LPARAM);
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
   void Paint(HDC dc);
   void DrawButton(HDC dc, const TExeButton& b);
