@@ -238,12 +238,19 @@ void PagerWindow::DrawButton(HDC dc, const TExeButton& b) {
   ::SelectObject(dc, old);
 }
 
-bool PagerWindow::HasLiveButtons() {
+bool PagerWindow::RepaintLiveButtons() {
+  // Only the clocks and gauges change with the tick: only their places are redrawn.
+  bool any = false;
+  if (childrenHeld_) return false;
   for (int i = 1; i <= kButtonCount; ++i) {
     const TExeButton& b = form_.Button(i);
-    if (b.Enabled && b.Visible && (kind::IsClock(b.IData) || kind::IsGauge(b.IData))) return true;
+    if (b.Enabled && b.Visible && (kind::IsClock(b.IData) || kind::IsGauge(b.IData))) {
+      RECT r{b.Left, b.Top, b.Left + b.Width, b.Top + b.Height};
+      ::InvalidateRect(hwnd_, &r, FALSE);
+      any = true;
+    }
   }
-  return false;
+  return any;
 }
 
 void PagerWindow::Paint(HDC dc) {
@@ -329,15 +336,17 @@ LRESULT PagerWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND:
       return 1;  // painted with the buttons, without flicker
     case WM_PAINT: {
+      // Drawn off screen, only the part asked for, then copied: no flicker.
       PAINTSTRUCT ps;
       HDC dc = ::BeginPaint(hwnd_, &ps);
-      RECT c{};
-      ::GetClientRect(hwnd_, &c);
+      const RECT& c = ps.rcPaint;
       HDC mem = ::CreateCompatibleDC(dc);
-      HBITMAP bmp = ::CreateCompatibleBitmap(dc, c.right, c.bottom);
+      HBITMAP bmp = ::CreateCompatibleBitmap(dc, c.right - c.left, c.bottom - c.top);
       HGDIOBJ old = ::SelectObject(mem, bmp);
+      ::SetViewportOrgEx(mem, -c.left, -c.top, nullptr);
       Paint(mem);
-      ::BitBlt(dc, 0, 0, c.right, c.bottom, mem, 0, 0, SRCCOPY);
+      ::SetViewportOrgEx(mem, 0, 0, nullptr);
+      ::BitBlt(dc, c.left, c.top, c.right - c.left, c.bottom - c.top, mem, 0, 0, SRCCOPY);
       ::SelectObject(mem, old);
       ::DeleteObject(bmp);
       ::DeleteDC(mem);
@@ -361,10 +370,7 @@ LRESULT PagerWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       if (wp == kEdgeTimer) form_.Edge().TimerTick();
       if (wp == kTickTimer) {
         form_.Timer1Timer();
-        if (HasLiveButtons()) {
-          Repaint();
-          UpdateTooltip();  // clock and gauge hints change with every tick
-        }
+        if (RepaintLiveButtons()) UpdateTooltip();  // clock and gauge hints change with every tick
       }
       return 0;
     case WM_LBUTTONDOWN: MouseDown(MouseButton::Left, wp, lp, false); return 0;

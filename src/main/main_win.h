@@ -66,8 +66,8 @@ class PagerWindow : public FormHost, public EdgeHost, public ScreenOutline {
   void CreateTooltip(HINSTANCE instance);
   // The hint of the button under the mouse, as the tooltip's one tool.
   void UpdateTooltip();
-  // A clock or load gauge is shown: the one-second tick changes what the panel shows.
-  bool HasLiveButtons();
+  // Redraws the places of the clocks and load gauges; false when none is shown.
+  bool RepaintLiveButtons();
 
   TForm1& form_;
   HWND hwnd_ = nullptr;
