@@ -51,14 +51,12 @@ if ! grep -rqsE '^(deb-src|Types:.*deb-src)' /etc/apt/sources.list /etc/apt/sour
     echo "setup: no deb-src entry for apt-get source (run as root to add one)" >&2
     exit 1
   fi
-  echo "setup: adding a deb-src entry for Debian's source packages"
-  . /etc/os-release
-  cat > /etc/apt/sources.list.d/korvi-src.sources <<SRC
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: ${VERSION_CODENAME} ${VERSION_CODENAME}-updates
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-SRC
+  echo "setup: adding deb-src entries beside the machine's own package sources"
+  # The same mirrors as the binary entries, so no address is chosen here.
+  if [ -f /etc/apt/sources.list.d/debian.sources ]; then
+    sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources >/etc/apt/sources.list.d/korvi-src.sources
+  elif [ -f /etc/apt/sources.list ]; then
+    sed -n 's/^deb /deb-src /p' /etc/apt/sources.list >/etc/apt/sources.list.d/korvi-src.list
+  fi
   apt-get update -q
 fi
