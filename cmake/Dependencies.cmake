@@ -70,7 +70,14 @@ function(korvi_import_libjpeg prefix)
   target_link_libraries(korvi_jpeg INTERFACE "${KORVI_JPEG_LIBRARY}")
 endfunction()
 
-if(WIN32)
+if(WIN32 AND NOT CMAKE_CROSSCOMPILING)
+  find_package(JPEG QUIET)  # e.g. from vcpkg on a Windows machine
+endif()
+
+if(WIN32 AND JPEG_FOUND)
+  add_library(korvi_jpeg INTERFACE)
+  target_link_libraries(korvi_jpeg INTERFACE JPEG::JPEG)
+elseif(WIN32)
   korvi_build_libjpeg(libjpeg-turbo-mingw "${CMAKE_BINARY_DIR}/_deps/libjpeg-turbo-mingw"
                       -DCMAKE_TOOLCHAIN_FILE=${CMAKE_TOOLCHAIN_FILE} -DWITH_CRT_DLL=OFF)
   korvi_import_libjpeg("${CMAKE_BINARY_DIR}/_deps/libjpeg-turbo-mingw")
