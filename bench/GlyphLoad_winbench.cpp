@@ -9,20 +9,10 @@
 #include <cstdlib>
 #include <vector>
 
+#include "bench/BenchClock_win.h"
 #include "buttons/FileImage_win.h"
 
 namespace {
-
-double Now() {
-  static LARGE_INTEGER freq = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return 1000.0 * t.QuadPart / freq.QuadPart;
-}
 
 double Median(std::vector<double> v) {
   std::sort(v.begin(), v.end());
@@ -42,9 +32,9 @@ int main(int argc, char** argv) {
   std::vector<double> load, fit;
   int width = 0, height = 0;
   for (int i = 0; i < runs; ++i) {
-    double t0 = Now();
+    double t0 = (1000.0 * korvi::bench::WallSeconds());
     korvi::DibBitmap& glyph = images.LoadGlyph(argv[1], 0);
-    double t1 = Now();
+    double t1 = (1000.0 * korvi::bench::WallSeconds());
     if (!images.Succeeded()) {
       std::fprintf(stderr, "load failed\n");
       return 1;
@@ -52,9 +42,9 @@ int main(int argc, char** argv) {
     width = glyph.Width();
     height = glyph.Height();
     preview.CopyFrom(glyph);  // the chooser keeps its own copy and fits that
-    double t2 = Now();
+    double t2 = (1000.0 * korvi::bench::WallSeconds());
     images.FitBitmap(preview, 160, 160);
-    double t3 = Now();
+    double t3 = (1000.0 * korvi::bench::WallSeconds());
     load.push_back(t1 - t0);
     fit.push_back(t3 - t2);
   }

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 
+#include "bench/BenchClock_win.h"
 #include "main/ClockDraw_win.h"
 #include "main/ClockPanel.h"
 #include "platform/SystemInfo_win.h"
@@ -33,20 +34,6 @@ class BenchClock : public korvi::SystemInfo {
   int minute_ = 0;
 };
 
-double CpuMicroseconds() {
-  FILETIME create, exit, kernel, user;
-  ::GetProcessTimes(::GetCurrentProcess(), &create, &exit, &kernel, &user);
-  auto us = [](FILETIME f) { return ((static_cast<unsigned long long>(f.dwHighDateTime) << 32) | f.dwLowDateTime) / 10.0; };
-  return us(kernel) + us(user);
-}
-
-double WallMicroseconds() {
-  LARGE_INTEGER f, c;
-  ::QueryPerformanceFrequency(&f);
-  ::QueryPerformanceCounter(&c);
-  return c.QuadPart * 1e6 / f.QuadPart;
-}
-
 }  // namespace
 
 int main() {
@@ -69,16 +56,16 @@ int main() {
   for (bool perTick : {false, true}) {
     sys.MinutePerTick = perTick;
     panel.Tick();
-    const double cpu0 = CpuMicroseconds(), wall0 = WallMicroseconds();
+    const double cpu0 = (1e6 * bench::CpuSeconds()), wall0 = (1e6 * bench::WallSeconds());
     for (int t = 0; t < kTicks; ++t) panel.Tick();
-    const double cpu = CpuMicroseconds() - cpu0, wall = WallMicroseconds() - wall0;
+    const double cpu = (1e6 * bench::CpuSeconds()) - cpu0, wall = (1e6 * bench::WallSeconds()) - wall0;
     std::printf("real tick, 10 clocks + 10 gauges, %s: %.1f us CPU, %.1f us wall per tick (%d ticks)\n",
                 perTick ? "minute changing every tick" : "same minute", cpu / kTicks, wall / kTicks, kTicks);
   }
   // The share of the system call behind the load sample.
-  const double cpu0 = CpuMicroseconds(), wall0 = WallMicroseconds();
+  const double cpu0 = (1e6 * bench::CpuSeconds()), wall0 = (1e6 * bench::WallSeconds());
   for (int t = 0; t < kTicks; ++t) panel.SaveLoad();
   std::printf("of which SaveLoad (GlobalMemoryStatus): %.1f us CPU, %.1f us wall\n",
-              (CpuMicroseconds() - cpu0) / kTicks, (WallMicroseconds() - wall0) / kTicks);
+              ((1e6 * bench::CpuSeconds()) - cpu0) / kTicks, ((1e6 * bench::WallSeconds()) - wall0) / kTicks);
   return 0;
 }

@@ -12,24 +12,11 @@
 #include <cstdlib>
 #include <string>
 
+#include "bench/BenchClock_win.h"
 #include "e2e/PagerSession.h"
 #include "win/WinTestUtil.h"
 
 using namespace korvi;
-
-static double CpuSeconds(HANDLE process) {
-  FILETIME create, exit, kernel, user;
-  ::GetProcessTimes(process, &create, &exit, &kernel, &user);
-  auto s = [](FILETIME f) { return ((static_cast<unsigned long long>(f.dwHighDateTime) << 32) | f.dwLowDateTime) / 1e7; };
-  return s(kernel) + s(user);
-}
-
-static double Now() {
-  LARGE_INTEGER f, t;
-  ::QueryPerformanceFrequency(&f);
-  ::QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / static_cast<double>(f.QuadPart);
-}
 
 int main(int argc, char** argv) {
   const int idleSeconds = argc > 1 ? std::atoi(argv[1]) : 60;
@@ -60,9 +47,9 @@ int main(int argc, char** argv) {
   std::printf("private memory after start-up: %.1f MB (working set %.1f MB)\n", priv / 1048576.0,
               mem.WorkingSetSize / 1048576.0);
 
-  const double cpu0 = CpuSeconds(process), t0 = Now();
+  const double cpu0 = bench::CpuSeconds(process), t0 = bench::WallSeconds();
   test::Pump(idleSeconds * 1000);
-  const double cpu = CpuSeconds(process) - cpu0, wall = Now() - t0;
+  const double cpu = bench::CpuSeconds(process) - cpu0, wall = bench::WallSeconds() - t0;
   std::printf("idle: %.3f s CPU over %.1f s = %.3f %% of one core (%.2f ms a tick)\n", cpu, wall,
               100.0 * cpu / wall, 1000.0 * cpu / wall);
 
@@ -74,13 +61,13 @@ int main(int argc, char** argv) {
   };
   e2e::PagerSession::MoveMouse(512, 200);
   test::PumpUntil([&] { return height() < 100; }, 5000);  // the timer starts the slide
-  double c0 = Now();
+  double c0 = bench::WallSeconds();
   test::PumpUntil([&] { return height() == 3; }, 5000);
-  double collapse = Now() - c0;
+  double collapse = bench::WallSeconds() - c0;
   e2e::PagerSession::MoveMouse(512, work.bottom - 2);
-  double e0 = Now();
+  double e0 = bench::WallSeconds();
   test::PumpUntil([&] { return height() == 100; }, 5000);
-  double expand = Now() - e0;
+  double expand = bench::WallSeconds() - e0;
   std::printf("slide of a 100-pixel panel: collapse seen in %.0f ms, expand in %.0f ms (observer polls every 10 ms)\n",
               collapse * 1e3, expand * 1e3);
   pager.Close();

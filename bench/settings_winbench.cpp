@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "bench/BenchClock_win.h"
 #include "main/main.h"
 #include "panel/IniFile.h"
 #include "panel/Settings.h"
@@ -13,13 +14,6 @@
 #include "win/WinTestUtil.h"
 
 using namespace korvi;
-
-static double Now() {
-  LARGE_INTEGER f, t;
-  ::QueryPerformanceFrequency(&f);
-  ::QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / static_cast<double>(f.QuadPart);
-}
 
 int main() {
   Win32Platform platform;
@@ -37,9 +31,9 @@ int main() {
   test::FakeShellRecorder shell;
   const int kRounds = 5;
 
-  double t0 = Now();
+  double t0 = bench::WallSeconds();
   for (int r = 0; r < kRounds; ++r) SaveSettings(data, platform.Files, shell);
-  double ours = (Now() - t0) / kRounds;
+  double ours = (bench::WallSeconds() - t0) / kRounds;
 
   // The same keys and values, one profile call each, into a file of their own.
   IniFile model;
@@ -64,11 +58,11 @@ int main() {
       }
     }
   }
-  t0 = Now();
+  t0 = bench::WallSeconds();
   for (int r = 0; r < kRounds; ++r)
     for (auto& [section, kv] : keys)
       ::WritePrivateProfileStringA(section.c_str(), kv.first.c_str(), kv.second.c_str(), path.c_str());
-  double api = (Now() - t0) / kRounds;
+  double api = (bench::WallSeconds() - t0) / kRounds;
   std::printf("full save, %zu keys: ours %.2f ms, WritePrivateProfileStringA one by one %.2f ms, ratio %.3f\n",
               keys.size(), ours * 1e3, api * 1e3, ours / api);
   return shell.Errors.empty() ? 0 : 1;

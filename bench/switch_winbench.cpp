@@ -6,18 +6,12 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench/BenchClock_win.h"
 #include "main/main.h"
 #include "platform/Win32Platform_win.h"
 #include "win/WinTestUtil.h"
 
 using namespace korvi;
-
-static double Now() {
-  LARGE_INTEGER f, t;
-  ::QueryPerformanceFrequency(&f);
-  ::QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / static_cast<double>(f.QuadPart);
-}
 
 int main() {
   const int W = ::GetSystemMetrics(SM_CXSCREEN);
@@ -35,15 +29,15 @@ int main() {
 
   // Pager: switch to desktop 2 and back (two switches a round; the way back also
   // normalises, as every switch to desktop 1 does).
-  double t0 = Now();
+  double t0 = bench::WallSeconds();
   for (int r = 0; r < kRounds; ++r) {
     form.ChangeDesktop(2);
     form.ChangeDesktop(1);
   }
-  double pager = (Now() - t0) / (2 * kRounds);
+  double pager = (bench::WallSeconds() - t0) / (2 * kRounds);
 
   // Bare: 127 MoveWindow calls there and back.
-  t0 = Now();
+  t0 = bench::WallSeconds();
   for (int r = 0; r < kRounds; ++r) {
     for (int pass = 0; pass < 2; ++pass)
       for (size_t i = 0; i < all.size(); ++i) {
@@ -53,7 +47,7 @@ int main() {
         ::MoveWindow(all[i], x, rc.top, rc.right - rc.left, rc.bottom - rc.top, TRUE);
       }
   }
-  double bare = (Now() - t0) / (2 * kRounds);
+  double bare = (bench::WallSeconds() - t0) / (2 * kRounds);
   std::printf("desktop switch, 127 windows: pager %.2f ms, bare 127 moves %.2f ms, ratio %.2f\n", pager * 1e3,
               bare * 1e3, pager / bare);
   return 0;
