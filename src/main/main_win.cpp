@@ -326,7 +326,11 @@ void PagerWindow::MouseMove(WPARAM wp, LPARAM lp) {
 void PagerWindow::ShowMenu(int x, int y) {
   HMENU menu = ::CreatePopupMenu();
   ::AppendMenuA(menu, MF_STRING, kExitCommand, "Exit");
+  // The menu's owner must be in front, or the menu would not close when the user
+  // clicks elsewhere; the empty message afterwards lets it finish closing.
+  ::SetForegroundWindow(hwnd_);
   UINT cmd = ::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, hwnd_, nullptr);
+  ::PostMessageA(hwnd_, WM_NULL, 0, 0);
   ::DestroyMenu(menu);
   if (cmd == kExitCommand && OnExit) OnExit();
 }
