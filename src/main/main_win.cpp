@@ -225,16 +225,15 @@ void PagerWindow::DrawButton(HDC dc, const TExeButton& b) {
   Point glyphSize = glyph ? Point{glyph->Width(), glyph->Height()} : Point{};
   ButtonParts parts = LayoutButton({b.Left, b.Top, b.Left + b.Width, b.Top + b.Height}, glyphSize,
                                    {text.cx, text.cy}, b.Layout, down);
-  // Glyph and caption stay inside the button.
-  HRGN clip = ::CreateRectRgn(r.left + 1, r.top + 1, r.right - 1, r.bottom - 1);
-  ::SelectClipRgn(dc, clip);
+  // Glyph and caption stay inside the button (logical coordinates: the paint may be offset).
+  const int saved = ::SaveDC(dc);
+  ::IntersectClipRect(dc, r.left + 1, r.top + 1, r.right - 1, r.bottom - 1);
   if (glyph) glyph->Draw(dc, parts.Glyph.Left, parts.Glyph.Top);
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, b.Enabled ? ColorRefOf(b.Font.Color) : ::GetSysColor(COLOR_GRAYTEXT));
   if (!b.Caption.empty())
     ::TextOutA(dc, parts.Caption.Left, parts.Caption.Top, b.Caption.c_str(), static_cast<int>(b.Caption.size()));
-  ::SelectClipRgn(dc, nullptr);
-  ::DeleteObject(clip);
+  ::RestoreDC(dc, saved);
   ::SelectObject(dc, old);
 }
 

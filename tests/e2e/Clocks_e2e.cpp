@@ -30,6 +30,17 @@ int CountPixels(RECT r, COLORREF c) {
   return n;
 }
 
+// Counts pixels that are mostly red (text may be drawn with smoothed edges).
+int CountReddish(RECT r) {
+  int n = 0;
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) {
+      COLORREF c = ScreenPixel(x, y);
+      n += GetRValue(c) > 150 && GetGValue(c) < 100 && GetBValue(c) < 100;
+    }
+  return n;
+}
+
 TEST(ClocksEndToEnd, EveryStyleShowsAndAClickStepsIt) {
   PagerSession pager(ClockSettings().c_str());
   ASSERT_TRUE(pager.Start());
@@ -37,9 +48,16 @@ TEST(ClocksEndToEnd, EveryStyleShowsAndAClickStepsIt) {
   RECT p = pager.PagerRect();
   SaveScreenshot("clocks");
 
+  // Each digital style shows its text in red inside its button.
+  for (int i = 0; i < 4; ++i) {
+    RECT b{p.left + 4 + i * 105 + 2, p.top + 34 + 2, p.left + 4 + i * 105 + 93, p.top + 34 + 23};
+    EXPECT_GT(CountReddish(b), 15) << "clock style " << 1000 + i << " shows no text";
+  }
   // The analogue face (button 15 at 424, 34) draws red marks and hands on the panel.
   RECT face{p.left + 424 + 2, p.top + 34 + 2, p.left + 424 + 98, p.top + 34 + 98};
   EXPECT_GT(CountPixels(face, RGB(255, 0, 0)), 12 * 9) << "twelve 3x3 marks and two hands";
+  RECT topMark{p.left + 424 + 40, p.top + 34 + 2, p.left + 424 + 60, p.top + 34 + 20};
+  EXPECT_GE(CountPixels(topMark, RGB(255, 0, 0)), 9) << "the 12 o'clock mark is drawn";
   // The solid gauge (button 17 at 634, 34) is a block in the font colour.
   RECT block{p.left + 634 + 10, p.top + 34 + 10, p.left + 634 + 60, p.top + 34 + 40};
   EXPECT_GT(CountPixels(block, RGB(255, 0, 0)), 50 * 30 / 2) << "style 2001 is a solid block";
