@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "main/ClockPanel.h"
+#include "support/ClockButtons.h"
 #include "support/FakeGaugeCanvas.h"
 #include "support/FakePlatform.h"
 #include "support/FakeSystemInfo.h"
@@ -21,12 +22,7 @@ int main() {
   sys.Mem = {42, 1000, 600, 2000, 1500, 3000, 1000};
   test::FakeGaugeCanvas canvas;
   ClockPanel panel{form, sys, canvas};
-  for (int i = 0; i < 20; ++i) {
-    TExeButton& b = form.Button(11 + i);
-    b.Enabled = b.Visible = true;
-    b.IData = i < 10 ? 1000 + i % 5 : 2000 + i % 2;
-    b.Width = b.Height = i < 10 ? 48 : 100;
-  }
+  test::AddTenClocksAndTenGauges(form);
   constexpr int kTicks = 20000;
   const auto start = std::chrono::steady_clock::now();
   for (int t = 0; t < kTicks; ++t) {

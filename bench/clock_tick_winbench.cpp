@@ -9,6 +9,7 @@
 #include "bench/BenchClock_win.h"
 #include "main/ClockDraw_win.h"
 #include "main/ClockPanel.h"
+#include "support/ClockButtons.h"
 #include "platform/SystemInfo_win.h"
 #include "platform/Win32Platform_win.h"
 
@@ -46,12 +47,7 @@ int main() {
   BenchClock sys;
   GdiGaugeCanvas canvas;
   ClockPanel panel{form, sys, canvas};
-  for (int i = 0; i < 20; ++i) {
-    TExeButton& b = form.Button(11 + i);
-    b.Enabled = b.Visible = true;
-    b.IData = i < 10 ? 1000 + i % 5 : 2000 + i % 2;
-    b.Width = b.Height = i < 10 ? 48 : 100;
-  }
+  test::AddTenClocksAndTenGauges(form);
   constexpr int kTicks = 5000;
   for (bool perTick : {false, true}) {
     sys.MinutePerTick = perTick;

@@ -9,6 +9,7 @@
 #include "main/ClockDraw_win.h"
 #include "main/ClockFormat.h"
 #include "main/ClockPanel.h"
+#include "support/ClockButtons.h"
 #include "platform/SystemInfo_win.h"
 #include "platform/Win32Platform_win.h"
 #include "win/GuiObjects.h"
@@ -216,12 +217,10 @@ TEST(ClockTickObjects, TenThousandTicksHoldNoMoreObjectsThanTheFirstHundred) {
   MinutePerTick sys;
   GdiGaugeCanvas canvas;
   ClockPanel panel{form, sys, canvas};
+  test::AddTenClocksAndTenGauges(form);
   for (int i = 0; i < 20; ++i) {
     TExeButton& b = form.Button(11 + i);
-    b.Enabled = b.Visible = true;
-    b.IData = i < 10 ? 1000 + i % 5 : 2000 + i % 2;
-    b.Width = i < 10 ? 48 + i : 100;
-    b.Height = i < 10 ? 48 : 100;
+    if (i < 10) b.Width = 48 + i;  // faces of several sizes
     b.Font.Color = i % 3 == 0 ? clRed : clBlack;
   }
   for (int t = 0; t < 100; ++t) panel.Tick();
