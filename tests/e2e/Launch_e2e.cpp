@@ -73,7 +73,10 @@ std::string LaunchAndClose(PagerSession& pager, POINT button, const char* exe, c
         return !title.empty() && title.find(expect) != std::string::npos;
       },
       15000);
-  if (pid) EndProcess(pid);
+  // Every new process of that name goes: a program may hand over to a second copy of
+  // itself (the control program does), and none may outlive the test.
+  for (DWORD id : ProcessesNamed(exe))
+    if (!before.count(id)) EndProcess(id);
   return title;
 }
 
@@ -172,7 +175,8 @@ TEST(LaunchEndToEnd, LaunchersStartProgramsDocumentsShortcutsPifsAppletsAndFolde
     return title.find("letter") != std::string::npos;
   }, 15000);
   EXPECT_NE(title.find("letter"), std::string::npos) << "the file chosen in the folder starts: " << title;
-  if (pid) EndProcess(pid);
+  for (DWORD id : ProcessesNamed("notepad.exe"))
+    if (!before.count(id)) EndProcess(id);
   pager.Close();
 }
 
