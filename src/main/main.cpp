@@ -134,32 +134,6 @@ void TForm1::SetDockEdge(uint8_t e) {
   if (docked_) docked_->SetEdge(e);
 }
 
-void TForm1::FormMouseMove(ShiftState shift, int32_t x, int32_t y) {
-  HotButton = 0;
-  MouseX = x;
-  MouseY = y;
-  ResizeMode = (shift & ssShift) != 0;
-}
-
-void TForm1::ButtonMouseMove(TExeButton& button, ShiftState shift, int32_t x, int32_t y) {
-  HotButton = button.Tag;
-  MouseX = x + button.Left;
-  MouseY = y + button.Top;
-  ResizeMode = (shift & ssShift) != 0;
-}
-
-void TForm1::FormClick() {
-  MovingButton = 0;
-  for (int i = 1; i <= kButtonCount; ++i) Button(i).Enabled = Button(i).Visible;
-  edge_.SetFreeze(false);
-  SaveSettings(data_, platform_.Files, platform_.Desktop);
-}
-
-void TForm1::FormKeyDown(uint16_t key, ShiftState shift) {
-  // Keys act only while a button is being moved; every other key is ignored.
-  if (MovingButton <= 0) return;
-}
-
 void TForm1::SetColor(TColor c) {
   color_ = c;
   if (host_) host_->Repaint();

@@ -7,6 +7,9 @@
 
 #include "buttons/ExeButton.h"
 #include "main/DDWinList.h"
+#include "main/FFPos.h"
+#include "main/PagerServices.h"
+#include "main/PopupMenu.h"
 #include "panel/Docking.h"
 #include "panel/EdgeForm.h"
 #include "panel/FormHost.h"
@@ -59,6 +62,54 @@ class TForm1 {
   void ArrangeButtons();
   // Sets selector n down and the others of its group up.
   void SetSelectorDown(int32_t n);
+  // Takes the first free entry of 11..128: enabled, shown, otherwise as it was.
+  // HotButton names it afterwards, or is 0 when every entry is in use.
+  void NewButton();
+  // The ready-made kinds the menu adds, given to the entry NewButton took.
+  enum class SetUp { Clock, Load, ControlPanel, Explorer };
+  void SetUpButton(TExeButton& button, SetUp kind);
+  // Move mode for HotButton: the mouse or the arrow keys move its bottom right
+  // corner, or size it with Shift; a background click, Enter or Tab ends it.
+  void MoveButton();
+  // Applies the tracked mouse point to the button in move mode.
+  void UpdateMouse();
+  // A file dropped on the panel at client point (x, y) becomes a launcher there,
+  // set up in "Button Setup", then saved. Only the first file of a drop counts.
+  void DropFiles(const std::string& fileName, int32_t x, int32_t y);
+
+  // --- The command menu ---------------------------------------------------------
+  // The windows and dialogs the commands open, and the position read-out of move mode.
+  void AttachCommands(PagerServices* services, TPosForm* pos) {
+    services_ = services;
+    pos_ = pos;
+  }
+  TPopupMenu Popup1 = MakePopup1();
+  // The menu's one handler: tag 0 is the menu opening (checks, captions and enabled
+  // states are refreshed); any other tag runs that item's command.
+  void Popup1Popup(int32_t tag);
+  // Shift+F10 and the context-menu key open the menu from the keyboard.
+  static bool IsMenuKey(uint16_t key, ShiftState shift);
+  // Before the menu opens from the keyboard: the button under the mouse pointer is
+  // hot, or the bare panel when the pointer is elsewhere.
+  void HotFromPointer(bool insidePanel, int32_t x, int32_t y);
+
+  // --- The panel's mouse (client coordinates, as the window reports it) ---------
+  // The button under a point: later entries lie on top of earlier ones, and
+  // disabled or hidden buttons let the mouse through to the panel. 0: the panel.
+  int32_t ButtonAt(int32_t x, int32_t y) const;
+  void PanelMouseDown(MouseButton button, ShiftState shift, int32_t x, int32_t y);
+  void PanelMouseMove(ShiftState shift, int32_t x, int32_t y);
+  // A release; `inside` tells whether the point lies in the client area. True when
+  // the release opens the command menu (the right button).
+  bool PanelMouseUp(MouseButton button, ShiftState shift, int32_t x, int32_t y, bool inside);
+  // The mouse capture went to another window: no click follows.
+  void PanelCaptureLost() { pressed_ = 0, panelPress_ = false; }
+  // The button held down by the left mouse button, 0 for none.
+  int32_t PressedButton() const { return pressed_; }
+  // Drawn pressed: down by its group, or held by the mouse with the pointer over it.
+  bool ShownDown(const TExeButton& b) const { return b.Down || (pressed_ == b.Tag && pressedOver_); }
+  // While the docking component slides the panel, the buttons are not there.
+  bool ButtonsHeld = false;
 
   // --- Desktops ------------------------------------------------------------------
   void ChangeDesktop(int32_t n);
@@ -74,6 +125,9 @@ class TForm1 {
   // A click on the panel background: ends move mode and saves the settings.
   void FormClick();
   void FormKeyDown(uint16_t key, ShiftState shift);
+  // Virtual key codes FormKeyDown knows.
+  static constexpr uint16_t vkTab = 9, vkReturn = 13, vkLeft = 37, vkUp = 38, vkRight = 39, vkDown = 40;
+  static constexpr uint16_t vkApps = 0x5D, vkF10 = 0x79;
 
   // Handle of the pager's own window: never moved by a desktop switch.
   WindowHandle OwnWindow = 0;
@@ -85,6 +139,14 @@ class TForm1 {
 
  private:
   void ApplySelectorCount();
+  void RefreshMenu();
+  void SetDeskCount(int32_t count);
+  void MoveWindowToDesktop();
+  void SetPanelColor();
+  void SetWallpaper();
+  void RemoveButton();
+  void ConfigureButton(int32_t n);
+  void Save();
 
   SharedState& data_;
   Platform& platform_;
@@ -99,6 +161,11 @@ class TForm1 {
   uint8_t dockEdge_ = edge::Bottom;
   TColor color_ = clBtnFace;
   bool stayOnTop_ = false;
+  PagerServices* services_ = nullptr;
+  TPosForm* pos_ = nullptr;
+  int32_t pressed_ = 0;       // button under a left press, until its release
+  bool pressedOver_ = false;  // the pointer is over the pressed button
+  bool panelPress_ = false;   // a press on the panel background, until its release
 };
 
 }  // namespace korvi
