@@ -1,0 +1,168 @@
+// Panel button management: new entries, the ready-made kinds, move mode and
+// dropped files.
+#include <gtest/gtest.h>
+
+#include "panel/IniFile.h"
+#include "support/PagerRig.h"
+
+namespace korvi {
+namespace {
+
+class ButtonManagement : public ::testing::Test, protected test::PagerRig {
+ protected:
+  void SetUp() override { Start("[DESKTOP]\r\nCOUNT=4\r\n"); }
+  IniFile SavedIni() { return IniFile::Parse(Ini()); }
+};
+
+TEST_F(ButtonManagement, NewButtonTakesTheFirstFreeEntryAsItWas) {
+  form.Button(11).Enabled = form.Button(11).Visible = true;
+  form.Button(12).IData = 1000;  // once a clock
+  form.Button(12).Left = 70;
+  form.NewButton();
+  EXPECT_EQ(form.HotButton, 12);
+  EXPECT_TRUE(form.Button(12).Enabled);
+  EXPECT_TRUE(form.Button(12).Visible);
+  EXPECT_EQ(form.Button(12).IData, 1000) << "a taken entry keeps what it held";
+  EXPECT_EQ(form.Button(12).Left, 70);
+  // Selectors hidden by a low desktop count are never taken.
+  form.Popup1Popup(101);
+  form.NewButton();
+  EXPECT_EQ(form.HotButton, 13);
+}
+
+TEST_F(ButtonManagement, ReadyMadeKindsGetTheirSetUps) {
+  struct Case {
+    int32_t tag;
+    int32_t w, h;
+    bool exeDisabled;
+    const char *exe, *glyph, *hint, *caption;
+    int32_t idata;
+    bool onClick;
+  };
+  const Case cases[] = {
+      {402, 75, 25, true, "", "", "Clock", "Clock", 1000, true},
+      {403, 100, 100, true, "", "", "Load", "Load", 2000, true},
+      {404, 40, 40, false, "CONTROL.EXE", "C:\\Korvi\\CONTROL.BMP", "Control Panel", "", 0, false},
+      {405, 40, 40, false, "EXPLORER.EXE", "C:\\Korvi\\EXPLORER.BMP", "Windows Explorer", "", 0, false},
+  };
+  for (const Case& c : cases) {
+    // Each on an entry that held a launcher with everything set.
+    TExeButton& old = form.Button(11);
+    old.SetExeName("C:\\Apps\\edit.exe");
+    old.SetExeArgs("-x");
+    old.IData = 2001;
+    old.OnClick = [](TExeButton&) {};
+    old.Left = 30;
+    form.Popup1Popup(c.tag);
+    ASSERT_EQ(form.HotButton, 11) << "tag " << c.tag;
+    const TExeButton& b = form.Button(11);
+    EXPECT_EQ(b.Width, c.w) << "tag " << c.tag;
+    EXPECT_EQ(b.Height, c.h) << "tag " << c.tag;
+    EXPECT_EQ(b.ExeDisabled, c.exeDisabled) << "tag " << c.tag;
+    EXPECT_EQ(b.ExeName(), c.exe) << "tag " << c.tag;
+    EXPECT_EQ(b.ExeArgs(), "") << "tag " << c.tag;
+    EXPECT_EQ(b.ExeStart(), "") << "tag " << c.tag;
+    EXPECT_EQ(b.GlyphName(), c.glyph) << "tag " << c.tag;
+    EXPECT_EQ(b.Layout, static_cast<uint8_t>(GlyphLayout::Top)) << "tag " << c.tag;
+    EXPECT_EQ(b.Hint, c.hint) << "tag " << c.tag;
+    EXPECT_TRUE(b.ShowHint) << "tag " << c.tag;
+    EXPECT_EQ(b.Caption, c.caption) << "tag " << c.tag;
+    EXPECT_EQ(b.IData, c.idata) << "tag " << c.tag;
+    EXPECT_EQ(static_cast<bool>(b.OnClick), c.onClick) << "tag " << c.tag;
+    EXPECT_EQ(b.Left, 30) << "tag " << c.tag << ": the position is not changed";
+    EXPECT_EQ(SavedIni().ReadString("BUTTON11", "HINT", "?"), c.hint) << "tag " << c.tag << " saved";
+    form.Button(11).Enabled = form.Button(11).Visible = false;
+  }
+}
+
+TEST_F(ButtonManagement, MoveModeFollowsTheMouseAndTheArrowsThenSaves) {
+  form.Popup1Popup(402);  // a clock, 75 x 25, in entry 11
+  TExeButton& b = form.Button(11);
+  b.Left = 200;
+  b.Top = 10;
+  form.HotButton = 11;
+  form.Popup1Popup(504);
+  EXPECT_EQ(form.MovingButton, 11);
+  EXPECT_TRUE(form.Edge().Freeze());
+  for (int i = 1; i <= kButtonCount; ++i) ASSERT_FALSE(form.Button(i).Enabled) << "button " << i;
+  EXPECT_EQ(pos.Static1, "pos:  (200 , 10)");
+  EXPECT_EQ(pos.Static2, "size: (75 , 25)");
+  EXPECT_EQ(services.Log, (std::vector<std::string>{"show readout", "to top"}));
+
+  // The disabled buttons let the mouse through: the panel moves the corner.
+  ASSERT_EQ(form.ButtonAt(210, 20), 0);
+  form.PanelMouseMove(0, 300, 60);
+  EXPECT_EQ((Point{b.Left, b.Top}), (Point{225, 35})) << "the bottom right corner follows the mouse";
+  form.FormKeyDown(TForm1::vkRight, 0);
+  form.FormKeyDown(TForm1::vkDown, 0);
+  form.FormKeyDown(TForm1::vkDown, 0);
+  EXPECT_EQ((Point{b.Left, b.Top}), (Point{226, 37}));
+  form.FormKeyDown(TForm1::vkLeft, ssShift);
+  form.FormKeyDown(TForm1::vkUp, ssShift);
+  EXPECT_EQ((Point{b.Width, b.Height}), (Point{74, 24})) << "Shift sizes it by one pixel";
+  EXPECT_EQ(pos.Static2, "size: (74 , 24)");
+  form.PanelMouseMove(ssShift, 100, 0);
+  EXPECT_EQ((Point{b.Width, b.Height}), (Point{4, 4})) << "never below 4 x 4";
+  form.FormKeyDown('A', 0);
+  EXPECT_EQ(form.MovingButton, 11) << "other keys do nothing";
+
+  form.FormKeyDown(TForm1::vkReturn, 0);
+  EXPECT_EQ(form.MovingButton, 0);
+  EXPECT_FALSE(form.Edge().Freeze());
+  EXPECT_EQ(services.Log.back(), "hide readout");
+  for (int i = 1; i <= kButtonCount; ++i)
+    EXPECT_EQ(form.Button(i).Enabled, form.Button(i).Visible) << "button " << i << " back as it was";
+  EXPECT_FALSE(form.Button(12).Enabled) << "free entries stay free";
+  EXPECT_EQ(SavedIni().ReadInteger("BUTTON11", "LEFT", 0), 226);
+  EXPECT_EQ(SavedIni().ReadInteger("BUTTON11", "WIDTH", 0), 4);
+
+  // Tab ends it too; outside move mode the keys do nothing.
+  form.Popup1Popup(504);
+  form.FormKeyDown(TForm1::vkTab, 0);
+  EXPECT_EQ(form.MovingButton, 0);
+  const int left = b.Left;
+  form.FormKeyDown(TForm1::vkRight, 0);
+  EXPECT_EQ(b.Left, left);
+}
+
+TEST_F(ButtonManagement, MoveButtonOnTheBarePanelDoesNothing) {
+  form.HotButton = 0;
+  form.MoveButton();
+  EXPECT_EQ(form.MovingButton, 0);
+  EXPECT_FALSE(form.Edge().Freeze());
+  EXPECT_TRUE(form.Button(1).Enabled);
+  EXPECT_TRUE(services.Log.empty());
+}
+
+TEST_F(ButtonManagement, CommandsDuringMoveModeKeepThePanelFrozen) {
+  form.HotButton = 2;
+  form.MoveButton();
+  form.Popup1Popup(202);  // Auto-Hide, which saves
+  form.Popup1Popup(503);  // Arrange, which freezes and saves
+  EXPECT_TRUE(form.Edge().Freeze()) << "move mode still holds the panel out";
+  form.FormClick();
+  EXPECT_FALSE(form.Edge().Freeze());
+}
+
+TEST_F(ButtonManagement, DroppedFileBecomesALauncherAtTheDropPoint) {
+  form.DropFiles("  C:\\Tools\\notes.txt  ", 120, 30);
+  ASSERT_EQ(form.HotButton, 11);
+  const TExeButton& b = form.Button(11);
+  EXPECT_TRUE(b.Visible);
+  EXPECT_TRUE(b.Enabled);
+  EXPECT_EQ((Point{b.Left, b.Top}), (Point{120, 30}));
+  EXPECT_EQ(b.ExeName(), "C:\\Tools\\notes.txt");
+  EXPECT_EQ(b.ExeStart(), "C:\\Tools\\");
+  EXPECT_EQ(b.Caption, "notes");
+  EXPECT_EQ(services.Log, std::vector<std::string>{"config 11"});
+  EXPECT_EQ(SavedIni().ReadString("BUTTON11", "PROGRAM", "?"), "C:\\Tools\\notes.txt") << "saved after the dialog";
+  // A full table: the drop is ignored.
+  for (int i = 12; i <= kButtonCount; ++i) form.Button(i).Enabled = form.Button(i).Visible = true;
+  services.Log.clear();
+  form.DropFiles("C:\\b.txt", 1, 1);
+  EXPECT_EQ(form.HotButton, 0);
+  EXPECT_TRUE(services.Log.empty());
+}
+
+}  // namespace
+}  // namespace korvi
