@@ -25,6 +25,15 @@ foreach(f ${KORVI_DIST_FILES})
   get_filename_component(n ${f} NAME)
   configure_file(${f} ${CMAKE_BINARY_DIR}/dist/${n} COPYONLY)
 endforeach()
+# The stock glyphs of the Control Panel and explorer buttons, drawn by our own script.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(stock_script "${CMAKE_SOURCE_DIR}/src/app/res/make-stock-glyphs.py")
+set(stock_glyphs "${CMAKE_BINARY_DIR}/dist/CONTROL.BMP" "${CMAKE_BINARY_DIR}/dist/EXPLORER.BMP")
+add_custom_command(OUTPUT ${stock_glyphs}
+                   COMMAND Python3::Interpreter "${stock_script}" "${CMAKE_BINARY_DIR}/dist"
+                   DEPENDS "${stock_script}" VERBATIM)
+add_custom_target(korvi_stock_glyphs ALL DEPENDS ${stock_glyphs})
+add_dependencies(Korvi8 korvi_stock_glyphs)
 
 if(KORVI_TESTS)
   # Tier 2: the Win32 layer against real Win32 behaviour (under Wine on Linux).

@@ -15,6 +15,7 @@
 #include "main/FFPos.h"
 #include "main/FFPos_win.h"
 #include "main/main.h"
+#include "main/PagerServices_win.h"
 #include "main/main_win.h"
 #include "platform/SystemInfo_win.h"
 #include "panel/Settings.h"
@@ -56,10 +57,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   launch.SetOwner(pager.AppWindow(), pager.Handle());
   form.AttachHost(&pager, &pager, &pager);
   form.AttachClocks(&clocks);
-  pager.OnExit = [&] {
-    SaveSettings(data, platform.Files, platform.Desktop);
-    ::DestroyWindow(pager.Handle());
-  };
   form.FormCreate(ExecutableDirectory());
   pager.Show();
 
@@ -72,6 +69,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   static TTransparentDialog picker(winList, platform.Windows);
   static PickerWindow pickerView(picker);
   pickerView.Create(instance);
+  // The commands' dialogs and windows, now that they exist.
+  static Win32PagerServices commands(pager.Handle(), picker, posView);
+  form.AttachCommands(&commands, &pos);
 
   MSG msg;
   while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {

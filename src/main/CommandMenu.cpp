@@ -171,7 +171,7 @@ void TForm1::SetPanelColor() {
   FreezeGuard freeze(edge_);
   if (!services_) return;
   TColor c = Color();
-  if (!services_->ChooseColor(c)) return;
+  if (!services_->PickColor(c)) return;
   SetColor(c);
   const int32_t d = data_.CurrentDesktop;
   if (d >= 1 && d <= kMaxDesktops) data_.PanelColors[d] = c;

@@ -19,7 +19,7 @@ class PagerServices {
   // The image chooser; true when confirmed, with the chosen file (may be empty).
   virtual bool ChooseImage(std::string& fileName) = 0;
   // The colour chooser (full open, any colour) starting at `color`; true when confirmed.
-  virtual bool ChooseColor(TColor& color) = 0;
+  virtual bool PickColor(TColor& color) = 0;
   // A question with the buttons Yes and No; true for Yes.
   virtual bool Confirm(const std::string& question) = 0;
   // The window picker: the window-table entry the user clicked, 0 for none.

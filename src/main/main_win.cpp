@@ -6,6 +6,7 @@
 
 #include "buttons/ButtonLayout.h"
 #include "main/DibPicture_win.h"
+#include "main/PopupMenu_win.h"
 #include "platform/DrawablePicture_win.h"
 #include "platform/Win32Platform_win.h"
 #include "util/FontCache_win.h"
@@ -93,8 +94,8 @@ void PagerWindow::UpdateTooltip() {
   ti.hwnd = hwnd_;
   ti.uId = 1;
   std::string text;
-  if (hot_) {
-    const TExeButton& b = form_.Button(hot_);
+  if (form_.HotButton) {
+    const TExeButton& b = form_.Button(form_.HotButton);
     if (b.ShowHint && !b.Hint.empty()) {
       ti.rect = {b.Left, b.Top, b.Left + b.Width, b.Top + b.Height};
       text = b.Hint;
@@ -160,13 +161,13 @@ void PagerWindow::ApplyCursor() {
 }
 
 void PagerWindow::HoldChildren() {
-  childrenHeld_ = true;
-  hot_ = pressed_ = 0;
+  form_.ButtonsHeld = true;
+  form_.PanelCaptureLost();
   Repaint();
 }
 
 void PagerWindow::ReleaseChildren() {
-  childrenHeld_ = false;
+  form_.ButtonsHeld = false;
   Repaint();
 }
 
@@ -196,23 +197,11 @@ void PagerWindow::End() {
 
 // --- Drawing ------------------------------------------------------------------------
 
-int PagerWindow::ButtonAt(int x, int y) {
-  if (childrenHeld_) return 0;
-  // Later buttons lie on top of earlier ones. Disabled buttons let the mouse through
-  // to the panel (that is how move mode reaches the panel's own handlers).
-  for (int i = kButtonCount; i >= 1; --i) {
-    const TExeButton& b = form_.Button(i);
-    if (b.Visible && b.Enabled && x >= b.Left && x < b.Left + b.Width && y >= b.Top && y < b.Top + b.Height)
-      return i;
-  }
-  return 0;
-}
-
 void PagerWindow::DrawButton(HDC dc, const TExeButton& b) {
   RECT r{b.Left, b.Top, b.Left + b.Width, b.Top + b.Height};
-  const bool down = b.Down || (pressed_ == b.Tag && hot_ == b.Tag);
+  const bool down = form_.ShownDown(b);
   if (b.Flat && !down) {
-    if (hot_ == b.Tag && b.Enabled) ::DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
+    if (form_.HotButton == b.Tag && b.Enabled) ::DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
   } else if (b.Flat) {
     ::DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
   } else {
@@ -240,7 +229,7 @@ void PagerWindow::DrawButton(HDC dc, const TExeButton& b) {
 bool PagerWindow::RepaintLiveButtons() {
   // Only the clocks and gauges change with the tick: only their places are redrawn.
   bool any = false;
-  if (childrenHeld_) return false;
+  if (form_.ButtonsHeld) return false;
   for (int i = 1; i <= kButtonCount; ++i) {
     const TExeButton& b = form_.Button(i);
     if (b.Enabled && b.Visible && (kind::IsClock(b.IData) || kind::IsGauge(b.IData))) {
@@ -258,7 +247,7 @@ void PagerWindow::Paint(HDC dc) {
   HBRUSH bg = ::CreateSolidBrush(ColorRefOf(form_.Color()));
   ::FillRect(dc, &client, bg);
   ::DeleteObject(bg);
-  if (childrenHeld_) return;
+  if (form_.ButtonsHeld) return;
   for (int i = 1; i <= kButtonCount; ++i)
     if (form_.Button(i).Visible) DrawButton(dc, form_.Button(i));
 }
@@ -266,44 +255,27 @@ void PagerWindow::Paint(HDC dc) {
 // --- Input --------------------------------------------------------------------------
 
 void PagerWindow::MouseDown(MouseButton button, WPARAM wp, LPARAM lp, bool dbl) {
-  const int x = GET_X_LPARAM(lp), y = GET_Y_LPARAM(lp);
   ::SetCapture(hwnd_);
-  const int n = ButtonAt(x, y);
-  if (n) {
-    if (button == MouseButton::Left) pressed_ = n;
-    Repaint();
-    return;
-  }
-  formPress_ = true;
-  ShiftState shift = ShiftFromMouse(wp) | (dbl ? ssDouble : 0);
-  form_.Edge().OnMouseDown(button, shift, x, y);
-  if (dbl) form_.Edge().OnDblClick();
+  form_.PanelMouseDown(button, ShiftFromMouse(wp) | (dbl ? ssDouble : 0), GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+  Repaint();
 }
 
-void PagerWindow::MouseUp(MouseButton button, WPARAM wp, LPARAM lp) {
-  const int x = GET_X_LPARAM(lp), y = GET_Y_LPARAM(lp);
-  const int n = button == MouseButton::Left ? pressed_ : 0;
-  const bool formPress = formPress_;
-  if (button == MouseButton::Left) pressed_ = 0, formPress_ = false;
-  if (n) {
-    Repaint();
-    if (ButtonAt(x, y) == n) form_.Button(n).Click();
-  } else if (formPress) {
-    form_.Edge().OnMouseUp(button, ShiftFromMouse(wp), x, y);
-    RECT c{};
-    ::GetClientRect(hwnd_, &c);
-    POINT p{x, y};
-    if (button == MouseButton::Left && ::PtInRect(&c, p)) form_.Edge().OnClick();
-  }
+bool PagerWindow::MouseUp(MouseButton button, WPARAM wp, LPARAM lp) {
+  RECT c{};
+  ::GetClientRect(hwnd_, &c);
+  POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+  const bool menu = form_.PanelMouseUp(button, ShiftFromMouse(wp), p.x, p.y, ::PtInRect(&c, p) != FALSE);
+  Repaint();
   // Released last: losing the capture clears the press state (WM_CAPTURECHANGED).
   if (::GetCapture() == hwnd_ && !(wp & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) ::ReleaseCapture();
+  return menu;
 }
 
 void PagerWindow::MouseMove(WPARAM wp, LPARAM lp) {
-  const int x = GET_X_LPARAM(lp), y = GET_Y_LPARAM(lp);
-  const int n = (pressed_ || formPress_) ? pressed_ : ButtonAt(x, y);
-  if (n != hot_) {
-    hot_ = n;
+  const int32_t hot = form_.HotButton, pressed = form_.PressedButton();
+  const bool down = pressed && form_.ShownDown(form_.Button(pressed));
+  form_.PanelMouseMove(ShiftFromMouse(wp), GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+  if (hot != form_.HotButton || down != (pressed && form_.ShownDown(form_.Button(pressed)))) {
     UpdateTooltip();
     Repaint();
   }
@@ -311,27 +283,50 @@ void PagerWindow::MouseMove(WPARAM wp, LPARAM lp) {
     MSG m{hwnd_, WM_MOUSEMOVE, wp, lp, ::GetMessageTime(), {}};
     ::SendMessageA(tip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&m));
   }
-  if (n) {
-    TExeButton& b = form_.Button(n);
-    form_.ButtonMouseMove(b, ShiftFromMouse(wp), x - b.Left, y - b.Top);
-    cursor_ = EdgeCursor::Default;
-    ApplyCursor();
-    return;
-  }
-  form_.Edge().OnMouseMove(ShiftFromMouse(wp), x, y);
+  // Over a button the arrow; over the panel whatever the docking component chose.
+  if (form_.HotButton) cursor_ = EdgeCursor::Default;
   ApplyCursor();
 }
 
-void PagerWindow::ShowMenu(int x, int y) {
-  HMENU menu = ::CreatePopupMenu();
-  ::AppendMenuA(menu, MF_STRING, kExitCommand, "Exit");
-  // The menu's owner must be in front, or the menu would not close when the user
-  // clicks elsewhere; the empty message afterwards lets it finish closing.
-  ::SetForegroundWindow(hwnd_);
-  UINT cmd = ::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, hwnd_, nullptr);
-  ::PostMessageA(hwnd_, WM_NULL, 0, 0);
-  ::DestroyMenu(menu);
-  if (cmd == kExitCommand && OnExit) OnExit();
+void PagerWindow::ShowMenu(int x, int y, UINT alignment) {
+  form_.Popup1Popup(0);
+  const int32_t tag = TrackPopup(form_.Popup1, hwnd_, x, y, alignment);
+  if (tag) form_.Popup1Popup(tag);
+  if (::IsWindow(hwnd_)) Repaint();
+}
+
+void PagerWindow::ShowMenuFromKeyboard() {
+  POINT p{};
+  ::GetCursorPos(&p);
+  ::ScreenToClient(hwnd_, &p);
+  RECT c{};
+  ::GetClientRect(hwnd_, &c);
+  form_.HotFromPointer(::PtInRect(&c, p) != FALSE, p.x, p.y);
+  Repaint();
+  if (form_.HotButton) {
+    // Below the hot button, as a keyboard user expects it.
+    const TExeButton& b = form_.Button(form_.HotButton);
+    p = {b.Left, b.Top + b.Height};
+  } else if (!::PtInRect(&c, p)) {
+    p = {4, 4};
+  }
+  ::ClientToScreen(hwnd_, &p);
+  ShowMenu(p.x, p.y);
+}
+
+void PagerWindow::DropFiles(HDROP drop) {
+  // Only the first file counts. Its whole name is read, however long: a cut name
+  // would make a launcher of a file that does not exist.
+  const UINT count = ::DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+  std::string name;
+  if (count > 0) {
+    name.resize(::DragQueryFileA(drop, 0, nullptr, 0) + 1);
+    name.resize(::DragQueryFileA(drop, 0, name.data(), static_cast<UINT>(name.size())));
+  }
+  POINT p{};
+  ::DragQueryPoint(drop, &p);
+  ::DragFinish(drop);
+  if (count > 0) form_.DropFiles(name, p.x, p.y);
 }
 
 LRESULT PagerWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
@@ -383,24 +378,43 @@ LRESULT PagerWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONUP: MouseUp(MouseButton::Left, wp, lp); return 0;
     case WM_MBUTTONUP: MouseUp(MouseButton::Middle, wp, lp); return 0;
     case WM_RBUTTONUP: {
-      MouseUp(MouseButton::Right, wp, lp);
+      if (!MouseUp(MouseButton::Right, wp, lp)) return 0;
       POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
       ::ClientToScreen(hwnd_, &p);
       ShowMenu(p.x, p.y);
       return 0;
     }
+    case WM_CONTEXTMENU:
+      // From the keyboard (the system sends -1), or from another source at a point.
+      if (lp == -1) {
+        ShowMenuFromKeyboard();
+      } else {
+        POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+        POINT c = p;
+        ::ScreenToClient(hwnd_, &c);
+        form_.HotFromPointer(true, c.x, c.y);
+        ShowMenu(p.x, p.y);
+      }
+      return 0;
+    case WM_SYSKEYDOWN:
+      if (TForm1::IsMenuKey(static_cast<uint16_t>(wp), ShiftFromKeyboard())) return ShowMenuFromKeyboard(), 0;
+      break;
+    case WM_SYSKEYUP:
+      if (wp == VK_F10) return 0;  // F10 alone would enter a menu bar the panel does not have
+      break;
     case WM_MOUSEMOVE: MouseMove(wp, lp); return 0;
-    case WM_KEYDOWN: form_.Edge().OnKeyDown(static_cast<uint16_t>(wp), ShiftFromKeyboard()); return 0;
+    case WM_KEYDOWN:
+      if (TForm1::IsMenuKey(static_cast<uint16_t>(wp), ShiftFromKeyboard())) return ShowMenuFromKeyboard(), 0;
+      form_.Edge().OnKeyDown(static_cast<uint16_t>(wp), ShiftFromKeyboard());
+      return 0;
     case WM_KEYUP: form_.Edge().OnKeyUp(static_cast<uint16_t>(wp), ShiftFromKeyboard()); return 0;
     case WM_CHAR: form_.Edge().OnKeyPress(static_cast<char>(wp)); return 0;
     case WM_CAPTURECHANGED:
       // Capture taken away (another window, a menu): no click follows the release.
-      if (reinterpret_cast<HWND>(lp) != hwnd_) pressed_ = 0, formPress_ = false;
+      if (reinterpret_cast<HWND>(lp) != hwnd_) form_.PanelCaptureLost();
       return 0;
     case WM_DROPFILES:
-      // Accepted and released. Turning a dropped file into a launcher button comes
-      // with the panel's button management.
-      ::DragFinish(reinterpret_cast<HDROP>(wp));
+      DropFiles(reinterpret_cast<HDROP>(wp));
       return 0;
     case WM_CLOSE:
       ::DestroyWindow(hwnd_);

@@ -18,9 +18,6 @@ namespace korvi {
 class PagerWindow : public FormHost, public EdgeHost, public ScreenOutline {
  public:
   static constexpr const char* kClassName = "Korvi8Pager";
-  // Menu command of "Exit".
-  static constexpr UINT kExitCommand = 411;
-
   explicit PagerWindow(TForm1& form) : form_(form) {}
   // Creates the (hidden) window centred on the screen; false when Windows refuses.
   bool Create(HINSTANCE instance);
@@ -28,8 +25,6 @@ class PagerWindow : public FormHost, public EdgeHost, public ScreenOutline {
   // The application's hidden main window (owner of the pager and of launched programs' dialogs).
   HWND AppWindow() const { return appWindow_; }
   void Show();
-  // Saves the settings and ends the program (the menu's "Exit").
-  std::function<void()> OnExit;
 
   // FormHost
   Rect Bounds() override;
@@ -56,12 +51,15 @@ class PagerWindow : public FormHost, public EdgeHost, public ScreenOutline {
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
   void Paint(HDC dc);
   void DrawButton(HDC dc, const TExeButton& b);
-  // Number (1..128) of the shown, enabled button at a client point; 0 for the panel.
-  int ButtonAt(int x, int y);
   void MouseDown(MouseButton button, WPARAM wp, LPARAM lp, bool dbl);
-  void MouseUp(MouseButton button, WPARAM wp, LPARAM lp);
+  // True when the release opens the command menu.
+  bool MouseUp(MouseButton button, WPARAM wp, LPARAM lp);
   void MouseMove(WPARAM wp, LPARAM lp);
-  void ShowMenu(int x, int y);
+  // The command menu at a screen point: refreshed, shown, and the chosen command run.
+  void ShowMenu(int x, int y, UINT alignment = TPM_LEFTALIGN | TPM_TOPALIGN);
+  // Shift+F10 or the context-menu key: the menu at the hot button, or at the pointer.
+  void ShowMenuFromKeyboard();
+  void DropFiles(HDROP drop);
   void ApplyCursor();
   void CreateTooltip(HINSTANCE instance);
   // The hint of the button under the mouse, as the tooltip's one tool.
@@ -75,10 +73,6 @@ class PagerWindow : public FormHost, public EdgeHost, public ScreenOutline {
   HWND tip_ = nullptr;
   std::string tipText_;
   HDC screenDc_ = nullptr;
-  bool childrenHeld_ = false;
-  int pressed_ = 0;      // button under a left press, until its release
-  int hot_ = 0;          // button under the mouse (drawn raised when flat)
-  bool formPress_ = false;  // a press on the panel background, until its release
   EdgeCursor cursor_ = EdgeCursor::Saved;
 };
 

@@ -24,7 +24,7 @@ class FakePagerServices : public PagerServices {
     if (ImageAnswer) fileName = ImageFile;
     return ImageAnswer;
   }
-  bool ChooseColor(TColor& color) override {
+  bool PickColor(TColor& color) override {
     Log.push_back("color");
     OfferedColor = color;
     Modal();
