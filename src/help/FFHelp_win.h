@@ -34,6 +34,11 @@ class HelpWindow : public HelpFormHost, public HtmlView {
   bool Create(HINSTANCE instance);
   HWND Hwnd() const { return hwnd_; }
   HWND Status() const { return status_; }
+  HWND BackButton() const { return back_; }
+  HWND ForwardButton() const { return forward_; }
+  HWND ReloadButton() const { return reload_; }
+  // The built-in reader, once it is in use (null while the WebBrowser control shows pages).
+  ReaderView* Reader() const { return readerView_.get(); }
   bool UsesReader() const { return useReader_; }
   // The window's keyboard shortcuts (Ctrl+O, Ctrl+X); true when `msg` was one.
   // Called by the message loop for every message.
