@@ -404,6 +404,7 @@ LRESULT PagerWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       break;
     case WM_MOUSEMOVE: MouseMove(wp, lp); return 0;
     case WM_KEYDOWN:
+      if (wp == VK_F1) return form_.Popup1Popup(3), 0;  // the "Help" command
       if (TForm1::IsMenuKey(static_cast<uint16_t>(wp), ShiftFromKeyboard())) return ShowMenuFromKeyboard(), 0;
       form_.Edge().OnKeyDown(static_cast<uint16_t>(wp), ShiftFromKeyboard());
       return 0;
