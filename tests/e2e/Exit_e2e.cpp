@@ -31,7 +31,7 @@ TEST(ExitEndToEnd, RightClickMenuExitSavesAndEnds) {
   ::SendInput(1, &in, sizeof in);
   ASSERT_TRUE(test::PumpUntil([] { return ::FindWindowA("#32768", nullptr) != nullptr; })) << "no menu opened";
   SaveScreenshot("menu");
-  Key(VK_DOWN);
+  Key(VK_UP);  // from no selection up to the last item, "Exit"
   Key(VK_RETURN);
   EXPECT_TRUE(test::PumpUntil([&] { return !pager.Running(); }, 8000)) << "the pager did not end";
   std::string ini = pager.ReadIni();
