@@ -1,0 +1,114 @@
+#include "e2e/MenuDriver.h"
+
+#include "win/WinTestUtil.h"
+
+namespace korvi::e2e {
+
+void Key(WORD vk) {
+  INPUT in[2] = {};
+  in[0].type = in[1].type = INPUT_KEYBOARD;
+  in[0].ki.wVk = in[1].ki.wVk = vk;
+  in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  ::SendInput(2, in, sizeof(INPUT));
+  test::Pump(60);
+}
+
+void KeyWithShift(WORD vk) {
+  INPUT in[4] = {};
+  for (INPUT& i : in) i.type = INPUT_KEYBOARD;
+  in[0].ki.wVk = in[3].ki.wVk = VK_SHIFT;
+  in[1].ki.wVk = in[2].ki.wVk = vk;
+  in[2].ki.dwFlags = in[3].ki.dwFlags = KEYEVENTF_KEYUP;
+  ::SendInput(4, in, sizeof(INPUT));
+  test::Pump(60);
+}
+
+HWND OpenMenu() {
+  HWND h = ::FindWindowA("#32768", nullptr);
+  return h && ::IsWindowVisible(h) ? h : nullptr;
+}
+
+bool RightClick(PagerSession& pager, int x, int y) {
+  POINT p{x, y};
+  ::ClientToScreen(pager.Pager(), &p);
+  PagerSession::MoveMouse(p.x, p.y);
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+  ::SendInput(1, &in, sizeof in);
+  test::Pump(40);
+  in.mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+  ::SendInput(1, &in, sizeof in);
+  if (!test::PumpUntil([] { return OpenMenu() != nullptr; })) return false;
+  // The pointer off the menu, so that no item is selected and the arrow keys count from the top.
+  PagerSession::MoveMouse(::GetSystemMetrics(SM_CXSCREEN) - 2, 2);
+  test::Pump(100);
+  return true;
+}
+
+void Choose(int index, int sub) {
+  for (int i = 0; i <= index; ++i) Key(VK_DOWN);
+  if (sub >= 0) {
+    Key(VK_RIGHT);  // opens the submenu on its first item
+    for (int i = 0; i < sub; ++i) Key(VK_DOWN);
+  }
+  Key(VK_RETURN);
+}
+
+bool ChoiceRefused(int index, const char* effectClass, const char* effectTitle) {
+  Choose(index);
+  const bool acted = WaitWindow(effectClass, effectTitle, 800) != nullptr;
+  if (OpenMenu()) Key(VK_ESCAPE);
+  test::PumpUntil([] { return OpenMenu() == nullptr; }, 2000);
+  return !acted;
+}
+
+void ClickScreen(int x, int y) {
+  PagerSession::MoveMouse(x, y);
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  ::SendInput(1, &in, sizeof in);
+  test::Pump(40);
+  in.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  ::SendInput(1, &in, sizeof in);
+  test::Pump(80);
+}
+
+HWND WaitWindow(const char* className, const char* title, int timeoutMs) {
+  HWND found = nullptr;
+  test::PumpUntil(
+      [&] {
+        found = ::FindWindowA(className, title);
+        return found && ::IsWindowVisible(found);
+      },
+      timeoutMs);
+  return found && ::IsWindowVisible(found) ? found : nullptr;
+}
+
+namespace {
+BOOL CALLBACK CollectStatic(HWND h, LPARAM lp) {
+  char cls[32] = {}, text[256] = {};
+  ::GetClassNameA(h, cls, sizeof cls);
+  if (lstrcmpiA(cls, "Static") == 0 && ::GetWindowTextA(h, text, sizeof text) > 0) {
+    auto* out = reinterpret_cast<std::string*>(lp);
+    if (!out->empty()) *out += "|";
+    *out += text;
+  }
+  return TRUE;
+}
+}  // namespace
+
+std::string DialogText(HWND dialog) {
+  std::string text;
+  ::EnumChildWindows(dialog, CollectStatic, reinterpret_cast<LPARAM>(&text));
+  return text;
+}
+
+std::string IniValue(const PagerSession& pager, const char* section, const char* key) {
+  char value[512] = {};
+  ::GetPrivateProfileStringA(section, key, "(none)", value, sizeof value, pager.IniPath().c_str());
+  return value;
+}
+
+}  // namespace korvi::e2e

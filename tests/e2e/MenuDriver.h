@@ -1,0 +1,40 @@
+#pragma once
+// Drives the pager's command menu from outside, as a user does: right click or the
+// keyboard to open it, arrow keys and Enter to choose.
+#include <windows.h>
+
+#include <string>
+
+#include "e2e/PagerSession.h"
+
+namespace korvi::e2e {
+
+// Positions of the menu's items as the arrow keys count them (separators are skipped).
+namespace menu {
+constexpr int About = 0, Help = 1, AutoHide = 2, OnTop = 3, Smooth = 4, MoveWindow = 5, DockEdge = 6,
+              DeskCount = 7, GoTo = 8, NewExe = 9, NewClock = 10, NewLoad = 11, NewControl = 12,
+              NewExplorer = 13, Configure = 14, Arrange = 15, MoveButton = 16, Remove = 17, PanelColor = 18,
+              Wallpaper = 19, Exit = 20;
+}
+
+void Key(WORD vk);
+void KeyWithShift(WORD vk);
+// The open popup menu, or null.
+HWND OpenMenu();
+// Right click at a client point of the pager; true when the menu opened.
+bool RightClick(PagerSession& pager, int x, int y);
+// Chooses item `index` (and `sub` in its submenu) of the open menu.
+void Choose(int index, int sub = -1);
+// Chooses item `index` of the open menu; true when it did nothing, as a disabled item
+// does: no window of `effectClass` (and `effectTitle`) showed. Closes the menu if open.
+bool ChoiceRefused(int index, const char* effectClass, const char* effectTitle = nullptr);
+// Clicks with the left button at a screen point.
+void ClickScreen(int x, int y);
+// A visible top-level window of this class (and title, when given) of any process.
+HWND WaitWindow(const char* className, const char* title = nullptr, int timeoutMs = 5000);
+// The text of a dialog's static controls, joined by "|".
+std::string DialogText(HWND dialog);
+// A value of the pager's settings file, as the profile functions read it.
+std::string IniValue(const PagerSession& pager, const char* section, const char* key);
+
+}  // namespace korvi::e2e
