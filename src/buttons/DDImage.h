@@ -39,6 +39,8 @@ class PreviewSource {
   virtual void Fit(int32_t width, int32_t height) = 0;
   // A copy of the loaded glyph, kept by the caller.
   virtual PictureRef Take() = 0;
+  // The number of icons in a program or library file; 0 for any other file or error.
+  virtual int32_t CountIcons(const std::string& fileName) = 0;
 };
 
 // The image chooser's window as its logic sees it.

@@ -19,6 +19,7 @@ class Win32PreviewSource : public PreviewSource {
   Point Load(const std::string& fileName, int32_t iconIndex) override;
   void Fit(int32_t width, int32_t height) override;
   PictureRef Take() override;
+  int32_t CountIcons(const std::string& fileName) override { return FileImage::CountIcons(fileName); }
 
  private:
   FileImage& images_;
