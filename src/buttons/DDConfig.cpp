@@ -223,6 +223,7 @@ void TConfigDialog::SaveParams() {
       b.AllowAllUp = true;
     }
   }
+  if (OnSaved) OnSaved();
   FillParams();
 }
 

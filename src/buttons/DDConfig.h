@@ -102,6 +102,8 @@ class TConfigDialog {
   TFont FontDialog1Font{"MS Sans Serif", clWindowText, 8, false, false, false, false, 1, 0};
   // The folder the file-open dialog showed last.
   std::string OpenDialog1Folder;
+  // Raised after a save has written into the buttons, so that the panel redraws them.
+  std::function<void()> OnSaved;
 
   const ControlState& Control(ConfigControl c) const { return controls_[static_cast<int>(c)]; }
   bool Marked(ConfigMark m) const { return marks_[static_cast<int>(m)]; }

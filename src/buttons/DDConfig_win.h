@@ -3,7 +3,7 @@
 
 #include "util/WindowProc_win.h"
 
-#include <array>
+#include <optional>
 #include <string>
 
 #include "buttons/DDConfig.h"
@@ -58,8 +58,7 @@ class ConfigDialogWindow : public ConfigDialogHost {
   HWND hwnd_ = nullptr;
   HFONT font_ = nullptr, bold_ = nullptr, heading_ = nullptr, fixed_ = nullptr;
   RECT bar_{};         // the bottom bar, client coordinates
-  bool modal_ = false;
-  bool closing_ = false;
+  bool closing_ = false;   // the logic let the window close: ends the modal loop
   bool updating_ = false;  // the view is setting a control from the logic
 };
 

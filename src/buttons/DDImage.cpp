@@ -5,6 +5,62 @@
 
 namespace korvi {
 
+namespace {
+
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool MatchMask(std::string_view name, std::string_view mask) {
+  if (mask == "*.*" || mask == "*") return true;
+  // Iterative wildcard match with one backtrack point for the last "*".
+  size_t n = 0, m = 0, starM = std::string_view::npos, starN = 0;
+  while (n < name.size()) {
+    if (m < mask.size() && (mask[m] == '?' || Lower(mask[m]) == Lower(name[n]))) {
+      ++n;
+      ++m;
+    } else if (m < mask.size() && mask[m] == '*') {
+      starM = m++;
+      starN = n;
+    } else if (starM != std::string_view::npos) {
+      m = starM + 1;
+      n = ++starN;
+    } else {
+      return false;
+    }
+  }
+  while (m < mask.size() && mask[m] == '*') ++m;
+  return m == mask.size();
+}
+
+}  // namespace
+
+bool MatchesFilter(std::string_view name, std::string_view patterns) {
+  while (!patterns.empty()) {
+    const size_t semi = patterns.find(';');
+    const std::string_view mask = patterns.substr(0, semi);
+    if (!mask.empty() && MatchMask(name, mask)) return true;
+    if (semi == std::string_view::npos) break;
+    patterns.remove_prefix(semi + 1);
+  }
+  return false;
+}
+
+std::vector<std::string> FolderChain(std::string_view folder) {
+  std::vector<std::string> chain;
+  std::string path;
+  size_t start = 0;
+  while (start < folder.size()) {
+    size_t slash = folder.find('\\', start);
+    if (slash == std::string_view::npos) slash = folder.size();
+    if (slash > start || path.empty()) {
+      path.append(folder.substr(start, slash - start));
+      path += '\\';
+      chain.push_back(path);
+    }
+    start = slash + 1;
+  }
+  return chain;
+}
+
 bool TImageDialog::Execute() { return host_ ? host_->ShowModal() : false; }
 
 void TImageDialog::FileListBox1Change(const std::string& folder, const std::string& name) {

@@ -2,6 +2,8 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "panel/SpinValue.h"
 #include "platform/Geometry.h"
@@ -25,6 +27,14 @@ inline constexpr std::array<ImageFilter, 7> kImageFilters{{
     {"Library Files", "*.dll"},
     {"Executable Files", "*.exe"},
 }};
+
+// Whether a file name matches one of the ";"-separated patterns of a filter: case-blind,
+// "*" any run of characters, "?" one character; "*.*" matches every name, with or
+// without an extension.
+bool MatchesFilter(std::string_view name, std::string_view patterns);
+// The folder list's upper part: the folders from the drive's root down to `folder`, each
+// ending with "\" ("C:\a\b" gives "C:\", "C:\a\", "C:\a\b\").
+std::vector<std::string> FolderChain(std::string_view folder);
 
 // Makes the preview picture: a glyph loaded as LoadGlyph makes it, shrunk on demand.
 // The Win32 side works on the one shared glyph bitmap, so a huge picture is copied once,

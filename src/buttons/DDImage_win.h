@@ -76,8 +76,9 @@ class ImageDialogWindow : public ImageDialogHost {
   std::string folder_;
   int filter_ = 0;
   bool listed_ = false;     // the lists have been read once
-  bool modal_ = false;
-  int result_ = 0;          // IDOK / IDCANCEL ends the modal loop
+  bool done_ = false;       // ends the modal loop
+  bool updating_ = false;   // the view is showing the logic's values
+  int result_ = 0;          // IDOK or IDCANCEL
   struct FolderEntry {
     std::string Path;
     int Indent;
