@@ -347,7 +347,7 @@ bool TConfigDialog::FormCloseQuery() {
 
 void TConfigDialog::bFontClick() {
   TFont font = FontDialog1Font;
-  if (!host_ || !host_->ChooseFont(font)) return;
+  if (!host_ || !host_->PickFont(font)) return;
   FontDialog1Font = font;
   marks_[static_cast<int>(M::Font)] = true;
   SetColor(C::llFont, clBlue);

@@ -64,7 +64,7 @@ class ConfigDialogHost {
   // No, and Cancel when `withCancel`.
   virtual ConfirmAnswer Confirm(const std::string& text, bool withCancel) = 0;
   // The font dialog, starting at `font`; true (and `font` changed) when confirmed.
-  virtual bool ChooseFont(TFont& font) = 0;
+  virtual bool PickFont(TFont& font) = 0;
   // The file-open dialog in `folder` (empty: the system's choice); the chosen file's full
   // path, or nothing when cancelled.
   virtual std::optional<std::string> ChooseProgram(const std::string& folder) = 0;

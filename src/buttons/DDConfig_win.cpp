@@ -19,7 +19,7 @@ enum class Kind { Check, Radio, Edit, Spin, Text };
 
 // One field control: its kind, its label (none for check boxes and radio buttons,
 // which carry their own text), where it goes (design units) and an optional "..." button.
-struct Field {
+struct FieldSpec {
   C control;
   Kind kind;
   const char* text;
@@ -30,7 +30,7 @@ struct Field {
 constexpr int kLabelX = 252, kFieldX = 314, kRightLabelX = 440, kRightFieldX = 492;
 
 // Top to bottom: the creation order is the Tab order.
-const Field kFields[] = {
+const FieldSpec kFields[] = {
     {C::cbEnabled, Kind::Check, "&Enable", 0, 252, 60, 120, 0},
     {C::llID, Kind::Text, "ID", kRightLabelX, kRightFieldX, 60, 60, 0},
     {C::ssLeft, Kind::Spin, "&Left", kLabelX, kFieldX, 116, 80, 0},
@@ -63,8 +63,8 @@ const Box kBoxes[] = {{"In Use", 40, 50}, {"Position", 96, 82}, {"Group", 184, 5
 
 constexpr int kBarTop = 600;  // the bottom bar: from here to the bottom of the client area
 
-const Field* FieldOf(C c) {
-  for (const Field& f : kFields)
+const FieldSpec* FieldOf(C c) {
+  for (const FieldSpec& f : kFields)
     if (f.control == c) return &f;
   return nullptr;
 }
@@ -118,7 +118,7 @@ void ConfigDialogWindow::CreateControls(HINSTANCE) {
   (void)list;
   for (const Box& b : kBoxes) CreateControl(hwnd_, "BUTTON", b.title, BS_GROUPBOX, 240, b.y, 384, b.h, 0, font_);
   CreateControl(hwnd_, "STATIC", "Layout", SS_CENTERIMAGE, kLabelX, 400, 56, 20, 0, font_);
-  for (const Field& f : kFields) {
+  for (const FieldSpec& f : kFields) {
     const int id = FieldId(f.control);
     switch (f.kind) {
       case Kind::Check: {
@@ -176,7 +176,7 @@ void ConfigDialogWindow::ControlChanged(ConfigControl c) {
   if (!h) return;
   updating_ = true;
   const ControlState& s = form_.Control(c);
-  const Field* f = FieldOf(c);
+  const FieldSpec* f = FieldOf(c);
   if (f && (f->kind == Kind::Check || f->kind == Kind::Radio)) {
     if ((::SendMessageA(h, BM_GETCHECK, 0, 0) == BST_CHECKED) != s.Checked)
       ::SendMessageA(h, BM_SETCHECK, s.Checked ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -227,7 +227,7 @@ ConfirmAnswer ConfigDialogWindow::Confirm(const std::string& text, bool withCanc
   return a == IDYES ? ConfirmAnswer::Yes : a == IDNO ? ConfirmAnswer::No : ConfirmAnswer::Cancel;
 }
 
-bool ConfigDialogWindow::ChooseFont(TFont& font) {
+bool ConfigDialogWindow::PickFont(TFont& font) {
   LOGFONTA lf{};
   HDC screen = ::GetDC(nullptr);
   lf.lfHeight = -::MulDiv(font.Size, ::GetDeviceCaps(screen, LOGPIXELSY), 72);
@@ -294,7 +294,7 @@ void ConfigDialogWindow::TryClose() {
 void ConfigDialogWindow::Command(int id, int code, HWND from) {
   if (id >= kFirstField && id < kFirstField + kConfigControlCount) {
     const C c = static_cast<C>(id - kFirstField);
-    const Field* f = FieldOf(c);
+    const FieldSpec* f = FieldOf(c);
     if (!f || updating_) return;
     if (f->kind == Kind::Check && code == BN_CLICKED)
       form_.SetChecked(c, ::SendMessageA(from, BM_GETCHECK, 0, 0) == BST_CHECKED);

@@ -41,7 +41,7 @@ class ConfigDialogWindow : public ConfigDialogHost {
   void SampleChanged() override;
   Point BottomBarSize() override;
   ConfirmAnswer Confirm(const std::string& text, bool withCancel) override;
-  bool ChooseFont(TFont& font) override;
+  bool PickFont(TFont& font) override;
   std::optional<std::string> ChooseProgram(const std::string& folder) override;
 
  private:

@@ -113,7 +113,8 @@ void ImageDialogWindow::CreateControls(HINSTANCE) {
   HWND filters = CreateControl(hwnd_, "COMBOBOX", "", WS_TABSTOP | CBS_DROPDOWNLIST, 177, 174, 160, 200, kFilters, font_);
   for (const ImageFilter& f : kImageFilters) ::SendMessageA(filters, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(f.Name));
   ::SendMessageA(filters, CB_SETCURSEL, static_cast<WPARAM>(filter_), 0);
-  CreateControl(hwnd_, "STATIC", "", SS_OWNERDRAW, 346, 8, 160, 160, kPreview, font_, WS_EX_STATICEDGE);
+  // The preview's inside is the 160 x 160 box; its thin sunken edge lies around it.
+  CreateControl(hwnd_, "STATIC", "", SS_OWNERDRAW, 345, 7, 162, 162, kPreview, font_, WS_EX_STATICEDGE);
   CreateControl(hwnd_, "STATIC", "Inde&x", SS_CENTERIMAGE, 346, 174, 40, 21, kIndexLabel, font_);
   HWND edit = CreateControl(hwnd_, "EDIT", "0", WS_TABSTOP | ES_AUTOHSCROLL | WS_DISABLED, 390, 174, 100, 21, kIndex,
                             font_, WS_EX_CLIENTEDGE);
@@ -156,6 +157,7 @@ void ImageDialogWindow::ChangeFolder(const std::string& folder) {
       break;
     }
   folder_ = path;
+  listed_ = true;
   FillDrives();
   FillFolders();
   FillFiles();

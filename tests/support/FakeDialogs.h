@@ -89,7 +89,7 @@ class FakeConfigHost : public ConfigDialogHost {
     Answers.erase(Answers.begin());
     return a;
   }
-  bool ChooseFont(TFont& font) override {
+  bool PickFont(TFont& font) override {
     if (!FontChoice) return false;
     font = *FontChoice;
     return true;
