@@ -27,7 +27,7 @@ struct FieldSpec {
   int button;  // 0 or the ID of the "..." button beside it
 };
 
-constexpr int kLabelX = 252, kFieldX = 314, kRightLabelX = 440, kRightFieldX = 492;
+constexpr int kLabelX = 252, kFieldX = 322, kRightLabelX = 440, kRightFieldX = 500;
 
 // Top to bottom: the creation order is the Tab order.
 const FieldSpec kFields[] = {
@@ -39,19 +39,19 @@ const FieldSpec kFields[] = {
     {C::ssHeight, Kind::Spin, "&Height", kRightLabelX, kRightFieldX, 146, 80, 0},
     {C::ssGroup, Kind::Spin, "&Group", kLabelX, kFieldX, 204, 80, 0},
     {C::cbAllUp, Kind::Check, "Allow All &Up", 0, kRightLabelX, 204, 160, 0},
-    {C::eeCaption, Kind::Edit, "&Caption", kLabelX, kFieldX, 258, 298, 0},
-    {C::llFont, Kind::Text, "&Font", kLabelX, kFieldX, 286, 264, ConfigDialogWindow::kFont},
-    {C::eeHint, Kind::Edit, "Hi&nt", kLabelX, kFieldX, 314, 298, 0},
-    {C::llImage, Kind::Text, "&Image", kLabelX, kFieldX, 342, 264, ConfigDialogWindow::kImage},
+    {C::eeCaption, Kind::Edit, "&Caption", kLabelX, kFieldX, 258, 290, 0},
+    {C::llFont, Kind::Text, "&Font", kLabelX, kFieldX, 286, 256, ConfigDialogWindow::kFont},
+    {C::eeHint, Kind::Edit, "Hi&nt", kLabelX, kFieldX, 314, 290, 0},
+    {C::llImage, Kind::Text, "&Image", kLabelX, kFieldX, 342, 256, ConfigDialogWindow::kImage},
     {C::ssIndex, Kind::Spin, "Inde&x", kLabelX, kFieldX, 370, 80, 0},
     {C::rLeft, Kind::Radio, "Lef&t", 0, kFieldX, 400, 70, 0},
-    {C::rRight, Kind::Radio, "&Right", 0, 386, 400, 70, 0},
-    {C::rTop, Kind::Radio, "To&p", 0, 458, 400, 70, 0},
-    {C::rBottom, Kind::Radio, "&Bottom", 0, 530, 400, 80, 0},
+    {C::rRight, Kind::Radio, "&Right", 0, 394, 400, 70, 0},
+    {C::rTop, Kind::Radio, "To&p", 0, 466, 400, 70, 0},
+    {C::rBottom, Kind::Radio, "&Bottom", 0, 538, 400, 76, 0},
     {C::cbFlat, Kind::Check, "Fl&at Button", 0, kFieldX, 428, 150, 0},
-    {C::eeProgram, Kind::Edit, "Progra&m", kLabelX, kFieldX, 490, 264, ConfigDialogWindow::kProgram},
-    {C::eeStart, Kind::Edit, "&Directory", kLabelX, kFieldX, 518, 298, 0},
-    {C::eeArgs, Kind::Edit, "Argument&s", kLabelX, kFieldX, 546, 298, 0},
+    {C::eeProgram, Kind::Edit, "Progra&m", kLabelX, kFieldX, 490, 256, ConfigDialogWindow::kProgram},
+    {C::eeStart, Kind::Edit, "&Directory", kLabelX, kFieldX, 518, 290, 0},
+    {C::eeArgs, Kind::Edit, "Argument&s", kLabelX, kFieldX, 546, 290, 0},
 };
 
 struct Box {

@@ -120,6 +120,13 @@ bool Near(COLORREF a, COLORREF b, int tolerance = 40) {
          std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
 }
 
+// A screenshot of the whole screen once the dialog has painted everything.
+void Screenshot(HWND dialog, const char* name) {
+  ::RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  test::Pump(100);
+  e2e::SaveScreenshot(name);
+}
+
 void CopyFixture(const std::string& name, const std::string& to) {
   ASSERT_TRUE(::CopyFileA(Fixture(name).c_str(), to.c_str(), FALSE)) << name;
 }
@@ -153,7 +160,7 @@ TEST_F(ImageDialogWinTest, ProgramIconsBitmapPreviewFilterAndKeptResult) {
     EXPECT_TRUE(::IsWindowEnabled(Item(ImageDialogWindow::kIndex)));
     EXPECT_EQ(Text(Item(ImageDialogWindow::kIndex)), "0");
     EXPECT_TRUE(Near(PixelOf(preview, 80, 80), RGB(255, 0, 0))) << std::hex << PixelOf(preview, 80, 80);
-    e2e::SaveScreenshot("image-dialog");
+    Screenshot(view.Hwnd(), "image-dialog");
     ClickArrow(Item(ImageDialogWindow::kIndexArrows), true);
     ClickArrow(Item(ImageDialogWindow::kIndexArrows), true);
     EXPECT_EQ(Text(Item(ImageDialogWindow::kIndex)), "2");
@@ -320,7 +327,9 @@ void ConfigDialogWinTest::AfterEnter() {
     EXPECT_EQ(B(20).Width, 99);
     EXPECT_EQ(B(20).Caption, "Button 20");
     EXPECT_EQ(B(12).Width, 23);
-    e2e::SaveScreenshot("button-setup");
+    ::SetWindowTextA(Field(C::eeCaption), "Two");
+    ::SetWindowTextA(Field(C::ssHeight), "30");
+    Screenshot(view.Hwnd(), "button-setup");
 
     // Close with an edit pending: Cancel keeps the dialog, No closes it without saving.
     ::SetWindowTextA(Field(C::eeHint), "unsaved");
