@@ -114,3 +114,30 @@ TEST_F(ImageDialogTest, ResultSurvivesCancelAndAnUntouchedOkReturnsItAgain) {
 
 }  // namespace
 }  // namespace korvi
+
+namespace korvi {
+namespace {
+
+TEST(ImageDialogLists, FiltersMatchCaseBlindAndFoldersChainFromTheRoot) {
+  struct Case {
+    const char* name;
+    const char* patterns;
+    bool match;
+  };
+  const Case cases[] = {
+      {"README", "*.*", true},          {"photo.JPEG", "*.jpg;*.jpe;*.jpeg", true},
+      {"photo.jpeg", "*.jpe", false},   {"a.b.bmp", "*.bmp", true},
+      {"bmp", "*.bmp", false},          {"x.emf", "*.bmp;*.jpg;*.jpe;*.jpeg;*.wmf;*.emf", true},
+      {"setup.exe.txt", "*.exe", false}, {"Lib.DLL", "*.dll", true},
+      {"a.bmp", ";;*.bmp", true},       {"a.bmp", "", false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(MatchesFilter(c.name, c.patterns), c.match) << c.name << " / " << c.patterns;
+
+  EXPECT_EQ(FolderChain("C:\\Pictures\\2024"), (std::vector<std::string>{"C:\\", "C:\\Pictures\\", "C:\\Pictures\\2024\\"}));
+  EXPECT_EQ(FolderChain("C:\\Pictures\\"), (std::vector<std::string>{"C:\\", "C:\\Pictures\\"}));
+  EXPECT_EQ(FolderChain("D:\\"), (std::vector<std::string>{"D:\\"}));
+  EXPECT_EQ(FolderChain("C:\\a\\\\b"), (std::vector<std::string>{"C:\\", "C:\\a\\", "C:\\a\\b\\"})) << "doubled slash";
+}
+
+}  // namespace
+}  // namespace korvi
