@@ -38,7 +38,7 @@ add_dependencies(Korvi8 korvi_stock_glyphs)
 if(KORVI_TESTS)
   # Tier 2: the Win32 layer against real Win32 behaviour (under Wine on Linux).
   file(GLOB KORVI_WIN_TESTS CONFIGURE_DEPENDS tests/win/*.cpp)
-  add_executable(korvi_win_tests ${KORVI_WIN_TESTS})
+  add_executable(korvi_win_tests ${KORVI_WIN_TESTS} tests/e2e/PagerSession.cpp)
   target_include_directories(korvi_win_tests PRIVATE tests)
   target_link_libraries(korvi_win_tests PRIVATE korvi_win gmock gtest_main)
   add_test(NAME win COMMAND korvi_win_tests --gtest_brief=1)
