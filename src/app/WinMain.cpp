@@ -95,9 +95,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   aboutView.Create(instance);
   // The commands' dialogs and windows, now that they exist.
   static Win32PagerServices commands(pager.Handle(), picker, posView);
-  commands.OnAbout = [&] { about.ShowAbout(); };
-  commands.OnLoadHelp = [&](const std::string& path) { help.LoadFromFile(path); };
-  commands.OnShowHelp = [&] { help.ShowHelp(data); };
+  commands.OnAbout = [] { about.ShowAbout(); };
+  commands.OnLoadHelp = [](const std::string& path) { help.LoadFromFile(path); };
+  commands.OnShowHelp = [] { help.ShowHelp(data); };
+  commands.OnConfigure = [](int32_t n) { return configDialog.Execute(n); };
+  commands.OnChooseImage = [](std::string& file) {
+    if (!imageDialog.Execute()) return false;
+    file = imageDialog.FileName;
+    return true;
+  };
   form.AttachCommands(&commands, &pos);
 
   MSG msg;
