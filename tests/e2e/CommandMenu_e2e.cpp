@@ -27,9 +27,10 @@ bool Refused(PagerSession& pager, int x, int y, int item) {
 
 TEST(CommandMenuEndToEnd, ButtonCommandsActOnTheButtonUnderTheRightClick) {
   const int W = ::GetSystemMetrics(SM_CXSCREEN);
-  std::string ini = std::string("[FORM]\r\nHIDE=0\r\n[DESKTOP]\r\nCOUNT=4\r\n") + kButton15;
+  std::string ini = std::string("[FORM]\r\nHIDE=0\r\nEDGE=1\r\n[DESKTOP]\r\nCOUNT=4\r\n") + kButton15;
   PagerSession pager(ini.c_str());
   ASSERT_TRUE(pager.Start());
+  WaitForStartupAbout();
   test::TestWindows windows;
   HWND editor = windows.Open(200, 150, 300, 200, true, "editor");
   test::Pump(100);
@@ -41,7 +42,9 @@ TEST(CommandMenuEndToEnd, ButtonCommandsActOnTheButtonUnderTheRightClick) {
   EXPECT_TRUE(ChoiceRefused(menu::Remove, "#32770", "Confirm")) << "a selector cannot be removed";
   ASSERT_TRUE(RightClick(pager, SelectorX(3), kSelectorY));
   Choose(menu::MoveWindow);
-  ASSERT_TRUE(WaitWindow("Korvi8Picker")) << "the window picker did not open";
+  HWND picker = WaitWindow("Korvi8Picker");
+  ASSERT_TRUE(picker) << "the window picker did not open";
+  test::PumpUntil([&] { return ::GetForegroundWindow() == picker; }, 2000);
   test::Pump(300);
   ClickScreen(350, 250);
   EXPECT_TRUE(test::PumpUntil([&] { return test::LeftOf(editor) == 200 + 2 * W; }))
@@ -50,10 +53,11 @@ TEST(CommandMenuEndToEnd, ButtonCommandsActOnTheButtonUnderTheRightClick) {
 
   // Picking the pager itself or the bare desktop moves nothing.
   const RECT panel = pager.PagerRect();
-  for (POINT at : {POINT{panel.left + 700, panel.top + 60}, POINT{600, 100}}) {
+  for (POINT at : {POINT{panel.left + 700, panel.top + 60}, POINT{600, 500}}) {
     ASSERT_TRUE(RightClick(pager, SelectorX(2), kSelectorY));
     Choose(menu::MoveWindow);
     ASSERT_TRUE(WaitWindow("Korvi8Picker"));
+    test::PumpUntil([&] { return ::GetForegroundWindow() == picker; }, 2000);
     test::Pump(300);
     ClickScreen(at.x, at.y);
     ASSERT_TRUE(test::PumpUntil([] { return !::IsWindowVisible(::FindWindowA("Korvi8Picker", nullptr)); }));
@@ -89,8 +93,9 @@ TEST(CommandMenuEndToEnd, ButtonCommandsActOnTheButtonUnderTheRightClick) {
 
 TEST(CommandMenuEndToEnd, FewerDesktopsMoveNothingAndTheLastGathersStrays) {
   const int W = ::GetSystemMetrics(SM_CXSCREEN);
-  PagerSession pager("[FORM]\r\nHIDE=0\r\n[DESKTOP]\r\nCOUNT=5\r\n");
+  PagerSession pager("[FORM]\r\nHIDE=0\r\nEDGE=1\r\n[DESKTOP]\r\nCOUNT=5\r\n");
   ASSERT_TRUE(pager.Start());
+  WaitForStartupAbout();
   test::TestWindows windows;
   HWND home = windows.Open(100, 100, 300, 200, true, "home");
   HWND fifth = windows.Open(100 + 4 * W, 120, 300, 200, true, "fifth");

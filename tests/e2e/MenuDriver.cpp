@@ -4,6 +4,15 @@
 
 namespace korvi::e2e {
 
+void WaitForStartupAbout() {
+  // Closed with its OK at once, as a user would: its timer then has nothing left to hide.
+  if (HWND about = WaitWindow("Korvi8About", nullptr, 5000)) {
+    ::PostMessageA(about, WM_COMMAND, IDOK, 0);
+    test::PumpUntil([&] { return !::IsWindowVisible(about); });
+  }
+  test::Pump(200);
+}
+
 void Key(WORD vk) {
   INPUT in[2] = {};
   in[0].type = in[1].type = INPUT_KEYBOARD;
@@ -40,8 +49,10 @@ bool RightClick(PagerSession& pager, int x, int y) {
   in.mi.dwFlags = MOUSEEVENTF_RIGHTUP;
   ::SendInput(1, &in, sizeof in);
   if (!test::PumpUntil([] { return OpenMenu() != nullptr; })) return false;
+  // The keys reach the menu through its owner, once that is the foreground window.
+  test::PumpUntil([&] { return ::GetForegroundWindow() == pager.Pager(); }, 2000);
   // The pointer off the menu, so that no item is selected and the arrow keys count from the top.
-  PagerSession::MoveMouse(::GetSystemMetrics(SM_CXSCREEN) - 2, 2);
+  PagerSession::MoveMouse(::GetSystemMetrics(SM_CXSCREEN) - 2, ::GetSystemMetrics(SM_CYSCREEN) - 2);
   test::Pump(100);
   return true;
 }

@@ -17,6 +17,9 @@ constexpr int About = 0, Help = 1, AutoHide = 2, OnTop = 3, Smooth = 4, MoveWind
               Wallpaper = 19, Exit = 20;
 }
 
+// Waits until the about box has shown itself once after start-up, and closes it: it
+// comes to the front when it shows and when it hides, which closes any menu open then.
+void WaitForStartupAbout();
 void Key(WORD vk);
 void KeyWithShift(WORD vk);
 // The open popup menu, or null.
