@@ -290,6 +290,9 @@ TEST(ButtonCommandsEndToEnd, ShiftF10AndTheMenuKeyOpenTheMenuForTheHotButton) {
 
   // The pointer away from the panel: the menu key opens the menu for the bare panel.
   PagerSession::MoveMouse(500, 500);
+  // Nothing of the pager can show when it has seen the pointer leave (it gets no move
+  // outside its window), so the test gives the pointer's new place time to reach it.
+  test::Pump(600);
   Key(VK_APPS);
   ASSERT_TRUE(test::PumpUntil([] { return OpenMenu() != nullptr; })) << "the menu key opened no menu";
   test::Pump(200);
