@@ -3,10 +3,10 @@
 
 namespace korvi {
 
-// Keeps the docked panel out (Freeze) while a command, a load or a save runs, and
-// gives the switch back however it ends, early return or exception alike. The
-// switch goes back to what it was, so a save or a command run while a button is
-// being moved leaves the panel frozen for the move.
+// Keeps the docked panel out (Freeze) while a command runs, and gives the switch
+// back however it ends, early return or exception alike. The switch goes back to
+// what it was, so a command run while a button is being moved leaves the panel
+// frozen for the move (until the command's save, which always releases it).
 class FreezeGuard {
  public:
   explicit FreezeGuard(TEdgeForm& edge) : edge_(edge), was_(edge.Freeze()) { edge_.SetFreeze(true); }

@@ -4,7 +4,6 @@
 
 #include "main/main.h"
 #include "panel/FontText.h"
-#include "panel/FreezeGuard.h"
 
 namespace korvi {
 
@@ -44,6 +43,18 @@ std::optional<std::string> ReadSettingsText(const SharedState& data, FileSystem&
   }
   return std::nullopt;
 }
+
+// Releases the docking component's Freeze however the load or save ends.
+class FreezeScope {
+ public:
+  explicit FreezeScope(TEdgeForm& edge) : edge_(edge) { edge_.SetFreeze(true); }
+  ~FreezeScope() { edge_.SetFreeze(false); }
+  FreezeScope(const FreezeScope&) = delete;
+  FreezeScope& operator=(const FreezeScope&) = delete;
+
+ private:
+  TEdgeForm& edge_;
+};
 
 void ReadButton(const IniFile& ini, SharedState& data, TExeButton& b, int n) {
   const std::string s = ButtonSection(n);
@@ -149,7 +160,7 @@ void WriteSettings(SharedState& data, IniFile& ini) {
 
 void LoadSettings(SharedState& data, FileSystem& files) {
   if (data.Form == nullptr) return;
-  FreezeGuard freeze(data.Form->Edge());  // the panel expands and stays so meanwhile
+  FreezeScope freeze(data.Form->Edge());  // the panel expands and stays so meanwhile
   std::optional<std::string> text = ReadSettingsText(data, files);
   data.SettingsUnread = !text;
   ReadSettings(IniFile::Parse(text ? *text : std::string()), data);
@@ -158,7 +169,7 @@ void LoadSettings(SharedState& data, FileSystem& files) {
 bool SaveSettings(SharedState& data, FileSystem& files, Shell& shell) {
   if (data.Form == nullptr) return false;
   // Freezing expands a collapsed panel first, so SIZE records the expanded thickness.
-  FreezeGuard freeze(data.Form->Edge());
+  FreezeScope freeze(data.Form->Edge());
 
   // The whole file is composed in memory and replaced in one step, so a failure
   // anywhere leaves the old file as it was rather than half written.

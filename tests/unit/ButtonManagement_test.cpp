@@ -134,16 +134,6 @@ TEST_F(ButtonManagement, MoveButtonOnTheBarePanelDoesNothing) {
   EXPECT_TRUE(services.Log.empty());
 }
 
-TEST_F(ButtonManagement, CommandsDuringMoveModeKeepThePanelFrozen) {
-  form.HotButton = 2;
-  form.MoveButton();
-  form.Popup1Popup(202);  // Auto-Hide, which saves
-  form.Popup1Popup(503);  // Arrange, which freezes and saves
-  EXPECT_TRUE(form.Edge().Freeze()) << "move mode still holds the panel out";
-  form.FormClick();
-  EXPECT_FALSE(form.Edge().Freeze());
-}
-
 TEST_F(ButtonManagement, DroppedFileBecomesALauncherAtTheDropPoint) {
   form.DropFiles("  C:\\Tools\\notes.txt  ", 120, 30);
   ASSERT_EQ(form.HotButton, 11);
