@@ -49,7 +49,9 @@ BOOL CALLBACK CollectWindows(HWND h, LPARAM lp) {
 
 TEST(Taskbar, PagerHasNoTaskbarButton) {
   if (!::GetEnvironmentVariableA("KORVI_SHELL_DESKTOP", nullptr, 0)) GTEST_SKIP() << "needs a desktop with a taskbar";
-  ASSERT_NE(::FindWindowA("Shell_TrayWnd", nullptr), nullptr) << "this desktop has no taskbar";
+  // The desktop's explorer of a freshly made prefix may still be creating its taskbar.
+  ASSERT_TRUE(test::PumpUntil([] { return ::FindWindowA("Shell_TrayWnd", nullptr) != nullptr; }, 30000))
+      << "this desktop has no taskbar";
 
   // A plain application window gets a button: the check can see one.
   HWND app = ::CreateWindowExA(WS_EX_APPWINDOW, "STATIC", "korvi taskbar probe", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
