@@ -228,7 +228,8 @@ void PagerWindow::DrawButton(HDC dc, const TExeButton& b) {
   // Glyph and caption stay inside the button (logical coordinates: the paint may be offset).
   const int saved = ::SaveDC(dc);
   ::IntersectClipRect(dc, r.left + 1, r.top + 1, r.right - 1, r.bottom - 1);
-  if (glyph) glyph->Draw(dc, parts.Glyph.Left, parts.Glyph.Top);
+  if (glyph && b.Enabled) glyph->Draw(dc, parts.Glyph.Left, parts.Glyph.Top);
+  if (glyph && !b.Enabled) glyph->DrawDisabled(dc, parts.Glyph.Left, parts.Glyph.Top);
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, b.Enabled ? ColorRefOf(b.Font.Color) : ::GetSysColor(COLOR_GRAYTEXT));
   if (!b.Caption.empty())
@@ -408,6 +409,12 @@ LRESULT PagerWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       // The system cancels whatever the mouse was doing (a dialog or menu comes up).
       LoseMouse();
       if (::GetCapture() == hwnd_) ::ReleaseCapture();
+      return 0;
+    case WM_DISPLAYCHANGE:
+      form_.Edge().WorkAreaChanged();
+      return 0;
+    case WM_SETTINGCHANGE:
+      if (wp == SPI_SETWORKAREA) form_.Edge().WorkAreaChanged();
       return 0;
     case WM_DROPFILES:
       // Accepted and released. Turning a dropped file into a launcher button comes

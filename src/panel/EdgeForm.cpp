@@ -303,6 +303,11 @@ void TEdgeForm::CancelEdgeDrag() {
   dragging_ = false;  // the timer ticks again
 }
 
+void TEdgeForm::WorkAreaChanged() {
+  CancelEdgeDrag();
+  if (window_) window_->Refit();
+}
+
 void TEdgeForm::StopDragging() {
   if (dragging_) CancelEdgeDrag();
   dragging_ = false;

@@ -104,6 +104,10 @@ class TEdgeForm {
   // double click or another press during a drag; the view calls it when the window
   // loses the mouse capture (another window, a menu, Alt+Tab, WM_CANCELMODE).
   void CancelEdgeDrag();
+  // The screen's resolution or work area changed (taskbar moved or resized): the
+  // panel goes back to its edge of the new work area at its present thickness,
+  // expanded or collapsed. A drag measured against the old screen is cancelled.
+  void WorkAreaChanged();
 
  private:
   void Touch() { active_ = true; }

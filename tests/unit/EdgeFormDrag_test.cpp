@@ -169,5 +169,29 @@ TEST_F(EdgeDrag, EveryOtherEndOfADragCancelsIt) {
   }
 }
 
+// The taskbar moves or the resolution changes: the panel keeps its edge and
+// thickness on the new work area, expanded or collapsed, and a drag under way ends.
+TEST_F(EdgeDrag, PanelFollowsTheWorkArea) {
+  Attach();
+  fake.Windows.Work = {0, 0, 1024, 700};  // a taller taskbar
+  form.WorkAreaChanged();
+  EXPECT_EQ(raw.Rect_, (Rect{0, 600, 1024, 700}));
+  CollapseByTimer();
+  fake.Windows.Work = {60, 0, 1280, 1024};  // taskbar on the left, a larger screen
+  form.WorkAreaChanged();
+  EXPECT_EQ(raw.Rect_, (Rect{60, 1021, 1280, 1024})) << "the strip follows, still collapsed";
+  form.SetIsBig(true);
+  EXPECT_EQ(raw.Rect_, (Rect{60, 924, 1280, 1024})) << "and expands to its thickness there";
+
+  win.SetEdge(edge::Right);
+  form.OnMouseDown(MouseButton::Left, ssLeft, 2, 300);
+  form.OnMouseMove(ssLeft, -50, 300);
+  fake.Windows.Work = {0, 0, 800, 600};
+  form.WorkAreaChanged();
+  EXPECT_FALSE(form.Dragging());
+  EXPECT_TRUE(host.OutlineErased());
+  EXPECT_EQ(raw.Rect_, (Rect{700, 0, 800, 600})) << "the drag measured on the old screen is dropped";
+}
+
 }  // namespace
 }  // namespace korvi
