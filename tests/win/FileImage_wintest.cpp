@@ -347,9 +347,9 @@ TEST_F(FileImageTest, GlyphsLetTheButtonFaceThroughTheirBottomLeftColour) {
     BitmapDC dc(enabled.pixels.Handle());
     glyph.Draw(dc.Get(), 4, 4);
   }
-  for (Point corner : {Point{0, 0}, Point{31, 0}, Point{0, 31}, Point{31, 31}})
-    EXPECT_EQ(enabled.At(corner.X, corner.Y), FaceSurface::kFace)
-        << "the icon's see-through corner at " << corner.X << "," << corner.Y << " shows the button face";
+  for (POINT corner : {POINT{0, 0}, POINT{31, 0}, POINT{0, 31}, POINT{31, 31}})
+    EXPECT_EQ(enabled.At(corner.x, corner.y), FaceSurface::kFace)
+        << "the icon's see-through corner at " << corner.x << "," << corner.y << " shows the button face";
   EXPECT_EQ(enabled.At(15, 15), RGB(0, 0, 255)) << "the dot itself is drawn";
 
   {
