@@ -122,6 +122,11 @@ void WriteButton(IniFile& ini, TExeButton& b, int n) {
 
 }  // namespace
 
+IniFile ParseSettingsBytes(std::string_view bytes, FileSystem& files) {
+  const TextEncoding encoding = DetectTextEncoding(bytes);
+  return ParseSettings({DecodeToUtf8(bytes, encoding), encoding}, files);
+}
+
 void ReadSettings(const IniFile& ini, SharedState& data) {
   if (data.Form == nullptr) return;
   TForm1& form = *data.Form;

@@ -29,6 +29,11 @@ void LoadSettings(SharedState& data, FileSystem& files);
 // user why, in a second line; later ones return false without a message.
 bool SaveSettings(SharedState& data, FileSystem& files, Shell& shell);
 
+// The settings file's bytes parsed as LoadSettings reads them: after a byte-order
+// mark as Unicode, its values handed out in the ANSI code page. Uses `files` for the
+// code page for as long as the result lives.
+IniFile ParseSettingsBytes(std::string_view bytes, FileSystem& files);
+
 // The two halves of the above over a parsed file, in the documented key order.
 void ReadSettings(const IniFile& ini, SharedState& data);
 void WriteSettings(SharedState& data, IniFile& ini);

@@ -38,6 +38,14 @@ int32_t Win32WindowSystem::ScreenWidth() { return ::GetSystemMetrics(SM_CXSCREEN
 int32_t Win32WindowSystem::ScreenHeight() { return ::GetSystemMetrics(SM_CYSCREEN); }
 
 Rect Win32WindowSystem::WorkArea() {
+  // The primary monitor's work area, asked afresh each time: Wine answers
+  // SPI_GETWORKAREA from a copy each process takes once, which a change of
+  // resolution leaves behind; the monitor's own record follows it. On Windows the
+  // two are the same rectangle.
+  MONITORINFO mi{};
+  mi.cbSize = sizeof mi;
+  if (::GetMonitorInfoA(::MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &mi))
+    return {mi.rcWork.left, mi.rcWork.top, mi.rcWork.right, mi.rcWork.bottom};
   RECT r{};
   if (!::SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0)) return {0, 0, ScreenWidth(), ScreenHeight()};
   return {r.left, r.top, r.right, r.bottom};
@@ -109,10 +117,13 @@ bool Win32FileSystem::ReplaceFileContent(const std::string& path, const std::str
   // new file the old one's attributes (hidden, compressed, ...), security and
   // creation time; either it or the rename leaves the old file or the new one under
   // the name, never a mix.
-  if (ok && attrs != INVALID_FILE_ATTRIBUTES)
+  if (ok && attrs != INVALID_FILE_ATTRIBUTES) {
     ok = ::ReplaceFileA(path.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0;
-  else if (ok)
+    // Wine's ReplaceFileA leaves the new file's own attributes: give it the old ones.
+    if (ok && ::GetFileAttributesA(path.c_str()) != attrs) ::SetFileAttributesA(path.c_str(), attrs);
+  } else if (ok) {
     ok = ::MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  }
   if (!ok) ::DeleteFileA(temp.c_str());
   return ok;
 }

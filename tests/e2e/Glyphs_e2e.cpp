@@ -19,7 +19,7 @@ TEST_F(GlyphsEndToEnd, IconGlyphCornersShowTheButtonFace) {
   const std::string ini = "[FORM]\r\nHIDE=0\r\n[BUTTON11]\r\nVISIBLE=1\r\nLEFT=200\r\nTOP=20\r\nWIDTH=50\r\n"
                           "HEIGHT=50\r\nGLYPH=" + test::Fixture("dot.ico") +
                           "\r\nCAPTION=\r\n[BUTTON12]\r\nVISIBLE=1\r\nLEFT=260\r\nTOP=20\r\nWIDTH=50\r\nHEIGHT=50\r\n"
-                          "PROGRAM=C:\\windows\\notepad.exe\r\nCAPTION=\r\n";
+                          "PROGRAM=C:\\windows\\notepad.exe\r\nGLYPH=C:\\windows\\notepad.exe\r\nCAPTION=\r\n";
   ASSERT_TRUE(StartPager(ini.c_str()));
   const RECT p = Pager().PagerRect();
   const Rect glyph = LayoutButton({200, 20, 250, 70}, {32, 32}, {0, 0}, 0, false).Glyph;
@@ -31,6 +31,16 @@ TEST_F(GlyphsEndToEnd, IconGlyphCornersShowTheButtonFace) {
   for (POINT c : {POINT{0, 0}, POINT{31, 0}, POINT{0, 31}, POINT{31, 31}})
     EXPECT_EQ(ScreenPixel(x + c.x, y + c.y), face)
         << "the icon's see-through corner " << c.x << "," << c.y << " shows the button face, not a white square";
+  // The program's icon: drawn, and its white surround left out.
+  int drawn = 0, white = 0;
+  for (int j = 0; j < 32; ++j)
+    for (int i = 0; i < 32; ++i) {
+      const COLORREF c = ScreenPixel(x + 60 + i, y + j);
+      drawn += c != face;
+      white += c == RGB(255, 255, 255);
+    }
+  EXPECT_GT(drawn, 100) << "the program's icon shows";
+  EXPECT_LT(white, 32) << "no white square around the program's icon";
 }
 
 }  // namespace

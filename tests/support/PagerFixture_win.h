@@ -25,10 +25,13 @@ class PagerTest : public ::testing::Test {
     if (session_ && session_->Running()) session_->Close();
   }
 
+  // The primary monitor's work area now (Wine's SPI_GETWORKAREA keeps the first
+  // answer a process got, even across a change of resolution).
   static RECT WorkArea() {
-    RECT work{};
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    return work;
+    MONITORINFO mi{};
+    mi.cbSize = sizeof mi;
+    ::GetMonitorInfoA(::MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &mi);
+    return mi.rcWork;
   }
   static int Height(const RECT& r) { return r.bottom - r.top; }
   static int Width(const RECT& r) { return r.right - r.left; }
