@@ -40,7 +40,7 @@ TEST_F(WorkAreaEndToEnd, PanelFollowsAResolutionChangeExpandedAndCollapsed) {
   SaveScreenshot("workarea-800x600");
 
   PagerSession::MoveMouse(400, 100);
-  ASSERT_TRUE(test::PumpUntil([&] { return Height(Pager().PagerRect()) == 3; }, 4000)) << "collapses";
+  ASSERT_TRUE(test::PumpUntil([&] { return Height(Pager().PagerRect()) == 3; }, 10000)) << "collapses";
   SetResolution(1024, 768);
   work = WorkArea();
   ASSERT_EQ(work.right - work.left, 1024) << "back to the first resolution";
