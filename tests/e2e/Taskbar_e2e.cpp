@@ -61,7 +61,12 @@ TEST(Taskbar, PagerHasNoTaskbarButton) {
 
   PagerSession pager(nullptr);
   ASSERT_TRUE(pager.Start());
-  test::Pump(1500);
+  // The taskbar takes windows in the order they come: once a window opened after the
+  // pager has its button, the taskbar has seen the pager's windows too.
+  HWND later = ::CreateWindowExA(WS_EX_APPWINDOW, "STATIC", "korvi taskbar probe 2", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                 80, 80, 200, 100, nullptr, nullptr, nullptr, nullptr);
+  EXPECT_TRUE(test::PumpUntil([&] { return TaskbarShows(later); })) << "the taskbar caught up";
+  ::DestroyWindow(later);
   ProcessWindows mine{0, {}};
   ::GetWindowThreadProcessId(pager.Pager(), &mine.pid);
   ::EnumWindows(CollectWindows, reinterpret_cast<LPARAM>(&mine));
