@@ -1,6 +1,9 @@
 // The about box that greets a start, and the help viewer opened from the panel with
 // F1 (the "Help" command): the manual, its links, Back, Forward, Reload, Open, and a
 // missing manual.
+// The pictures of the manual (dist/korvi8-*.png) are crops of this test's screenshots:
+//   convert panel.bmp -crop 400x110+0+658 +repage korvi8-panel.png
+//   convert help-manual.bmp -crop 800x600+112+84 +repage korvi8-help.png
 #include <gtest/gtest.h>
 
 #include <string>
@@ -102,6 +105,7 @@ TEST(HelpEndToEnd, AboutBoxGreetsThenHelpShowsTheManualAndBrowsesIt) {
   PagerSession pager("[FORM]\r\nHIDE=0\r\n");
   const DWORD start = ::GetTickCount();
   ASSERT_TRUE(pager.Start());
+  SaveScreenshot("panel");
 
   // The about box comes on its own about two seconds after start-up and goes four
   // seconds later.
