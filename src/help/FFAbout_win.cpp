@@ -67,8 +67,13 @@ bool AboutWindow::Create(HINSTANCE instance) {
   return true;
 }
 
-void AboutWindow::ShowForm() {
+void AboutWindow::ShowForm(bool activate) {
+  if (!activate) {
+    if (!::IsWindowVisible(hwnd_)) ::ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+    return;
+  }
   ::ShowWindow(hwnd_, SW_SHOWNORMAL);
+  ::SetForegroundWindow(hwnd_);
   ::SetFocus(ok_);  // Enter or Space closes it
 }
 void AboutWindow::HideForm() { ::ShowWindow(hwnd_, SW_HIDE); }

@@ -112,6 +112,7 @@ TEST(HelpEndToEnd, AboutBoxGreetsThenHelpShowsTheManualAndBrowsesIt) {
   ASSERT_TRUE(test::PumpUntil([] { return Visible("Korvi8About"); }, 8000)) << "no about box";
   const DWORD shown = ::GetTickCount();
   EXPECT_EQ(TextOf(::FindWindowA("Korvi8About", nullptr)), "About");
+  EXPECT_NE(::GetForegroundWindow(), ::FindWindowA("Korvi8About", nullptr)) << "the greeting takes no focus";
   test::Pump(300);
   SaveScreenshot("about-box");
   ASSERT_TRUE(test::PumpUntil([] { return !Visible("Korvi8About"); }, 10000)) << "the about box stays";
