@@ -285,6 +285,7 @@ LRESULT HelpWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_TIMER:
       if (wp == kRenderCheckTimer) CheckRendering();
       return 0;
+
     case WM_GETMINMAXINFO: {
       auto* mm = reinterpret_cast<MINMAXINFO*>(lp);
       mm->ptMinTrackSize = {3 * (kButtonWidth + 4) + 40, kToolbarHeight + kStatusHeight + 120};
