@@ -6,6 +6,10 @@
 
 #include "buttons/FileImage_win.h"
 #include "buttons/Launch_win.h"
+#include "help/FFAbout.h"
+#include "help/FFAbout_win.h"
+#include "help/FFHelp.h"
+#include "help/FFHelp_win.h"
 #include "main/ClockDraw_win.h"
 #include "main/ClockPanel.h"
 #include "main/DDTransparent.h"
@@ -72,9 +76,18 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   static TTransparentDialog picker(winList, platform.Windows);
   static PickerWindow pickerView(picker);
   pickerView.Create(instance);
+  static THelpForm help(platform.Files);
+  static HelpWindow helpView(help, platform.Files);
+  helpView.Create(instance);
+  pager.OnHelp = [&] { help.ShowHelp(data); };
+  // Last: the about box shows itself two seconds after its creation.
+  static TAboutBox about;
+  static AboutWindow aboutView(about);
+  aboutView.Create(instance);
 
   MSG msg;
   while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    if (helpView.TranslateAccelerator(msg)) continue;
     ::TranslateMessage(&msg);
     ::DispatchMessageA(&msg);
   }

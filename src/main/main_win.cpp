@@ -397,7 +397,9 @@ LRESULT PagerWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     }
     case WM_MOUSEMOVE: MouseMove(wp, lp); return 0;
-    case WM_KEYDOWN: form_.Edge().OnKeyDown(static_cast<uint16_t>(wp), ShiftFromKeyboard()); return 0;
+    case WM_KEYDOWN:
+      if (wp == VK_F1 && OnHelp) return OnHelp(), 0;
+      form_.Edge().OnKeyDown(static_cast<uint16_t>(wp), ShiftFromKeyboard()); return 0;
     case WM_KEYUP: form_.Edge().OnKeyUp(static_cast<uint16_t>(wp), ShiftFromKeyboard()); return 0;
     case WM_CHAR: form_.Edge().OnKeyPress(static_cast<char>(wp)); return 0;
     case WM_CAPTURECHANGED:

@@ -30,6 +30,8 @@ class PagerWindow : public FormHost, public EdgeHost, public ScreenOutline {
   void Show();
   // Saves the settings and ends the program (the menu's "Exit").
   std::function<void()> OnExit;
+  // F1 on the panel: the "Help" command.
+  std::function<void()> OnHelp;
 
   // FormHost
   Rect Bounds() override;

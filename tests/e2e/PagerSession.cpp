@@ -123,7 +123,11 @@ void PagerSession::MoveMouse(int x, int y) {
 void PagerSession::ClickClient(int x, int y) {
   POINT p{x, y};
   ::ClientToScreen(pager_, &p);
-  MoveMouse(p.x, p.y);
+  ClickScreen(p.x, p.y);
+}
+
+void PagerSession::ClickScreen(int x, int y) {
+  MoveMouse(x, y);
   // Press and release a moment apart, as a hand does.
   INPUT in{};
   in.type = INPUT_MOUSE;

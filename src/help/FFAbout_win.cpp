@@ -1,0 +1,124 @@
+#include "help/FFAbout_win.h"
+
+#include "main/FFPos.h"
+
+namespace korvi {
+
+namespace {
+constexpr UINT_PTR kTimerId = 1;
+// The bevelled panel and what it holds, in client coordinates.
+constexpr RECT kPanel{8, 8, 290, 164};
+constexpr int kPictureX = 16, kPictureY = 16, kPictureWidth = 65, kPictureHeight = 57;
+// The labels stand below the picture, across the panel: the product name needs
+// more than the width beside the picture in some fonts that stand in for Arial.
+constexpr int kLabelX = 16, kLabelWidth = 266, kLabelHeight = 16, kProductTop = 88, kVersionTop = 112;
+constexpr int kOkWidth = 75, kOkHeight = 25, kOkTop = 176;
+
+HFONT Arial8(HWND hwnd, int weight) {
+  HDC dc = ::GetDC(hwnd);
+  const int height = -::MulDiv(8, ::GetDeviceCaps(dc, LOGPIXELSY), 72);
+  ::ReleaseDC(hwnd, dc);
+  return ::CreateFontA(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Arial");
+}
+}  // namespace
+
+AboutWindow::~AboutWindow() {
+  if (hwnd_) ::DestroyWindow(hwnd_);
+  if (font_) ::DeleteObject(font_);
+  if (bold_) ::DeleteObject(bold_);
+  if (picture_) ::DeleteObject(picture_);
+}
+
+bool AboutWindow::Create(HINSTANCE instance) {
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = &WindowProcOf<AboutWindow>;
+  wc.hInstance = instance;
+  wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = kClassName;
+  ::RegisterClassExA(&wc);
+  const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU, exStyle = WS_EX_DLGMODALFRAME;
+  RECT frame{0, 0, TAboutBox::ClientWidth, TAboutBox::ClientHeight};
+  ::AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+  const int w = frame.right - frame.left, h = frame.bottom - frame.top;
+  const Rect at = CentredOnScreen(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), w, h);
+  hwnd_ = ::CreateWindowExA(exStyle, kClassName, TAboutBox::kTitle, style, at.Left, at.Top, w, h, nullptr, nullptr,
+                            instance, this);
+  if (!hwnd_) return false;
+  font_ = Arial8(hwnd_, FW_NORMAL);
+  bold_ = Arial8(hwnd_, FW_BOLD);
+  picture_ = static_cast<HBITMAP>(
+      ::LoadImageA(instance, MAKEINTRESOURCEA(kPictureResource), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+  const DWORD label = WS_CHILD | WS_VISIBLE | SS_NOPREFIX;
+  HWND product = ::CreateWindowExA(0, "STATIC", TAboutBox::kProductName, label, kLabelX, kProductTop, kLabelWidth,
+                                   kLabelHeight, hwnd_, nullptr, instance, nullptr);
+  HWND version = ::CreateWindowExA(0, "STATIC", TAboutBox::kVersion, label, kLabelX, kVersionTop, kLabelWidth, kLabelHeight,
+                                   hwnd_, nullptr, instance, nullptr);
+  ok_ = ::CreateWindowExA(0, "BUTTON", "OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
+                          (TAboutBox::ClientWidth - kOkWidth) / 2, kOkTop, kOkWidth, kOkHeight, hwnd_,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)), instance, nullptr);
+  ::SendMessageA(product, WM_SETFONT, reinterpret_cast<WPARAM>(bold_), FALSE);
+  ::SendMessageA(version, WM_SETFONT, reinterpret_cast<WPARAM>(bold_), FALSE);
+  ::SendMessageA(ok_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  form_.AttachHost(this);
+  form_.FormCreate();
+  return true;
+}
+
+void AboutWindow::ShowForm(bool activate) {
+  if (!activate) {
+    if (!::IsWindowVisible(hwnd_)) ::ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+    return;
+  }
+  ::ShowWindow(hwnd_, SW_SHOWNORMAL);
+  ::SetForegroundWindow(hwnd_);
+  ::SetFocus(ok_);  // Enter or Space closes it
+}
+void AboutWindow::HideForm() { ::ShowWindow(hwnd_, SW_HIDE); }
+void AboutWindow::StartTimer(int32_t periodMs) { ::SetTimer(hwnd_, kTimerId, static_cast<UINT>(periodMs), nullptr); }
+void AboutWindow::StopTimer() { ::KillTimer(hwnd_, kTimerId); }
+
+void AboutWindow::Paint(HDC dc) {
+  RECT panel = kPanel;
+  ::DrawEdge(dc, &panel, BDR_SUNKENOUTER | BDR_RAISEDINNER, BF_RECT);
+  if (!picture_) return;
+  HDC mem = ::CreateCompatibleDC(dc);
+  HGDIOBJ old = ::SelectObject(mem, picture_);
+  BITMAP bm{};
+  ::GetObjectA(picture_, sizeof bm, &bm);
+  // Magenta is the picture's transparent colour: the panel shows through.
+  ::TransparentBlt(dc, kPictureX, kPictureY, kPictureWidth, kPictureHeight, mem, 0, 0, bm.bmWidth, bm.bmHeight,
+                   RGB(255, 0, 255));
+  ::SelectObject(mem, old);
+  ::DeleteDC(mem);
+}
+
+LRESULT AboutWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = ::BeginPaint(hwnd_, &ps);
+      Paint(dc);
+      ::EndPaint(hwnd_, &ps);
+      return 0;
+    }
+    case WM_CTLCOLORSTATIC: {
+      ::SetBkMode(reinterpret_cast<HDC>(wp), TRANSPARENT);
+      return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
+    }
+    case WM_TIMER:
+      if (wp == kTimerId) form_.Timer1Timer();
+      return 0;
+    case WM_COMMAND:
+      if (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL) form_.bOKClick();
+      return 0;
+    case WM_CLOSE:
+      form_.bOKClick();  // created once: the close box only hides it
+      return 0;
+  }
+  return ::DefWindowProcA(hwnd_, msg, wp, lp);
+}
+
+}  // namespace korvi

@@ -1,0 +1,301 @@
+#include "help/FFHelp_win.h"
+
+#include <commdlg.h>
+#include <shellapi.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "help/ReaderView_win.h"
+#include "help/WebBrowserHost_win.h"
+#include "main/FFPos.h"
+
+namespace korvi {
+
+namespace {
+
+constexpr UINT_PTR kRenderCheckTimer = 1;
+constexpr UINT kRenderCheckMs = 3000;
+
+// The toolbar's pictures, drawn in a 16 x 16 box at (x, y).
+void DrawArrow(HDC dc, int x, int y, bool left) {
+  const POINT right[] = {{x + 1, y + 6}, {x + 8, y + 6}, {x + 8, y + 2}, {x + 15, y + 8},
+                         {x + 8, y + 14}, {x + 8, y + 10}, {x + 1, y + 10}};
+  POINT pts[7];
+  for (int i = 0; i < 7; ++i) pts[i] = {left ? 2 * x + 16 - right[i].x : right[i].x, right[i].y};
+  HBRUSH fill = ::CreateSolidBrush(RGB(0x2E, 0x9E, 0x3E));
+  HPEN pen = ::CreatePen(PS_SOLID, 1, RGB(0x1B, 0x5E, 0x25));
+  HGDIOBJ oldBrush = ::SelectObject(dc, fill), oldPen = ::SelectObject(dc, pen);
+  ::Polygon(dc, pts, 7);
+  ::SelectObject(dc, oldBrush);
+  ::SelectObject(dc, oldPen);
+  ::DeleteObject(fill);
+  ::DeleteObject(pen);
+}
+
+void DrawReload(HDC dc, int x, int y) {
+  HPEN pen = ::CreatePen(PS_SOLID, 2, RGB(0x1F, 0x5F, 0xB0));
+  HGDIOBJ oldPen = ::SelectObject(dc, pen);
+  // Three quarters of a circle, open at the top right, with its arrow head there.
+  // (Arc runs counter-clockwise from its start point to its end point.)
+  ::Arc(dc, x + 2, y + 2, x + 15, y + 15, x + 10, y + 2, x + 15, y + 6);
+  ::SelectObject(dc, oldPen);
+  ::DeleteObject(pen);
+  HBRUSH fill = ::CreateSolidBrush(RGB(0x1F, 0x5F, 0xB0));
+  HGDIOBJ oldBrush = ::SelectObject(dc, fill);
+  HGDIOBJ nullPen = ::SelectObject(dc, ::GetStockObject(NULL_PEN));
+  const POINT head[] = {{x + 10, y + 0}, {x + 15, y + 4}, {x + 9, y + 7}};
+  ::Polygon(dc, head, 3);
+  ::SelectObject(dc, nullPen);
+  ::SelectObject(dc, oldBrush);
+  ::DeleteObject(fill);
+}
+
+}  // namespace
+
+HelpWindow::HelpWindow(THelpForm& form, FileSystem& files)
+    : form_(form), files_(files), reader_(files, &form, [](const std::string& url) {
+        ::ShellExecuteA(nullptr, "open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+      }) {}
+
+HelpWindow::~HelpWindow() {
+  web_.reset();
+  readerView_.reset();
+  if (hwnd_) ::DestroyWindow(hwnd_);
+  if (accel_) ::DestroyAcceleratorTable(accel_);
+  if (oleReady_) ::OleUninitialize();
+}
+
+bool HelpWindow::Create(HINSTANCE instance) {
+  instance_ = instance;
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = &WindowProcOf<HelpWindow>;
+  wc.hInstance = instance;
+  wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = kClassName;
+  ::RegisterClassExA(&wc);
+
+  HMENU file = ::CreatePopupMenu();
+  ::AppendMenuA(file, MF_STRING, kOpenCommand, "&Open\tCtrl+O");
+  ::AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
+  ::AppendMenuA(file, MF_STRING, kExitCommand, "E&xit\tCtrl+X");
+  HMENU edit = ::CreatePopupMenu();
+  ::AppendMenuA(edit, MF_STRING, kCopyCommand, "&Copy\tCtrl+C");
+  ::AppendMenuA(edit, MF_STRING, kSelectAllCommand, "Select &All\tCtrl+A");
+  HMENU bar = ::CreateMenu();
+  ::AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
+  ::AppendMenuA(bar, MF_POPUP | MF_GRAYED, reinterpret_cast<UINT_PTR>(edit), "&Edit");
+  ACCEL keys[] = {{FVIRTKEY | FCONTROL, 'O', static_cast<WORD>(kOpenCommand)},
+                  {FVIRTKEY | FCONTROL, 'X', static_cast<WORD>(kExitCommand)}};
+  accel_ = ::CreateAcceleratorTableA(keys, 2);
+
+  const Rect at = CentredOnScreen(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
+                                  THelpForm::FormWidth, THelpForm::FormHeight);
+  hwnd_ = ::CreateWindowExA(WS_EX_TOOLWINDOW, kClassName, THelpForm::kInitialTitle,
+                            WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, at.Left, at.Top, THelpForm::FormWidth,
+                            THelpForm::FormHeight, nullptr, bar, instance, this);
+  if (!hwnd_) return false;
+  HFONT gui = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+  const struct {
+    HWND* Button;
+    int Id;
+    const char* Caption;
+  } buttons[] = {{&back_, kBackId, "Back"}, {&forward_, kForwardId, "Forward"}, {&reload_, kReloadId, "Reload"}};
+  int x = 4;
+  for (const auto& b : buttons) {
+    *b.Button = ::CreateWindowExA(0, "BUTTON", b.Caption, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, x,
+                                  (kToolbarHeight - kButtonHeight) / 2, kButtonWidth, kButtonHeight, hwnd_,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(b.Id)), instance, nullptr);
+    ::SendMessageA(*b.Button, WM_SETFONT, reinterpret_cast<WPARAM>(gui), FALSE);
+    x += kButtonWidth + 4;
+  }
+  status_ = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_CENTER | SS_SUNKEN | SS_NOPREFIX, 0, 0, 10,
+                              kStatusHeight, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusId)), instance,
+                              nullptr);
+  ::SendMessageA(status_, WM_SETFONT, reinterpret_cast<WPARAM>(gui), FALSE);
+
+  // The WebBrowser control only hosts an HTML engine; without one it loads pages
+  // and shows nothing (Wine without Gecko), so the reader shows them instead.
+  oleReady_ = SUCCEEDED(::OleInitialize(nullptr));  // in-place activation needs OLE, not just COM
+  if (WebBrowserHost::EngineAvailable()) {
+    web_ = std::make_unique<WebBrowserHost>(&form_);
+    if (web_->Create(hwnd_, PageBounds())) web_->OnDocumentComplete = [this] { CheckRendering(); };
+    else web_.reset();
+  }
+  if (!web_) UseReader();
+  form_.AttachHost(this);
+  form_.AttachView(this);
+  form_.FormCreate();
+  Layout();
+  return true;
+}
+
+RECT HelpWindow::PageBounds() {
+  RECT rc;
+  ::GetClientRect(hwnd_, &rc);
+  return RECT{0, kToolbarHeight, rc.right, std::max<LONG>(rc.bottom - kStatusHeight, kToolbarHeight)};
+}
+
+void HelpWindow::Layout() {
+  RECT rc;
+  ::GetClientRect(hwnd_, &rc);
+  const RECT page = PageBounds();
+  if (web_) web_->SetBounds(page);
+  if (readerView_)
+    ::MoveWindow(readerView_->Hwnd(), page.left, page.top, page.right - page.left, page.bottom - page.top, TRUE);
+  ::MoveWindow(status_, 0, rc.bottom - kStatusHeight, rc.right, kStatusHeight, TRUE);
+}
+
+void HelpWindow::UseReader() {
+  if (useReader_) return;
+  useReader_ = true;
+  if (web_) web_->SetVisible(false);
+  readerView_ = std::make_unique<ReaderView>(reader_);
+  readerView_->Create(instance_, hwnd_);
+  Layout();
+  ::ShowWindow(readerView_->Hwnd(), SW_SHOWNA);
+}
+
+void HelpWindow::CheckRendering() {
+  ::KillTimer(hwnd_, kRenderCheckTimer);
+  if (useReader_ || !web_ || web_->HasRenderedDocument()) return;
+  UseReader();
+  if (!lastUrl_.empty()) reader_.Navigate(lastUrl_);
+}
+
+bool HelpWindow::TranslateAccelerator(MSG& msg) {
+  if (!hwnd_ || !accel_ || (msg.hwnd != hwnd_ && !::IsChild(hwnd_, msg.hwnd))) return false;
+  return ::TranslateAcceleratorA(hwnd_, accel_, &msg) != 0;
+}
+
+void HelpWindow::SetTitle(const std::string& title) { ::SetWindowTextA(hwnd_, title.c_str()); }
+void HelpWindow::SetStatus(const std::string& text) { ::SetWindowTextA(status_, text.c_str()); }
+
+void HelpWindow::ShowForm() {
+  ::ShowWindow(hwnd_, SW_SHOWNORMAL);
+  ::SetForegroundWindow(hwnd_);
+  if (readerView_) ::SetFocus(readerView_->Hwnd());
+}
+
+void HelpWindow::HideForm() { ::ShowWindow(hwnd_, SW_HIDE); }
+
+bool HelpWindow::ChooseFile(std::string& path) {
+  std::string filter = THelpForm::kOpenFilter;
+  for (char& c : filter)
+    if (c == '|') c = '\0';
+  filter += '\0';
+  char name[MAX_PATH * 4] = {};
+  OPENFILENAMEA ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = hwnd_;
+  ofn.lpstrFilter = filter.c_str();
+  ofn.lpstrFile = name;
+  ofn.nMaxFile = sizeof name;
+  ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
+  if (!::GetOpenFileNameA(&ofn)) return false;
+  path = name;
+  return true;
+}
+
+void HelpWindow::Navigate(const std::string& url) {
+  if (useReader_) {
+    reader_.Navigate(url);
+    return;
+  }
+  lastUrl_ = url;
+  web_->Navigate(url);
+  ::SetTimer(hwnd_, kRenderCheckTimer, kRenderCheckMs, nullptr);
+}
+
+void HelpWindow::GoBack() {
+  if (useReader_) reader_.GoBack();
+  else web_->GoBack();
+}
+
+void HelpWindow::GoForward() {
+  if (useReader_) reader_.GoForward();
+  else web_->GoForward();
+}
+
+void HelpWindow::DrawToolButton(const DRAWITEMSTRUCT& item) {
+  HDC dc = item.hDC;
+  RECT r = item.rcItem;
+  const bool pressed = item.itemState & ODS_SELECTED;
+  ::DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
+  char caption[32] = {};
+  ::GetWindowTextA(item.hwndItem, caption, sizeof caption);
+  HGDIOBJ oldFont = ::SelectObject(dc, ::GetStockObject(DEFAULT_GUI_FONT));
+  SIZE text{};
+  ::GetTextExtentPoint32A(dc, caption, static_cast<int>(strlen(caption)), &text);
+  const int gap = 4, picture = 16, shift = pressed ? 1 : 0;
+  const int total = picture + gap + text.cx;
+  int x = r.left + (r.right - r.left - total) / 2 + shift;
+  const int py = r.top + (r.bottom - r.top - picture) / 2 + shift;
+  const int ty = r.top + (r.bottom - r.top - text.cy) / 2 + shift;
+  ::SetBkMode(dc, TRANSPARENT);
+  ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
+  if (item.CtlID == kForwardId) {  // its picture to the right of the caption
+    ::TextOutA(dc, x, ty, caption, static_cast<int>(strlen(caption)));
+    DrawArrow(dc, x + text.cx + gap, py, false);
+  } else {
+    if (item.CtlID == kBackId) DrawArrow(dc, x, py, true);
+    else DrawReload(dc, x, py);
+    ::TextOutA(dc, x + picture + gap, ty, caption, static_cast<int>(strlen(caption)));
+  }
+  if (item.itemState & ODS_FOCUS) {
+    RECT focus = r;
+    ::InflateRect(&focus, -3, -3);
+    ::DrawFocusRect(dc, &focus);
+  }
+  ::SelectObject(dc, oldFont);
+}
+
+LRESULT HelpWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_SIZE:
+      Layout();
+      return 0;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = ::BeginPaint(hwnd_, &ps);
+      RECT rc;
+      ::GetClientRect(hwnd_, &rc);
+      RECT toolbar{0, 0, rc.right, kToolbarHeight};
+      ::DrawEdge(dc, &toolbar, BDR_RAISEDINNER, BF_RECT);
+      ::EndPaint(hwnd_, &ps);
+      return 0;
+    }
+    case WM_DRAWITEM:
+      DrawToolButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
+      return TRUE;
+    case WM_COMMAND:
+      switch (LOWORD(wp)) {
+        case kBackId: form_.bBackClick(); break;
+        case kForwardId: form_.bForwardClick(); break;
+        case kReloadId: form_.bReloadClick(); break;
+        case kOpenCommand: form_.miOpenClick(); break;
+        case kExitCommand: form_.miExitClick(); break;
+      }
+      // The toolbar keeps no focus: keys go on to the page.
+      if (readerView_ && (LOWORD(wp) == kBackId || LOWORD(wp) == kForwardId || LOWORD(wp) == kReloadId))
+        ::SetFocus(readerView_->Hwnd());
+      return 0;
+    case WM_TIMER:
+      if (wp == kRenderCheckTimer) CheckRendering();
+      return 0;
+
+    case WM_GETMINMAXINFO: {
+      auto* mm = reinterpret_cast<MINMAXINFO*>(lp);
+      mm->ptMinTrackSize = {3 * (kButtonWidth + 4) + 40, kToolbarHeight + kStatusHeight + 120};
+      return 0;
+    }
+    case WM_CLOSE:
+      form_.miExitClick();  // created once: closing only hides it
+      return 0;
+  }
+  return ::DefWindowProcA(hwnd_, msg, wp, lp);
+}
+
+}  // namespace korvi
