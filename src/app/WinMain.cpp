@@ -5,7 +5,7 @@
 #include <objbase.h>
 
 #include "buttons/FileImage_win.h"
-#include "buttons/Launch_win.h"
+#include "platform/Launch_win.h"
 #include "main/ClockDraw_win.h"
 #include "main/ClockPanel.h"
 #include "main/DDTransparent.h"
