@@ -18,8 +18,12 @@ pkgs=(
   g++-mingw-w64-i686-posix   # the 32-bit Windows cross compiler (posix threads: std::mutex)
   gcc-mingw-w64-i686-posix
   binutils-mingw-w64-i686    # windres and friends
+  g++-mingw-w64-x86-64-posix # the 64-bit Windows build beside it, run where 32-bit code cannot be
+  gcc-mingw-w64-x86-64-posix
+  binutils-mingw-w64-x86-64
   wine                       # runs the Windows tiers
-  wine32:i386
+  wine64                     # 64-bit Wine: runs on every x86_64 machine
+  wine32:i386                # 32-bit Wine: runs the shipped exe where the kernel executes 32-bit code
   xvfb                       # virtual X display for Wine
   xdotool                    # drives the virtual display like a user
   imagemagick                # screenshots (import) and reference pictures

@@ -3,13 +3,19 @@
 #   tier 1: the portable logic under GoogleTest, natively and again under ASan + UBSan
 #   tier 2: the Win32 layer under GoogleTest, cross-built and run under Wine
 #   tier 3: the real Korvi8.exe under Wine on a virtual display, driven like a user
-# Exits non-zero on any failure.
+# Tiers 2 and 3 run on the 64-bit Windows build under 64-bit Wine on every machine, and on the
+# shipped 32-bit build too where the machine can execute 32-bit code (scripts/arch.sh decides by
+# running a tiny 32-bit program; KORVI_SIMULATE_NO_32BIT=1 pretends it cannot).
+# Both Windows builds are always compiled. Exits non-zero on any failure.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="${KORVI_BUILD_DIR:-$root/build}"
 jobs=$(nproc)
 
 "$root/scripts/setup.sh"
+source "$root/scripts/arch.sh"
+source "$root/scripts/wine-env.sh"
+trap wine_env_stop EXIT
 
 configure() { # dir, extra cmake args...
   local dir="$1"; shift
@@ -17,38 +23,63 @@ configure() { # dir, extra cmake args...
 }
 
 status=0
+summary=()
 step() { echo; echo "=== $*"; }
+record() { # label, status
+  if [ "$2" = 0 ]; then summary+=("passed   $1"); else summary+=("FAILED   $1"); status=1; fi
+}
 
 step "tier 1: native unit tests"
 configure "$build/native"
 cmake --build "$build/native" -j "$jobs"
-(cd "$build/native" && ctest --output-on-failure) || status=1
+rc=0; (cd "$build/native" && ctest --output-on-failure) || rc=1
+record "tier 1 native" $rc
 
 step "tier 1: native unit tests under AddressSanitizer + UndefinedBehaviorSanitizer"
 configure "$build/asan" -DKORVI_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 cmake --build "$build/asan" -j "$jobs"
-(cd "$build/asan" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure) || status=1
+rc=0; (cd "$build/asan" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure) || rc=1
+record "tier 1 ASan+UBSan" $rc
 
-step "tiers 2 and 3: Win32 layer and the real Korvi8.exe under Wine"
-configure "$build/win" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release
-cmake --build "$build/win" -j "$jobs"
-source "$root/scripts/wine-env.sh"
-trap wine_env_stop EXIT
-wine_env_start "$build/win"
-shots="$build/screenshots"
-mkdir -p "$shots"
-# Windows programs see the folder through Wine's Z: drive.
-export KORVI_SCREENSHOT_DIR="Z:${shots//\//\\}"
-(cd "$build/win" && ctest --output-on-failure --timeout 600) || status=1
+if korvi_can_run_32bit; then runnable=" i686 x86_64 "; else runnable=" x86_64 "; fi
+for arch in i686 x86_64; do
+  dir=$(korvi_win_build_dir "$build" "$arch")
+  step "Windows build ($arch)"
+  configure "$dir" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$arch.cmake" -DCMAKE_BUILD_TYPE=Release
+  rc=0; cmake --build "$dir" -j "$jobs" || rc=1
+  record "Windows build $arch" $rc
+  [ $rc = 0 ] || continue
+  if [ "${runnable#* $arch }" = "$runnable" ]; then
+    echo "=== tiers 2 and 3 ($arch): skipped, because $KORVI_NO32_WHY"
+    summary+=("skipped  tiers 2 and 3 $arch: $KORVI_NO32_WHY")
+    continue
+  fi
 
-step "tier 3 on a desktop with a taskbar"
-wine_env_server "$build/win" shell
-KORVI_SHELL_DESKTOP=1 \
-  "$root/scripts/wine-run.sh" "$build/win/korvi_e2e_tests.exe" --gtest_brief=1 --gtest_filter='Taskbar*' </dev/null || status=1
+  step "tiers 2 and 3 ($arch): Win32 layer and the real Korvi8.exe under Wine"
+  unset KORVI_WINE_ARCH
+  wine_env_arch "$arch" "$dir"
+  rc=0; wine_env_start "$dir" || rc=1
+  shots="$build/screenshots/$arch"
+  mkdir -p "$shots"
+  # Windows programs see the folder through Wine's Z: drive.
+  export KORVI_SCREENSHOT_DIR="Z:${shots//\//\\}"
+  [ $rc = 0 ] && { (cd "$dir" && ctest --output-on-failure --timeout 600) || rc=1; }
+  record "tiers 2 and 3 $arch" $rc
 
-# Screenshots the end-to-end tests took, as PNG for any image viewer.
-for f in "$shots"/*.bmp; do [ -e "$f" ] && /usr/bin/convert "$f" "${f%.bmp}.png" && rm -f "$f"; done
+  step "tier 3 on a desktop with a taskbar ($arch)"
+  rc=0
+  wine_env_server "$dir" shell || rc=1
+  [ $rc = 0 ] && { KORVI_SHELL_DESKTOP=1 \
+    "$root/scripts/wine-run.sh" "$dir/korvi_e2e_tests.exe" --gtest_brief=1 --gtest_filter='Taskbar*' </dev/null || rc=1; }
+  record "tier 3 taskbar $arch" $rc
+  wine_env_stop
+
+  # Screenshots the end-to-end tests took, as PNG for any image viewer.
+  for f in "$shots"/*.bmp; do [ -e "$f" ] && /usr/bin/convert "$f" "${f%.bmp}.png" && rm -f "$f"; done
+done
 
 echo
+echo "=== summary"
+printf '  %s\n' "${summary[@]}"
 if [ $status = 0 ]; then echo "=== all tiers passed"; else echo "=== FAILURES (see above)"; fi
 exit $status
