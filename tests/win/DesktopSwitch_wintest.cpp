@@ -98,16 +98,16 @@ TEST_F(RealDesktopSwitch, HungWindowDoesNotFreezeTheSwitch) {
   HWND normal = windows.Open(100, 100, 200, 100);
   // The hung window's thread stops answering messages until released (or, should the
   // switch block on it, until its safety timeout, which the test then reports).
-  test::HungWindow hung(100, 300, 200, 100);
+  test::ThreadWindow hung(100, 300, 200, 100, /*blocked=*/true, "hung window");
   form.ChangeDesktop(2);
-  const bool switchReturnedWhileHung = hung.Release();
+  const bool switchReturnedWhileHung = hung.Blocked();
+  hung.Wake();
   EXPECT_TRUE(switchReturnedWhileHung) << "the switch waited for a window whose thread does not answer";
   test::PumpUntil([&] { return test::LeftOf(normal) == 100 - W; });
   EXPECT_EQ(test::LeftOf(normal), 100 - W) << "the other windows still move";
   test::PumpUntil([&] { return test::LeftOf(hung.Handle()) == 100 - W; });
   EXPECT_EQ(test::LeftOf(hung.Handle()), 100 - W) << "the hung window moves once it answers again";
 }
-
 
 // Switches while other threads and another process own windows: some answer at once,
 // some are busy through the switch (blocked until woken right after it), and one

@@ -64,43 +64,6 @@ TestWindows::~TestWindows() {
   for (HWND h : windows_) ::DestroyWindow(h);
 }
 
-HungWindow::HungWindow(int x, int y, int w, int h) : x_(x), y_(y), w_(w), h_(h) {
-  created_ = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
-  release_ = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
-  thread_ = ::CreateThread(nullptr, 0, &HungWindow::Thread, this, 0, nullptr);
-  ::WaitForSingleObject(created_, 10000);
-}
-
-DWORD WINAPI HungWindow::Thread(void* p) {
-  auto* self = static_cast<HungWindow*>(p);
-  self->hwnd_ = ::CreateWindowExA(0, TestClass(), "hung window", WS_POPUP | WS_BORDER, self->x_, self->y_,
-                                  self->w_, self->h_, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
-  ::ShowWindow(self->hwnd_, SW_SHOWNOACTIVATE);
-  MSG msg;
-  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
-  ::SetEvent(self->created_);
-  // Hang: no messages are processed while we wait.
-  if (::WaitForSingleObject(self->release_, 15000) == WAIT_TIMEOUT) ::InterlockedExchange(&self->timedOut_, 1);
-  while (::GetMessageA(&msg, nullptr, 0, 0) > 0) ::DispatchMessageA(&msg);
-  return 0;
-}
-
-bool HungWindow::Release() {
-  const bool stillHung = ::InterlockedCompareExchange(&timedOut_, 0, 0) == 0;
-  ::SetEvent(release_);
-  return stillHung;
-}
-
-HungWindow::~HungWindow() {
-  ::SetEvent(release_);
-  if (hwnd_) ::PostMessageA(hwnd_, WM_CLOSE, 0, 0);
-  ::PostThreadMessageA(::GetThreadId(thread_), WM_QUIT, 0, 0);
-  ::WaitForSingleObject(thread_, 5000);
-  ::CloseHandle(thread_);
-  ::CloseHandle(created_);
-  ::CloseHandle(release_);
-}
-
 ThreadWindow::ThreadWindow(int x, int y, int w, int h, bool blocked, const char* title)
     : x_(x), y_(y), w_(w), h_(h), blocked_(blocked), title_(title) {
   created_ = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);

@@ -28,24 +28,6 @@ class TestWindows {
   std::vector<HWND> windows_;
 };
 
-// A window whose own thread stops processing messages until Release().
-class HungWindow {
- public:
-  HungWindow(int x, int y, int w, int h);
-  ~HungWindow();
-  HWND Handle() const { return hwnd_; }
-  // Lets the thread answer again. Returns true when the thread was still hung, that
-  // is when nothing had to wait for it to give up (its safety timeout is 15 s).
-  bool Release();
-
- private:
-  static DWORD WINAPI Thread(void* self);
-  HWND hwnd_ = nullptr;
-  HANDLE thread_ = nullptr, created_ = nullptr, release_ = nullptr;
-  volatile LONG timedOut_ = 0;
-  int x_, y_, w_, h_;
-};
-
 // A window owned by a thread of its own. A blocked thread answers no messages (a busy
 // or hung program) until Wake(); a safety timeout of 30 s ends the block in any case.
 class ThreadWindow {
