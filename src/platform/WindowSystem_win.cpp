@@ -71,6 +71,14 @@ int32_t Win32WindowSystem::ScreenWidth() { return ::GetSystemMetrics(SM_CXSCREEN
 int32_t Win32WindowSystem::ScreenHeight() { return ::GetSystemMetrics(SM_CYSCREEN); }
 
 Rect Win32WindowSystem::WorkArea() {
+  // The primary monitor's work area, asked afresh each time: Wine answers
+  // SPI_GETWORKAREA from a copy each process takes once, which a change of
+  // resolution leaves behind; the monitor's own record follows it. On Windows the
+  // two are the same rectangle.
+  MONITORINFO mi{};
+  mi.cbSize = sizeof mi;
+  if (::GetMonitorInfoA(::MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &mi))
+    return {mi.rcWork.left, mi.rcWork.top, mi.rcWork.right, mi.rcWork.bottom};
   RECT r{};
   if (!::SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0)) return {0, 0, ScreenWidth(), ScreenHeight()};
   return {r.left, r.top, r.right, r.bottom};
