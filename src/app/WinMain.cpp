@@ -5,11 +5,11 @@
 #include <objbase.h>
 
 #include "buttons/FileImage_win.h"
-#include "buttons/Launch_win.h"
 #include "help/FFAbout.h"
 #include "help/FFAbout_win.h"
 #include "help/FFHelp.h"
 #include "help/FFHelp_win.h"
+#include "platform/Launch_win.h"
 #include "main/ClockDraw_win.h"
 #include "main/ClockPanel.h"
 #include "main/DDTransparent.h"

@@ -9,6 +9,7 @@
 #include "buttons/FileImage.h"
 #include "buttons/JpegDecode.h"
 #include "buttons/PictureCheck.h"
+#include "platform/Colors_win.h"
 
 namespace korvi {
 
@@ -43,12 +44,6 @@ int ScreenDpi() {
   int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
   if (screen) ReleaseDC(nullptr, screen);
   return dpi > 0 ? dpi : 96;
-}
-
-COLORREF ResolveColour(uint32_t colour) {
-  // 0x80000000 + index: a system colour, as the settings file stores clBtnFace and friends.
-  if (colour & 0x80000000u) return GetSysColor(static_cast<int>(colour & 0xFF));
-  return colour & 0x00FFFFFF;
 }
 
 void Fill(HDC dc, int32_t width, int32_t height, COLORREF colour) {
@@ -239,7 +234,7 @@ int32_t FileImage::CountIcons(const std::string& fileName) {
 void FileImage::FillBitmap(DibBitmap& bitmap, int32_t width, int32_t height, uint32_t colour) {
   if (!bitmap.SetSize(width, height)) return;
   BitmapDC dc(bitmap.Handle());
-  Fill(dc.Get(), width, height, ResolveColour(colour));
+  Fill(dc.Get(), width, height, ColorRefOf(static_cast<TColor>(colour)));
 }
 
 void FileImage::FitBitmap(DibBitmap& bitmap, int32_t width, int32_t height) {

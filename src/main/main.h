@@ -9,7 +9,7 @@
 #include "main/DDWinList.h"
 #include "panel/Docking.h"
 #include "panel/EdgeForm.h"
-#include "panel/FormHost.h"
+#include "platform/FormHost.h"
 #include "panel/data.h"
 #include "platform/Platform.h"
 

@@ -350,16 +350,14 @@ LRESULT PagerWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       PAINTSTRUCT ps;
       HDC dc = ::BeginPaint(hwnd_, &ps);
       const RECT& c = ps.rcPaint;
-      HDC mem = ::CreateCompatibleDC(dc);
       HBITMAP bmp = ::CreateCompatibleBitmap(dc, c.right - c.left, c.bottom - c.top);
-      HGDIOBJ old = ::SelectObject(mem, bmp);
-      ::SetViewportOrgEx(mem, -c.left, -c.top, nullptr);
-      Paint(mem);
-      ::SetViewportOrgEx(mem, 0, 0, nullptr);
-      ::BitBlt(dc, c.left, c.top, c.right - c.left, c.bottom - c.top, mem, 0, 0, SRCCOPY);
-      ::SelectObject(mem, old);
-      ::DeleteObject(bmp);
-      ::DeleteDC(mem);
+      if (BitmapDC mem(bmp); mem && bmp) {
+        ::SetViewportOrgEx(mem.Get(), -c.left, -c.top, nullptr);
+        Paint(mem.Get());
+        ::SetViewportOrgEx(mem.Get(), 0, 0, nullptr);
+        ::BitBlt(dc, c.left, c.top, c.right - c.left, c.bottom - c.top, mem.Get(), 0, 0, SRCCOPY);
+      }
+      if (bmp) ::DeleteObject(bmp);
       ::EndPaint(hwnd_, &ps);
       form_.Edge().OnPaint();
       return 0;

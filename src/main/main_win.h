@@ -7,7 +7,7 @@
 #include <string>
 
 #include "main/main.h"
-#include "panel/EdgeHost.h"
+#include "platform/EdgeHost.h"
 
 namespace korvi {
 

@@ -5,7 +5,7 @@
 
 #include "panel/Docking.h"
 #include "panel/EdgeHit.h"
-#include "panel/EdgeHost.h"
+#include "platform/EdgeHost.h"
 #include "platform/Geometry.h"
 #include "platform/Input.h"
 #include "platform/WindowSystem.h"

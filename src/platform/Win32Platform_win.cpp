@@ -2,61 +2,6 @@
 
 namespace korvi {
 
-WindowHandle Win32WindowSystem::DesktopWindow() { return FromHwnd(::GetDesktopWindow()); }
-WindowHandle Win32WindowSystem::TopWindow(WindowHandle parent) { return FromHwnd(::GetTopWindow(ToHwnd(parent))); }
-WindowHandle Win32WindowSystem::NextWindow(WindowHandle w) { return FromHwnd(::GetWindow(ToHwnd(w), GW_HWNDNEXT)); }
-bool Win32WindowSystem::IsWindow(WindowHandle w) { return ::IsWindow(ToHwnd(w)) != FALSE; }
-bool Win32WindowSystem::IsIconic(WindowHandle w) { return ::IsIconic(ToHwnd(w)) != FALSE; }
-bool Win32WindowSystem::IsWindowVisible(WindowHandle w) { return ::IsWindowVisible(ToHwnd(w)) != FALSE; }
-
-Rect Win32WindowSystem::WindowRect(WindowHandle w) {
-  RECT r{};
-  if (!::GetWindowRect(ToHwnd(w), &r)) return {};
-  return {r.left, r.top, r.right, r.bottom};
-}
-
-std::string Win32WindowSystem::WindowText(WindowHandle w) {
-  // InternalGetWindowText reads the stored text and never sends WM_GETTEXT, so a
-  // window whose thread hangs cannot block the pager here.
-  wchar_t wide[128] = {};
-  int n = ::InternalGetWindowText(ToHwnd(w), wide, 128);
-  if (n <= 0) return {};
-  char buf[128 * 2] = {};
-  int bytes = ::WideCharToMultiByte(CP_ACP, 0, wide, n, buf, sizeof buf, nullptr, nullptr);
-  if (bytes < 0) bytes = 0;
-  if (bytes > 127) bytes = 127;
-  return std::string(buf, static_cast<size_t>(bytes));
-}
-
-void Win32WindowSystem::MoveWindow(WindowHandle w, int32_t x, int32_t y, int32_t width, int32_t height) {
-  // The same rectangle MoveWindow would get, but posted to the window's own thread
-  // (SWP_ASYNCWINDOWPOS): a program that does not answer messages cannot stall a switch.
-  ::SetWindowPos(ToHwnd(w), nullptr, x, y, width, height, SWP_ASYNCWINDOWPOS | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-int32_t Win32WindowSystem::ScreenWidth() { return ::GetSystemMetrics(SM_CXSCREEN); }
-int32_t Win32WindowSystem::ScreenHeight() { return ::GetSystemMetrics(SM_CYSCREEN); }
-
-Rect Win32WindowSystem::WorkArea() {
-  // The primary monitor's work area, asked afresh each time: Wine answers
-  // SPI_GETWORKAREA from a copy each process takes once, which a change of
-  // resolution leaves behind; the monitor's own record follows it. On Windows the
-  // two are the same rectangle.
-  MONITORINFO mi{};
-  mi.cbSize = sizeof mi;
-  if (::GetMonitorInfoA(::MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &mi))
-    return {mi.rcWork.left, mi.rcWork.top, mi.rcWork.right, mi.rcWork.bottom};
-  RECT r{};
-  if (!::SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0)) return {0, 0, ScreenWidth(), ScreenHeight()};
-  return {r.left, r.top, r.right, r.bottom};
-}
-
-Point Win32WindowSystem::CursorPos() {
-  POINT p{};
-  ::GetCursorPos(&p);
-  return {p.x, p.y};
-}
-
 bool Win32FileSystem::FileExists(const std::string& path) {
   DWORD a = ::GetFileAttributesA(path.c_str());
   return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
