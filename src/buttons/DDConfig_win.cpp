@@ -167,8 +167,7 @@ void ConfigDialogWindow::CreateControls(HINSTANCE) {
 
 void ConfigDialogWindow::ShowModal() {
   closing_ = false;
-  ::SetFocus(Item(kList));
-  RunModal(hwnd_, closing_);
+  RunModal(hwnd_, closing_, Item(kList));
 }
 
 void ConfigDialogWindow::ControlChanged(ConfigControl c) {

@@ -139,8 +139,7 @@ bool ImageDialogWindow::ShowModal() {
   }
   result_ = 0;
   done_ = false;
-  ::SetFocus(Item(kFiles));
-  RunModal(hwnd_, done_);
+  RunModal(hwnd_, done_, Item(kFiles));
   return result_ == IDOK;
 }
 

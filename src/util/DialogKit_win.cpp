@@ -68,13 +68,14 @@ BOOL CALLBACK CollectEnabled(HWND h, LPARAM lp) {
 }
 }  // namespace
 
-void RunModal(HWND dialog, const bool& done) {
+void RunModal(HWND dialog, const bool& done, HWND focus) {
   // The rest of the program waits: its windows take no input until the dialog closes.
   std::vector<HWND> disabled{dialog};
   ::EnumThreadWindows(::GetCurrentThreadId(), CollectEnabled, reinterpret_cast<LPARAM>(&disabled));
   for (size_t i = 1; i < disabled.size(); ++i) ::EnableWindow(disabled[i], FALSE);
   ::ShowWindow(dialog, SW_SHOW);
   ::SetForegroundWindow(dialog);
+  if (focus) ::SetFocus(focus);
   MSG msg;
   while (!done) {
     const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);

@@ -27,8 +27,9 @@ HWND CreateDialogWindow(const char* cls, const char* title, DWORD style, DWORD e
 
 // Shows `dialog` modally: the other windows of the thread are disabled, the dialog
 // keys work (Tab, mnemonics, Enter, Escape), and the loop runs until `done` becomes
-// true or the program ends. The dialog is hidden again afterwards.
-void RunModal(HWND dialog, const bool& done);
+// true or the program ends; `focus` gets the keyboard first. The dialog is hidden again
+// afterwards.
+void RunModal(HWND dialog, const bool& done, HWND focus = nullptr);
 
 }  // namespace korvi
 
