@@ -107,3 +107,13 @@ void UseTextColourLook(HWND control) {
   if (setTheme) setTheme(control, L" ", L" ");
 }
 }  // namespace korvi
+
+namespace korvi {
+void NextDialogControl(HWND dialog, WPARAM wp, LPARAM lp) {
+  HWND target = lp ? reinterpret_cast<HWND>(wp) : ::GetNextDlgTabItem(dialog, ::GetFocus(), wp != 0);
+  if (!target) return;
+  ::SetFocus(target);
+  // A field reached from the keyboard has its text selected, ready to be typed over.
+  if (::SendMessageA(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) ::SendMessageA(target, EM_SETSEL, 0, -1);
+}
+}  // namespace korvi

@@ -39,3 +39,10 @@ namespace korvi {
 // styles are absent.
 void UseTextColourLook(HWND control);
 }  // namespace korvi
+
+namespace korvi {
+// WM_NEXTDLGCTL for a dialog-like window, as the system's dialogs answer it: the dialog
+// keys (a label's mnemonic above all) move the focus with it. wParam is the control
+// when lParam is non-zero, else 0 for the next and non-zero for the previous tab stop.
+void NextDialogControl(HWND dialog, WPARAM wp, LPARAM lp);
+}  // namespace korvi

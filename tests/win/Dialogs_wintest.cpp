@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "buttons/DDConfig.h"
 #include "buttons/DDConfig_win.h"
@@ -381,6 +382,45 @@ TEST_F(ConfigDialogWinTest, ImageChooserFillsImageAndSampleShowsTheChosenIcon) {
   EXPECT_EQ(B(12).GlyphName(), folder / "ThreeIcons.exe");
   EXPECT_EQ(B(12).IconIndex(), 1);
   EXPECT_EQ(B(12).Width, 40);
+}
+
+
+// Tab walks the controls top to bottom (left before right on a row) and comes back round;
+// a label's mnemonic (Alt+W for "Width") reaches its field.
+TEST_F(ConfigDialogWinTest, TabGoesTopToBottomAndMnemonicsReachTheirFields) {
+  std::vector<HWND> order;
+  std::function<void()> step = [&] {
+    HWND focus = ::GetFocus();
+    if (!order.empty() && focus == order.front()) {
+      ::PostMessageA(focus, WM_SYSCHAR, 'w', (1 << 29) | 1);  // Alt+W
+      WhileOpen([&] {
+        EXPECT_EQ(::GetFocus(), Field(ConfigControl::ssWidth)) << "focus on " << ::GetDlgCtrlID(::GetFocus());
+        Click(Item(ConfigDialogWindow::kClose));
+      });
+      return;
+    }
+    order.push_back(focus);
+    if (order.size() > 40) {  // not come round: give up
+      Click(Item(ConfigDialogWindow::kClose));
+      return;
+    }
+    ::PostMessageA(focus, WM_KEYDOWN, VK_TAB, 0);
+    WhileOpen(step);
+  };
+  WhileOpen(step);
+  EXPECT_TRUE(config.Execute(12));
+  ASSERT_GE(order.size(), 20u);
+  EXPECT_EQ(order.front(), Item(ConfigDialogWindow::kList));
+  EXPECT_EQ(order.back(), Item(ConfigDialogWindow::kApply));
+  RECT prev{};
+  ::GetWindowRect(order.front(), &prev);
+  for (size_t i = 1; i < order.size(); ++i) {
+    RECT r{};
+    ::GetWindowRect(order[i], &r);
+    EXPECT_TRUE(r.top > prev.top || (r.top == prev.top && r.left > prev.left) || i == 1)
+        << "control " << ::GetDlgCtrlID(order[i]) << " comes after " << ::GetDlgCtrlID(order[i - 1]);
+    prev = r;
+  }
 }
 
 }  // namespace
