@@ -19,6 +19,10 @@ file(GLOB KORVI_APP_SOURCES CONFIGURE_DEPENDS src/app/*.cpp src/app/*.rc)
 add_executable(Korvi8 WIN32 ${KORVI_APP_SOURCES})
 target_link_libraries(Korvi8 PRIVATE korvi_win)
 set_target_properties(Korvi8 PROPERTIES OUTPUT_NAME Korvi8 RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/dist)
+if(MSVC)
+  # Korvi8.rc embeds the program's own manifest; the linker must not add a second one.
+  target_link_options(Korvi8 PRIVATE /MANIFEST:NO)
+endif()
 # Files shipped beside the exe.
 file(GLOB KORVI_DIST_FILES CONFIGURE_DEPENDS dist/*)
 foreach(f ${KORVI_DIST_FILES})

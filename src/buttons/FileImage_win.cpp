@@ -275,11 +275,11 @@ void Win32Picture::Draw(HDC dc, int x, int y) const {
   if (bitmap_.Empty()) return;
   BitmapDC source(bitmap_.Handle());
   if (!source) return;
+  // Every glyph leaves out the colour of its bottom-left pixel, as the platform's
+  // speed button draws it: the white an icon was drawn over, the flat background
+  // of the fallback picture and of a fitted photo let the button face through.
   const int w = bitmap_.Width(), h = bitmap_.Height();
-  if (bitmap_.Transparent)
-    ::GdiTransparentBlt(dc, x, y, w, h, source.Get(), 0, 0, w, h, bitmap_.Pixel(0, h - 1));
-  else
-    ::BitBlt(dc, x, y, w, h, source.Get(), 0, 0, SRCCOPY);
+  ::GdiTransparentBlt(dc, x, y, w, h, source.Get(), 0, 0, w, h, bitmap_.Pixel(0, h - 1));
 }
 
 }  // namespace korvi

@@ -298,6 +298,12 @@ void PagerWindow::MouseMove(WPARAM wp, LPARAM lp) {
   ApplyCursor();
 }
 
+void PagerWindow::LoseMouse() {
+  pressed_ = 0;
+  formPress_ = false;
+  form_.Edge().CancelEdgeDrag();
+}
+
 void PagerWindow::ShowMenu(int x, int y) {
   HMENU menu = ::CreatePopupMenu();
   ::AppendMenuA(menu, MF_STRING, kExitCommand, "Exit");
@@ -370,8 +376,20 @@ LRESULT PagerWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_KEYUP: form_.Edge().OnKeyUp(static_cast<uint16_t>(wp), ShiftFromKeyboard()); return 0;
     case WM_CHAR: form_.Edge().OnKeyPress(static_cast<char>(wp)); return 0;
     case WM_CAPTURECHANGED:
-      // Capture taken away (another window, a menu): no click follows the release.
-      if (reinterpret_cast<HWND>(lp) != hwnd_) pressed_ = 0, formPress_ = false;
+      // Capture taken away (another window, a menu, Alt+Tab): no click follows the
+      // release, and an edge drag ends where it is, outline erased.
+      if (reinterpret_cast<HWND>(lp) != hwnd_) LoseMouse();
+      return 0;
+    case WM_CANCELMODE:
+      // The system cancels whatever the mouse was doing (a dialog or menu comes up).
+      LoseMouse();
+      if (::GetCapture() == hwnd_) ::ReleaseCapture();
+      return 0;
+    case WM_DISPLAYCHANGE:
+      form_.Edge().WorkAreaChanged();
+      return 0;
+    case WM_SETTINGCHANGE:
+      if (wp == SPI_SETWORKAREA) form_.Edge().WorkAreaChanged();
       return 0;
     case WM_DROPFILES:
       // Accepted and released. Turning a dropped file into a launcher button comes

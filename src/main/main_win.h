@@ -61,6 +61,8 @@ class PagerWindow : public FormHost, public EdgeHost, public ScreenOutline {
   void MouseDown(MouseButton button, WPARAM wp, LPARAM lp, bool dbl);
   void MouseUp(MouseButton button, WPARAM wp, LPARAM lp);
   void MouseMove(WPARAM wp, LPARAM lp);
+  // The mouse capture is gone: forget the press and cancel an edge drag.
+  void LoseMouse();
   void ShowMenu(int x, int y);
   void ApplyCursor();
   void CreateTooltip(HINSTANCE instance);

@@ -38,6 +38,14 @@ int32_t Win32WindowSystem::ScreenWidth() { return ::GetSystemMetrics(SM_CXSCREEN
 int32_t Win32WindowSystem::ScreenHeight() { return ::GetSystemMetrics(SM_CYSCREEN); }
 
 Rect Win32WindowSystem::WorkArea() {
+  // The primary monitor's work area, asked afresh each time: Wine answers
+  // SPI_GETWORKAREA from a copy each process takes once, which a change of
+  // resolution leaves behind; the monitor's own record follows it. On Windows the
+  // two are the same rectangle.
+  MONITORINFO mi{};
+  mi.cbSize = sizeof mi;
+  if (::GetMonitorInfoA(::MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &mi))
+    return {mi.rcWork.left, mi.rcWork.top, mi.rcWork.right, mi.rcWork.bottom};
   RECT r{};
   if (!::SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0)) return {0, 0, ScreenWidth(), ScreenHeight()};
   return {r.left, r.top, r.right, r.bottom};
@@ -105,10 +113,39 @@ bool Win32FileSystem::ReplaceFileContent(const std::string& path, const std::str
   // A read-only settings file is the user's choice: do not replace it behind their back.
   DWORD attrs = ::GetFileAttributesA(path.c_str());
   if (ok && attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_READONLY)) ok = false;
-  if (ok) ok = ::MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  // The new text is whole on disk before the old file goes. ReplaceFileA gives the
+  // new file the old one's attributes (hidden, compressed, ...), security and
+  // creation time; either it or the rename leaves the old file or the new one under
+  // the name, never a mix.
+  if (ok && attrs != INVALID_FILE_ATTRIBUTES) {
+    ok = ::ReplaceFileA(path.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0;
+    // Wine's ReplaceFileA leaves the new file's own attributes: give it the old ones.
+    if (ok && ::GetFileAttributesA(path.c_str()) != attrs) ::SetFileAttributesA(path.c_str(), attrs);
+  } else if (ok) {
+    ok = ::MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  }
   if (!ok) ::DeleteFileA(temp.c_str());
   return ok;
 }
+
+namespace {
+// Converts between two code pages through UTF-16.
+std::string Recode(std::string_view text, UINT from, UINT to) {
+  if (text.empty()) return {};
+  const int n = static_cast<int>(std::min<size_t>(text.size(), 0x7FFFFFFF / 4));
+  std::wstring wide(static_cast<size_t>(n), L'\0');
+  const int units = ::MultiByteToWideChar(from, 0, text.data(), n, wide.data(), n);
+  if (units <= 0) return {};
+  const int bytes = ::WideCharToMultiByte(to, 0, wide.data(), units, nullptr, 0, nullptr, nullptr);
+  if (bytes <= 0) return {};
+  std::string out(static_cast<size_t>(bytes), '\0');
+  ::WideCharToMultiByte(to, 0, wide.data(), units, out.data(), bytes, nullptr, nullptr);
+  return out;
+}
+}  // namespace
+
+std::string Win32FileSystem::AnsiToUtf8(std::string_view ansi) { return Recode(ansi, CP_ACP, CP_UTF8); }
+std::string Win32FileSystem::Utf8ToAnsi(std::string_view utf8) { return Recode(utf8, CP_UTF8, CP_ACP); }
 
 void Win32Shell::SetWallpaper(const std::string& file) {
   // Neither written to the user profile nor broadcast: the change lasts for this session.

@@ -31,6 +31,8 @@ class Win32FileSystem : public FileSystem {
   bool DirectoryExists(const std::string& path) override;
   ReadResult ReadWholeFile(const std::string& path, std::string& content, std::size_t limit) override;
   bool ReplaceFileContent(const std::string& path, const std::string& content) override;
+  std::string AnsiToUtf8(std::string_view ansi) override;
+  std::string Utf8ToAnsi(std::string_view utf8) override;
 };
 
 class Win32Shell : public Shell {

@@ -139,7 +139,6 @@ TEST(LaunchEndToEnd, LaunchersStartProgramsDocumentsShortcutsPifsAppletsAndFolde
                     Button(15, 250, joy) + Button(16, 310, dir + "\\");
   PagerSession pager(ini.c_str());
   ASSERT_TRUE(pager.Start());
-  test::Pump(500);
   SaveScreenshot("launchers");
 
   EXPECT_NE(LaunchAndClose(pager, {34, 64}, "notepad.exe"), "") << "a program starts";

@@ -78,9 +78,9 @@ bool PagerSession::Start() {
         return pager_ != nullptr;
       },
       15000);
-  // Let the pager finish its start-up (first paint, first tick) before any input.
+  // Let the pager finish its start-up before any input: idle, and painted.
   ::WaitForInputIdle(process_.hProcess, 5000);
-  test::Pump(300);
+  if (shown) test::PumpUntil([&] { return !::GetUpdateRect(pager_, nullptr, FALSE); }, 3000);
   return shown;
 }
 

@@ -1,5 +1,7 @@
 #include "support/FakePlatform.h"
 
+#include "panel/TextEncoding.h"
+
 #include <stdexcept>
 
 namespace korvi::test {
@@ -87,6 +89,19 @@ bool FakeFileSystem::ReplaceFileContent(const std::string& path, const std::stri
   ++Writes;
   Files[path] = content;
   return true;
+}
+
+std::string FakeFileSystem::AnsiToUtf8(std::string_view ansi) {
+  std::string utf16("\xFF\xFE");
+  for (char c : ansi) utf16 += {c, '\0'};
+  return DecodeToUtf8(utf16, TextEncoding::Utf16LE);
+}
+
+std::string FakeFileSystem::Utf8ToAnsi(std::string_view utf8) {
+  const std::string utf16 = EncodeFromUtf8(utf8, TextEncoding::Utf16LE);
+  std::string ansi;
+  for (std::size_t i = 2; i + 1 < utf16.size(); i += 2) ansi += utf16[i + 1] ? '?' : utf16[i];
+  return ansi;
 }
 
 }  // namespace korvi::test

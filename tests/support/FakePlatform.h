@@ -62,6 +62,9 @@ class FakeFileSystem : public FileSystem {
   bool DirectoryExists(const std::string& path) override { return Directories.count(path) != 0; }
   ReadResult ReadWholeFile(const std::string& path, std::string& content, std::size_t limit) override;
   bool ReplaceFileContent(const std::string& path, const std::string& content) override;
+  // The fake's ANSI code page is Latin-1: bytes are U+0000..U+00FF.
+  std::string AnsiToUtf8(std::string_view ansi) override;
+  std::string Utf8ToAnsi(std::string_view utf8) override;
 
   std::map<std::string, std::string> Files;
   std::map<std::string, bool> Directories;
