@@ -111,6 +111,8 @@ void AnswerNextQuestion(int id) {
 
 // Colour of a point of a control's client area, as the screen shows it.
 COLORREF PixelOf(HWND control, int x, int y) {
+  // Parts a closed dialog uncovered are repainted once the display reports them.
+  test::Pump(50);
   ::UpdateWindow(control);
   POINT p{x, y};
   ::ClientToScreen(control, &p);
@@ -368,6 +370,7 @@ TEST_F(ConfigDialogWinTest, ImageChooserFillsImageAndSampleShowsTheChosenIcon) {
     ::GetClientRect(view.Hwnd(), &client);
     const Point bar = view.BottomBarSize();
     const int x = s.Left + s.Width / 2, y = client.bottom - bar.Y + s.Top + s.Height / 2;
+    Screenshot(view.Hwnd(), "button-setup-sample");
     EXPECT_TRUE(Near(PixelOf(view.Hwnd(), x, y), RGB(0, 0, 255))) << std::hex << PixelOf(view.Hwnd(), x, y);
     // The file goes away: the sample shows the fallback picture, and nothing complains.
     ::DeleteFileA((folder / "ThreeIcons.exe").c_str());
