@@ -32,3 +32,19 @@ if(TARGET korvi_win_tests)
   add_dependencies(korvi_win_tests korvi_glyph_fixtures)
   target_sources(korvi_win_tests PRIVATE "${CMAKE_SOURCE_DIR}/tests/win/WinTests.rc")
 endif()
+
+# The three-icon program: our own tiny exe with three icon resources (red, green, blue),
+# built into the fixtures folder beside the pictures.
+if(WIN32)
+  configure_file("${CMAKE_SOURCE_DIR}/tests/fixtures/three-icons/ThreeIcons.rc.in"
+                 "${CMAKE_BINARY_DIR}/three-icons/ThreeIcons.rc" @ONLY)
+  add_executable(ThreeIcons WIN32 "${CMAKE_SOURCE_DIR}/tests/fixtures/three-icons/ThreeIcons.cpp"
+                                  "${CMAKE_BINARY_DIR}/three-icons/ThreeIcons.rc")
+  set_target_properties(ThreeIcons PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${KORVI_GLYPH_FIXTURES}")
+  add_dependencies(ThreeIcons korvi_glyph_fixtures)
+  set_source_files_properties("${CMAKE_BINARY_DIR}/three-icons/ThreeIcons.rc" PROPERTIES
+                              OBJECT_DEPENDS "${KORVI_GLYPH_FIXTURES}/.stamp")
+  if(TARGET korvi_win_tests)
+    add_dependencies(korvi_win_tests ThreeIcons)
+  endif()
+endif()

@@ -34,7 +34,7 @@ if(KORVI_TESTS)
   # Tier 2: the Win32 layer against real Win32 behaviour (under Wine on Linux).
   # The fake platform is built in too: the window seam's cases run against it and the system alike.
   file(GLOB KORVI_WIN_TESTS CONFIGURE_DEPENDS tests/win/*.cpp tests/support/*.cpp)
-  add_executable(korvi_win_tests ${KORVI_WIN_TESTS})
+  add_executable(korvi_win_tests ${KORVI_WIN_TESTS} tests/e2e/PagerSession.cpp)
   target_include_directories(korvi_win_tests PRIVATE tests)
   target_link_libraries(korvi_win_tests PRIVATE korvi_win gmock gtest_main)
   # Another process owning windows, for the desktop switch tests (found beside the test program).

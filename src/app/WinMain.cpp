@@ -4,6 +4,10 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include "buttons/DDConfig.h"
+#include "buttons/DDConfig_win.h"
+#include "buttons/DDImage.h"
+#include "buttons/DDImage_win.h"
 #include "buttons/FileImage_win.h"
 #include "help/FFAbout.h"
 #include "help/FFAbout_win.h"
@@ -53,6 +57,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   static Win32SystemInfo systemInfo;
   static GdiGaugeCanvas gauges;
   static ClockPanel clocks(form, systemInfo, gauges, &glyphs);
+  // The two dialogs that edit buttons; "Button Setup" works on the live button table.
+  static Win32PreviewSource previews(images);
+  static TImageDialog imageDialog(&previews);
+  static TConfigDialog configDialog([](int32_t n) -> TExeButton& { return form.Button(n); }, &glyphs, imageDialog);
 
   // The pager first: its creation is the start-up of the whole program.
   if (!pager.Create(instance)) return 1;
@@ -68,6 +76,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   pager.Show();
 
   // Then the helper windows, once each, hidden until needed.
+  static ConfigDialogWindow configView(configDialog);
+  configView.Create(instance, pager.Handle());
+  configDialog.OnSaved = [] { pager.Repaint(); };  // a save shows on the panel at once
+  static ImageDialogWindow imageView(imageDialog);
+  imageView.Create(instance, pager.Handle());
   static WinListWindow winListView(winList);
   winListView.Create(instance);
   static TPosForm pos;

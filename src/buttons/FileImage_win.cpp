@@ -238,18 +238,26 @@ void FileImage::FillBitmap(DibBitmap& bitmap, int32_t width, int32_t height, uin
 }
 
 void FileImage::FitBitmap(DibBitmap& bitmap, int32_t width, int32_t height) {
-  if (!scratch_.CopyFrom(bitmap)) return;
+  // The picture moves aside instead of being copied, and is let go afterwards: a
+  // 12-megapixel photo is neither copied nor held twice.
+  if (&bitmap == &scratch_) return;
+  GdiFlush();
+  scratch_ = static_cast<DibBitmap&&>(bitmap);
   const int32_t srcW = scratch_.Width(), srcH = scratch_.Height();
   const COLORREF background = scratch_.Empty() ? kWhite : scratch_.Pixel(0, srcH - 1);
   FillBitmap(bitmap, width, height, background);
   bitmap.Transparent = true;
   if (bitmap.Empty() || scratch_.Empty()) return;
   const FitPlacement fit = ComputeFit(srcW, srcH, width, height);
-  BitmapDC to(bitmap.Handle()), from(scratch_.Handle());
-  // Averaging, not dropping rows: a photo shrunk to a preview keeps its detail.
-  SetStretchBltMode(to.Get(), HALFTONE);
-  SetBrushOrgEx(to.Get(), 0, 0, nullptr);
-  StretchBlt(to.Get(), fit.left, fit.top, fit.width, fit.height, from.Get(), 0, 0, srcW, srcH, SRCCOPY);
+  {
+    BitmapDC to(bitmap.Handle()), from(scratch_.Handle());
+    // Averaging, not dropping rows: a photo shrunk to a preview keeps its detail.
+    SetStretchBltMode(to.Get(), HALFTONE);
+    SetBrushOrgEx(to.Get(), 0, 0, nullptr);
+    StretchBlt(to.Get(), fit.left, fit.top, fit.width, fit.height, from.Get(), 0, 0, srcW, srcH, SRCCOPY);
+    GdiFlush();
+  }
+  scratch_.Clear();
 }
 
 PictureRef Win32GlyphSource::LoadGlyph(const std::string& fileName, int iconIndex) {

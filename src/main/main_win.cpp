@@ -6,6 +6,7 @@
 
 #include "buttons/ButtonLayout.h"
 #include "main/DibPicture_win.h"
+#include "buttons/ButtonDraw_win.h"
 #include "platform/DrawablePicture_win.h"
 #include "platform/Win32Platform_win.h"
 #include "util/FontCache_win.h"
@@ -209,33 +210,7 @@ int PagerWindow::ButtonAt(int x, int y) {
 }
 
 void PagerWindow::DrawButton(HDC dc, const TExeButton& b) {
-  RECT r{b.Left, b.Top, b.Left + b.Width, b.Top + b.Height};
-  const bool down = b.Down || (pressed_ == b.Tag && hot_ == b.Tag);
-  if (b.Flat && !down) {
-    if (hot_ == b.Tag && b.Enabled) ::DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
-  } else if (b.Flat) {
-    ::DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
-  } else {
-    ::DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (down ? DFCS_PUSHED : 0));
-  }
-  HFONT old = static_cast<HFONT>(::SelectObject(dc, FontCache::Get(b.Font)));
-  SIZE text{};
-  if (!b.Caption.empty()) ::GetTextExtentPoint32A(dc, b.Caption.c_str(), static_cast<int>(b.Caption.size()), &text);
-  const auto* glyph = dynamic_cast<const DrawablePicture*>(b.Glyph.get());
-  Point glyphSize = glyph ? Point{glyph->Width(), glyph->Height()} : Point{};
-  ButtonParts parts = LayoutButton({b.Left, b.Top, b.Left + b.Width, b.Top + b.Height}, glyphSize,
-                                   {text.cx, text.cy}, b.Layout, down);
-  // Glyph and caption stay inside the button (logical coordinates: the paint may be offset).
-  const int saved = ::SaveDC(dc);
-  ::IntersectClipRect(dc, r.left + 1, r.top + 1, r.right - 1, r.bottom - 1);
-  if (glyph && b.Enabled) glyph->Draw(dc, parts.Glyph.Left, parts.Glyph.Top);
-  if (glyph && !b.Enabled) glyph->DrawDisabled(dc, parts.Glyph.Left, parts.Glyph.Top);
-  ::SetBkMode(dc, TRANSPARENT);
-  ::SetTextColor(dc, b.Enabled ? ColorRefOf(b.Font.Color) : ::GetSysColor(COLOR_GRAYTEXT));
-  if (!b.Caption.empty())
-    ::TextOutA(dc, parts.Caption.Left, parts.Caption.Top, b.Caption.c_str(), static_cast<int>(b.Caption.size()));
-  ::RestoreDC(dc, saved);
-  ::SelectObject(dc, old);
+  DrawExeButton(dc, b, hot_ == b.Tag, b.Down || (pressed_ == b.Tag && hot_ == b.Tag));
 }
 
 bool PagerWindow::RepaintLiveButtons() {

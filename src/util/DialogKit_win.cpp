@@ -1,0 +1,119 @@
+#include "util/DialogKit_win.h"
+
+#include <vector>
+
+#include "main/FFPos.h"
+
+namespace korvi {
+
+int DialogScale(int designPixels) {
+  static int dpi = [] {
+    HDC screen = ::GetDC(nullptr);
+    const int d = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen) ::ReleaseDC(nullptr, screen);
+    return d > 0 ? d : 96;
+  }();
+  return ::MulDiv(designPixels, dpi, 96);
+}
+
+HFONT CreateDialogFont(int weight, int points) {
+  NONCLIENTMETRICSA m{};
+  m.cbSize = sizeof m;
+  LOGFONTA lf{};
+  if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof m, &m, 0)) {
+    lf = m.lfMessageFont;
+  } else {
+    lf.lfHeight = -DialogScale(11);
+    lstrcpynA(lf.lfFaceName, "MS Shell Dlg 2", LF_FACESIZE);
+  }
+  if (points > 0) lf.lfHeight = -::MulDiv(points, DialogScale(96), 72);
+  lf.lfWeight = weight;
+  return ::CreateFontIndirectA(&lf);
+}
+
+HWND CreateControl(HWND parent, const char* cls, const char* text, DWORD style, int x, int y, int w, int h, int id,
+                   HFONT font, DWORD exStyle) {
+  HWND c = ::CreateWindowExA(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, DialogScale(x), DialogScale(y),
+                             DialogScale(w), DialogScale(h), parent,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleA(nullptr), nullptr);
+  if (c && font) ::SendMessageA(c, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  return c;
+}
+
+std::string WindowTextOf(HWND h) {
+  const int n = ::GetWindowTextLengthA(h);
+  std::string s(static_cast<size_t>(n) + 1, '\0');
+  s.resize(static_cast<size_t>(::GetWindowTextA(h, s.data(), n + 1)));
+  return s;
+}
+
+void SetTextIfChanged(HWND h, const std::string& text) {
+  if (h && WindowTextOf(h) != text) ::SetWindowTextA(h, text.c_str());
+}
+
+HWND CreateDialogWindow(const char* cls, const char* title, DWORD style, DWORD exStyle, int clientW, int clientH,
+                        HWND owner, HINSTANCE instance, void* self) {
+  RECT frame{0, 0, DialogScale(clientW), DialogScale(clientH)};
+  ::AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+  const int w = frame.right - frame.left, h = frame.bottom - frame.top;
+  const Rect at = CentredOnScreen(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), w, h);
+  return ::CreateWindowExA(exStyle, cls, title, style, at.Left, at.Top, w, h, owner, nullptr, instance, self);
+}
+
+namespace {
+BOOL CALLBACK CollectEnabled(HWND h, LPARAM lp) {
+  auto* list = reinterpret_cast<std::vector<HWND>*>(lp);
+  if (::IsWindowVisible(h) && ::IsWindowEnabled(h) && h != list->front()) list->push_back(h);
+  return TRUE;
+}
+}  // namespace
+
+void RunModal(HWND dialog, const bool& done, HWND focus) {
+  // The rest of the program waits: its windows take no input until the dialog closes.
+  std::vector<HWND> disabled{dialog};
+  ::EnumThreadWindows(::GetCurrentThreadId(), CollectEnabled, reinterpret_cast<LPARAM>(&disabled));
+  for (size_t i = 1; i < disabled.size(); ++i) ::EnableWindow(disabled[i], FALSE);
+  ::ShowWindow(dialog, SW_SHOW);
+  ::SetForegroundWindow(dialog);
+  if (focus) ::SetFocus(focus);
+  MSG msg;
+  while (!done) {
+    const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+    if (got == 0 || got == -1) {
+      // The program is ending: leave the quit for the main loop to see.
+      ::PostQuitMessage(got == 0 ? static_cast<int>(msg.wParam) : 0);
+      break;
+    }
+    if (::IsDialogMessageA(dialog, &msg)) continue;
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
+  }
+  for (size_t i = 1; i < disabled.size(); ++i)
+    if (::IsWindow(disabled[i])) ::EnableWindow(disabled[i], TRUE);
+  // Hidden after the others are enabled again, so the activation returns to one of them.
+  ::ShowWindow(dialog, SW_HIDE);
+}
+
+}  // namespace korvi
+
+namespace korvi {
+void UseTextColourLook(HWND control) {
+  using SetThemeFn = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
+  static SetThemeFn setTheme = [] {
+    HMODULE ux = ::LoadLibraryA("uxtheme.dll");
+    return ux ? reinterpret_cast<SetThemeFn>(reinterpret_cast<void*>(::GetProcAddress(ux, "SetWindowTheme")))
+              : nullptr;
+  }();
+  if (setTheme) setTheme(control, L" ", L" ");
+}
+}  // namespace korvi
+
+namespace korvi {
+void NextDialogControl(HWND dialog, WPARAM wp, LPARAM lp) {
+  HWND target = lp ? reinterpret_cast<HWND>(wp) : ::GetNextDlgTabItem(dialog, ::GetFocus(), wp != 0);
+  if (!target) return;
+  ::SetFocus(target);
+  // A field reached from the keyboard has its text selected, ready to be typed over.
+  if (::SendMessageA(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) ::SendMessageA(target, EM_SETSEL, 0, -1);
+}
+}  // namespace korvi
