@@ -40,8 +40,12 @@ function(korvi_build_libjpeg name prefix)
   set(bin "${CMAKE_BINARY_DIR}/_deps/${name}-build")
   file(REMOVE_RECURSE "${bin}" "${prefix}")
   message(STATUS "libjpeg: building ${name} from ${src}")
+  set(platform_args "")
+  if(CMAKE_GENERATOR_PLATFORM)  # Visual Studio generators: the same target machine
+    set(platform_args -A "${CMAKE_GENERATOR_PLATFORM}")
+  endif()
   execute_process(
-    COMMAND ${CMAKE_COMMAND} -S "${src}" -B "${bin}" -G "${CMAKE_GENERATOR}"
+    COMMAND ${CMAKE_COMMAND} -S "${src}" -B "${bin}" -G "${CMAKE_GENERATOR}" ${platform_args}
             -DCMAKE_BUILD_TYPE=Release
             -DCMAKE_INSTALL_PREFIX=${prefix}   # the Windows default prefix breaks the configure on Linux
             -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=OFF
@@ -51,7 +55,7 @@ function(korvi_build_libjpeg name prefix)
   if(NOT rc EQUAL 0)
     message(FATAL_ERROR "libjpeg: configure of ${name} failed:\n${out}")
   endif()
-  execute_process(COMMAND ${CMAKE_COMMAND} --build "${bin}" --target install -j2
+  execute_process(COMMAND ${CMAKE_COMMAND} --build "${bin}" --config Release --target install -j2
                   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
   if(NOT rc EQUAL 0)
     message(FATAL_ERROR "libjpeg: build of ${name} failed:\n${out}")
@@ -60,7 +64,8 @@ function(korvi_build_libjpeg name prefix)
 endfunction()
 
 function(korvi_import_libjpeg prefix)
-  find_library(KORVI_JPEG_LIBRARY NAMES jpeg libjpeg.a PATHS "${prefix}/lib" "${prefix}/lib32" NO_DEFAULT_PATH
+  # MinGW names the static library libjpeg.a; MSVC builds of libjpeg-turbo name it jpeg-static.lib.
+  find_library(KORVI_JPEG_LIBRARY NAMES jpeg-static libjpeg.a jpeg PATHS "${prefix}/lib" "${prefix}/lib32" NO_DEFAULT_PATH
                NO_CMAKE_FIND_ROOT_PATH)
   if(NOT KORVI_JPEG_LIBRARY)
     message(FATAL_ERROR "libjpeg: no library under ${prefix}")

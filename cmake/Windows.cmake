@@ -19,6 +19,10 @@ file(GLOB KORVI_APP_SOURCES CONFIGURE_DEPENDS src/app/*.cpp src/app/*.rc)
 add_executable(Korvi8 WIN32 ${KORVI_APP_SOURCES})
 target_link_libraries(Korvi8 PRIVATE korvi_win)
 set_target_properties(Korvi8 PROPERTIES OUTPUT_NAME Korvi8 RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/dist)
+if(MSVC)
+  # Korvi8.rc embeds the program's own manifest; the linker must not add a second one.
+  target_link_options(Korvi8 PRIVATE /MANIFEST:NO)
+endif()
 # Files shipped beside the exe.
 file(GLOB KORVI_DIST_FILES CONFIGURE_DEPENDS dist/*)
 foreach(f ${KORVI_DIST_FILES})
@@ -37,10 +41,15 @@ add_dependencies(Korvi8 korvi_stock_glyphs)
 
 if(KORVI_TESTS)
   # Tier 2: the Win32 layer against real Win32 behaviour (under Wine on Linux).
-  file(GLOB KORVI_WIN_TESTS CONFIGURE_DEPENDS tests/win/*.cpp)
+  # The fake platform is built in too: the window seam's cases run against it and the system alike.
+  file(GLOB KORVI_WIN_TESTS CONFIGURE_DEPENDS tests/win/*.cpp tests/support/*.cpp)
   add_executable(korvi_win_tests ${KORVI_WIN_TESTS} tests/e2e/PagerSession.cpp)
   target_include_directories(korvi_win_tests PRIVATE tests)
   target_link_libraries(korvi_win_tests PRIVATE korvi_win gmock gtest_main)
+  # Another process owning windows, for the desktop switch tests (found beside the test program).
+  add_executable(korvi_window_owner tests/win/owner/WindowOwner.cpp)
+  target_link_libraries(korvi_window_owner PRIVATE user32)
+  add_dependencies(korvi_win_tests korvi_window_owner)
   add_test(NAME win COMMAND korvi_win_tests --gtest_brief=1)
 
   # Tier 3: the real Korvi8.exe driven from outside like a user.

@@ -26,7 +26,8 @@ void DrawExeButton(HDC dc, const TExeButton& b, bool hot, bool down) {
   // Glyph and caption stay inside the button (logical coordinates: the paint may be offset).
   const int saved = ::SaveDC(dc);
   ::IntersectClipRect(dc, r.left + 1, r.top + 1, r.right - 1, r.bottom - 1);
-  if (glyph) glyph->Draw(dc, parts.Glyph.Left, parts.Glyph.Top);
+  if (glyph && b.Enabled) glyph->Draw(dc, parts.Glyph.Left, parts.Glyph.Top);
+  if (glyph && !b.Enabled) glyph->DrawDisabled(dc, parts.Glyph.Left, parts.Glyph.Top);
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, b.Enabled ? ColorRefOf(b.Font.Color) : ::GetSysColor(COLOR_GRAYTEXT));
   if (!b.Caption.empty())

@@ -167,8 +167,7 @@ void ConfigDialogWindow::CreateControls(HINSTANCE) {
 
 void ConfigDialogWindow::ShowModal() {
   closing_ = false;
-  ::SetFocus(Item(kList));
-  RunModal(hwnd_, closing_);
+  RunModal(hwnd_, closing_, Item(kList));
 }
 
 void ConfigDialogWindow::ControlChanged(ConfigControl c) {
@@ -372,6 +371,9 @@ LRESULT ConfigDialogWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     }
     case DM_GETDEFID:
       return MAKELRESULT(kApply, DC_HASDEFID);
+    case WM_NEXTDLGCTL:
+      NextDialogControl(hwnd_, wp, lp);
+      return 0;
     case WM_CLOSE:
       TryClose();  // the close box asks like "Close"; the window stays for the next use
       return 0;

@@ -139,8 +139,7 @@ bool ImageDialogWindow::ShowModal() {
   }
   result_ = 0;
   done_ = false;
-  ::SetFocus(Item(kFiles));
-  RunModal(hwnd_, done_);
+  RunModal(hwnd_, done_, Item(kFiles));
   return result_ == IDOK;
 }
 
@@ -372,6 +371,9 @@ LRESULT ImageDialogWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     }
     case DM_GETDEFID:
       return MAKELRESULT(IDOK, DC_HASDEFID);
+    case WM_NEXTDLGCTL:
+      NextDialogControl(hwnd_, wp, lp);
+      return 0;
     case WM_CLOSE:
       // The close box is "Cancel"; the window itself stays for the next use.
       result_ = IDCANCEL;

@@ -33,7 +33,8 @@ class DibBitmap {
   // 0x00BBGGRR, the COLORREF of pixel (x, y), y = 0 at the top.
   COLORREF Pixel(int32_t x, int32_t y) const;
 
-  // Drawn with its bottom-left colour left out (as glyphs are).
+  // The picture was laid on its own bottom-left colour (FitBitmap), which a preview
+  // leaves out when drawing it. A button's glyph leaves that colour out always.
   bool Transparent = false;
 
  private:

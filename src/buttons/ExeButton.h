@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "buttons/Launch.h"
+#include "platform/Launch.h"
 #include "platform/Font.h"
 #include "platform/Picture.h"
 

@@ -9,6 +9,7 @@
 #include "buttons/FileImage.h"
 #include "buttons/JpegDecode.h"
 #include "buttons/PictureCheck.h"
+#include "platform/Colors_win.h"
 
 namespace korvi {
 
@@ -43,12 +44,6 @@ int ScreenDpi() {
   int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
   if (screen) ReleaseDC(nullptr, screen);
   return dpi > 0 ? dpi : 96;
-}
-
-COLORREF ResolveColour(uint32_t colour) {
-  // 0x80000000 + index: a system colour, as the settings file stores clBtnFace and friends.
-  if (colour & 0x80000000u) return GetSysColor(static_cast<int>(colour & 0xFF));
-  return colour & 0x00FFFFFF;
 }
 
 void Fill(HDC dc, int32_t width, int32_t height, COLORREF colour) {
@@ -239,22 +234,30 @@ int32_t FileImage::CountIcons(const std::string& fileName) {
 void FileImage::FillBitmap(DibBitmap& bitmap, int32_t width, int32_t height, uint32_t colour) {
   if (!bitmap.SetSize(width, height)) return;
   BitmapDC dc(bitmap.Handle());
-  Fill(dc.Get(), width, height, ResolveColour(colour));
+  Fill(dc.Get(), width, height, ColorRefOf(static_cast<TColor>(colour)));
 }
 
 void FileImage::FitBitmap(DibBitmap& bitmap, int32_t width, int32_t height) {
-  if (!scratch_.CopyFrom(bitmap)) return;
+  // The picture moves aside instead of being copied, and is let go afterwards: a
+  // 12-megapixel photo is neither copied nor held twice.
+  if (&bitmap == &scratch_) return;
+  GdiFlush();
+  scratch_ = static_cast<DibBitmap&&>(bitmap);
   const int32_t srcW = scratch_.Width(), srcH = scratch_.Height();
   const COLORREF background = scratch_.Empty() ? kWhite : scratch_.Pixel(0, srcH - 1);
   FillBitmap(bitmap, width, height, background);
   bitmap.Transparent = true;
   if (bitmap.Empty() || scratch_.Empty()) return;
   const FitPlacement fit = ComputeFit(srcW, srcH, width, height);
-  BitmapDC to(bitmap.Handle()), from(scratch_.Handle());
-  // Averaging, not dropping rows: a photo shrunk to a preview keeps its detail.
-  SetStretchBltMode(to.Get(), HALFTONE);
-  SetBrushOrgEx(to.Get(), 0, 0, nullptr);
-  StretchBlt(to.Get(), fit.left, fit.top, fit.width, fit.height, from.Get(), 0, 0, srcW, srcH, SRCCOPY);
+  {
+    BitmapDC to(bitmap.Handle()), from(scratch_.Handle());
+    // Averaging, not dropping rows: a photo shrunk to a preview keeps its detail.
+    SetStretchBltMode(to.Get(), HALFTONE);
+    SetBrushOrgEx(to.Get(), 0, 0, nullptr);
+    StretchBlt(to.Get(), fit.left, fit.top, fit.width, fit.height, from.Get(), 0, 0, srcW, srcH, SRCCOPY);
+    GdiFlush();
+  }
+  scratch_.Clear();
 }
 
 PictureRef Win32GlyphSource::LoadGlyph(const std::string& fileName, int iconIndex) {
@@ -267,11 +270,11 @@ void Win32Picture::Draw(HDC dc, int x, int y) const {
   if (bitmap_.Empty()) return;
   BitmapDC source(bitmap_.Handle());
   if (!source) return;
+  // Every glyph leaves out the colour of its bottom-left pixel, as the platform's
+  // speed button draws it: the white an icon was drawn over, the flat background
+  // of the fallback picture and of a fitted photo let the button face through.
   const int w = bitmap_.Width(), h = bitmap_.Height();
-  if (bitmap_.Transparent)
-    ::GdiTransparentBlt(dc, x, y, w, h, source.Get(), 0, 0, w, h, bitmap_.Pixel(0, h - 1));
-  else
-    ::BitBlt(dc, x, y, w, h, source.Get(), 0, 0, SRCCOPY);
+  ::GdiTransparentBlt(dc, x, y, w, h, source.Get(), 0, 0, w, h, bitmap_.Pixel(0, h - 1));
 }
 
 }  // namespace korvi

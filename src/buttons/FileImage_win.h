@@ -76,7 +76,7 @@ class Win32Picture : public DrawablePicture {
   HBITMAP Handle() const { return bitmap_.Handle(); }
   bool Transparent() const { return bitmap_.Transparent; }
   const DibBitmap& Bitmap() const { return bitmap_; }
-  // A transparent glyph leaves out its bottom-left colour.
+  // Drawn with the colour of its bottom-left pixel left out, whatever Transparent says.
   void Draw(HDC dc, int x, int y) const override;
 
  private:

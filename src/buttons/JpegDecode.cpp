@@ -42,6 +42,20 @@ void OnProgress(j_common_ptr cinfo) {
   if (dinfo->input_scan_number > kMaxScans) std::longjmp(reinterpret_cast<ErrorManager*>(cinfo->err)->escape, 1);
 }
 
+// Converts one row of C, M, Y, K samples to blue, green, red. Files with Adobe's
+// marker (Photoshop's and most others) store every ink inverted, 255 meaning none;
+// the rest store 0 for none.
+void CmykToBgr(const JSAMPLE* inks, uint8_t* bgr, int32_t width, bool adobeInverted) {
+  for (int32_t x = 0; x < width; ++x, inks += 4, bgr += 3) {
+    unsigned c = inks[0], m = inks[1], y = inks[2], k = inks[3];
+    if (!adobeInverted) c = 255 - c, m = 255 - m, y = 255 - y, k = 255 - k;
+    // Now 255 means no ink: each colour is what its ink and the black let through.
+    bgr[0] = static_cast<uint8_t>((y * k + 127) / 255);
+    bgr[1] = static_cast<uint8_t>((m * k + 127) / 255);
+    bgr[2] = static_cast<uint8_t>((c * k + 127) / 255);
+  }
+}
+
 // Only plain data lives in this frame: longjmp skips destructors.
 JpegStatus Decode(jpeg_decompress_struct& cinfo, ErrorManager& err, Bytes file, JpegTarget& target,
                   JpegResult& result) {
@@ -49,8 +63,10 @@ JpegStatus Decode(jpeg_decompress_struct& cinfo, ErrorManager& err, Bytes file, 
 
   jpeg_mem_src(&cinfo, file.data(), static_cast<unsigned long>(file.size()));
   if (jpeg_read_header(&cinfo, TRUE) != JPEG_HEADER_OK) return JpegStatus::Failed;
-  // Grey and YCbCr/RGB pictures convert to BGR; CMYK and YCCK cannot and end in an error.
-  cinfo.out_color_space = JCS_EXT_BGR;
+  // Grey and YCbCr/RGB pictures convert to BGR in libjpeg. CMYK and YCCK ones come
+  // out as CMYK (libjpeg turns YCCK into it) and are turned into BGR here.
+  const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
+  cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGR;
   cinfo.dct_method = JDCT_ISLOW;
   cinfo.do_fancy_upsampling = TRUE;
   cinfo.do_block_smoothing = TRUE;
@@ -62,9 +78,14 @@ JpegStatus Decode(jpeg_decompress_struct& cinfo, ErrorManager& err, Bytes file, 
   if (!target.Allocate(result.width, result.height)) return JpegStatus::Failed;
 
   jpeg_start_decompress(&cinfo);
+  // Released with the decompressor, also when an error jumps out.
+  JSAMPARRAY inks = cmyk ? (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
+                                                      static_cast<JDIMENSION>(w * 4), 1)
+                         : nullptr;
   while (cinfo.output_scanline < cinfo.output_height) {
     JSAMPROW row = target.Row(static_cast<int32_t>(cinfo.output_scanline));
-    if (jpeg_read_scanlines(&cinfo, &row, 1) != 1) return JpegStatus::Failed;
+    if (jpeg_read_scanlines(&cinfo, inks ? inks : &row, 1) != 1) return JpegStatus::Failed;
+    if (inks) CmykToBgr(inks[0], row, result.width, cinfo.saw_Adobe_marker != 0);
   }
   jpeg_finish_decompress(&cinfo);
   return err.truncated ? JpegStatus::Truncated : JpegStatus::Ok;

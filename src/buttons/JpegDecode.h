@@ -28,7 +28,8 @@ struct JpegResult {
 };
 
 // Decodes a whole JPEG file held in memory at libjpeg's best quality (accurate integer
-// DCT, smooth chroma upsampling), grey or colour, baseline or progressive, into `target`.
+// DCT, smooth chroma upsampling), grey, colour, CMYK or YCCK, baseline or progressive, into
+// `target`.
 // Never aborts: damage ends in Failed, and pictures over kMaxPicturePixels are refused
 // before anything is allocated.
 JpegResult DecodeJpeg(Bytes file, JpegTarget& target);

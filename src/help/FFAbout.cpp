@@ -3,7 +3,7 @@
 namespace korvi {
 
 void TAboutBox::ShowAbout() {
-  if (host_) host_->ShowForm();
+  if (host_) host_->ShowForm(true);
 }
 
 void TAboutBox::FormCreate() {
@@ -16,7 +16,7 @@ void TAboutBox::Timer1Timer() {
   if (!timerRunning_) return;  // a tick already queued when the timer stopped
   ++Ticks;
   if (Ticks == 2) {
-    if (host_) host_->ShowForm();
+    if (host_) host_->ShowForm(false);
   } else if (Ticks == 6) {
     if (host_) host_->HideForm();
     timerRunning_ = false;

@@ -7,7 +7,9 @@ namespace korvi {
 class AboutHost {
  public:
   virtual ~AboutHost() = default;
-  virtual void ShowForm() = 0;
+  // `activate`: take the keyboard focus. The greeting after start-up does not, so
+  // that it never closes a menu or takes the keys from what the user is doing.
+  virtual void ShowForm(bool activate) = 0;
   virtual void HideForm() = 0;
   virtual void StartTimer(int32_t periodMs) = 0;
   virtual void StopTimer() = 0;

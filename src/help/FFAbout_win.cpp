@@ -9,7 +9,9 @@ constexpr UINT_PTR kTimerId = 1;
 // The bevelled panel and what it holds, in client coordinates.
 constexpr RECT kPanel{8, 8, 290, 164};
 constexpr int kPictureX = 16, kPictureY = 16, kPictureWidth = 65, kPictureHeight = 57;
-constexpr int kLabelX = 92, kLabelWidth = 192, kLabelHeight = 16;
+// The labels stand below the picture, across the panel: the product name needs
+// more than the width beside the picture in some fonts that stand in for Arial.
+constexpr int kLabelX = 16, kLabelWidth = 266, kLabelHeight = 16, kProductTop = 88, kVersionTop = 112;
 constexpr int kOkWidth = 75, kOkHeight = 25, kOkTop = 176;
 
 HFONT Arial8(HWND hwnd, int weight) {
@@ -50,9 +52,9 @@ bool AboutWindow::Create(HINSTANCE instance) {
   picture_ = static_cast<HBITMAP>(
       ::LoadImageA(instance, MAKEINTRESOURCEA(kPictureResource), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
   const DWORD label = WS_CHILD | WS_VISIBLE | SS_NOPREFIX;
-  HWND product = ::CreateWindowExA(0, "STATIC", TAboutBox::kProductName, label, kLabelX, 28, kLabelWidth,
+  HWND product = ::CreateWindowExA(0, "STATIC", TAboutBox::kProductName, label, kLabelX, kProductTop, kLabelWidth,
                                    kLabelHeight, hwnd_, nullptr, instance, nullptr);
-  HWND version = ::CreateWindowExA(0, "STATIC", TAboutBox::kVersion, label, kLabelX, 52, kLabelWidth, kLabelHeight,
+  HWND version = ::CreateWindowExA(0, "STATIC", TAboutBox::kVersion, label, kLabelX, kVersionTop, kLabelWidth, kLabelHeight,
                                    hwnd_, nullptr, instance, nullptr);
   ok_ = ::CreateWindowExA(0, "BUTTON", "OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
                           (TAboutBox::ClientWidth - kOkWidth) / 2, kOkTop, kOkWidth, kOkHeight, hwnd_,
@@ -65,8 +67,13 @@ bool AboutWindow::Create(HINSTANCE instance) {
   return true;
 }
 
-void AboutWindow::ShowForm() {
+void AboutWindow::ShowForm(bool activate) {
+  if (!activate) {
+    if (!::IsWindowVisible(hwnd_)) ::ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+    return;
+  }
   ::ShowWindow(hwnd_, SW_SHOWNORMAL);
+  ::SetForegroundWindow(hwnd_);
   ::SetFocus(ok_);  // Enter or Space closes it
 }
 void AboutWindow::HideForm() { ::ShowWindow(hwnd_, SW_HIDE); }

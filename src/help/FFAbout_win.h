@@ -23,7 +23,7 @@ class AboutWindow : public AboutHost {
   HWND Hwnd() const { return hwnd_; }
 
   // AboutHost
-  void ShowForm() override;
+  void ShowForm(bool activate) override;
   void HideForm() override;
   void StartTimer(int32_t periodMs) override;
   void StopTimer() override;

@@ -37,7 +37,8 @@ void DrawReload(HDC dc, int x, int y) {
   HPEN pen = ::CreatePen(PS_SOLID, 2, RGB(0x1F, 0x5F, 0xB0));
   HGDIOBJ oldPen = ::SelectObject(dc, pen);
   // Three quarters of a circle, open at the top right, with its arrow head there.
-  ::Arc(dc, x + 2, y + 2, x + 15, y + 15, x + 15, y + 4, x + 10, y + 2);
+  // (Arc runs counter-clockwise from its start point to its end point.)
+  ::Arc(dc, x + 2, y + 2, x + 15, y + 15, x + 10, y + 2, x + 15, y + 6);
   ::SelectObject(dc, oldPen);
   ::DeleteObject(pen);
   HBRUSH fill = ::CreateSolidBrush(RGB(0x1F, 0x5F, 0xB0));
@@ -284,6 +285,7 @@ LRESULT HelpWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_TIMER:
       if (wp == kRenderCheckTimer) CheckRendering();
       return 0;
+
     case WM_GETMINMAXINFO: {
       auto* mm = reinterpret_cast<MINMAXINFO*>(lp);
       mm->ptMinTrackSize = {3 * (kButtonWidth + 4) + 40, kToolbarHeight + kStatusHeight + 120};

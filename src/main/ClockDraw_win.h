@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "main/DibPicture_win.h"
-#include "main/GaugeCanvas.h"
+#include "platform/GaugeCanvas.h"
 
 namespace korvi {
 

@@ -26,12 +26,22 @@ class TWinListDialog {
   explicit TWinListDialog(WindowSystem& windows) : windows_(windows) {}
 
   void Load();
-  void GetWindowInfo(WindowHandle handle, TWinData& entry);
+  // Fills one entry from a window of a snapshot.
+  static void GetWindowInfo(const WindowInfo& window, TWinData& entry);
   // Shifts entry `index` by the screen width times (from - to) and moves its window.
   void MoveWindowInfo(int32_t from, int32_t to, int32_t index);
   // Brings windows lying wholly off one side of the screen back within reach:
-  // off the left side when AtFirst, off the right side otherwise.
+  // off the left side when AtFirst, off the right side otherwise. Works on the table
+  // as it stands (see TForm1::ChangeDesktop), so call Load first when it may be old.
   void Normalize(bool AtFirst);
+
+  // The two halves of the above, on the table only, for a switch that computes each
+  // window's final place first and then moves it once.
+  void ShiftInfo(int32_t from, int32_t to, int32_t index);
+  // True when the entry was stepped.
+  bool GatherInfo(bool AtFirst, int32_t index);
+  // Moves entry `index`'s window to the entry's rectangle (not the root window).
+  void MoveToEntry(int32_t index);
 
   TWinData& Entry(int index) { return WinList[index - 1]; }
   const TWinData& Entry(int index) const { return WinList[index - 1]; }
@@ -40,8 +50,6 @@ class TWinListDialog {
   std::array<TWinData, kWinListSize> WinList{};
 
  private:
-  void MoveToEntry(const TWinData& e);
-
   WindowSystem& windows_;
 };
 

@@ -4,15 +4,13 @@
 #include <cstdint>
 #include <memory>
 
-#include "platform/Colors.h"
+#include "buttons/DibBitmap_win.h"
+#include "platform/Colors_win.h"
 #include "platform/DrawablePicture_win.h"
 
 namespace korvi {
 
-// Windows colour of a panel colour, system colours resolved now.
-COLORREF ColorRefOf(TColor c);
-
-// A picture held in a 32-bit top-down DIB section: the glyph of a clock or load
+// A picture held in a top-down DIB section (DibBitmap): the glyph of a clock or load
 // gauge. GDI can draw into it, and its pixels can be read and written directly.
 // The bitmap is deleted with the picture, so replacing a button's glyph frees it.
 class DibPicture : public DrawablePicture {
@@ -24,10 +22,10 @@ class DibPicture : public DrawablePicture {
   DibPicture(const DibPicture&) = delete;
   DibPicture& operator=(const DibPicture&) = delete;
 
-  int Width() const override { return width_; }
-  int Height() const override { return height_; }
-  HBITMAP Bitmap() const { return bitmap_; }
-  bool Empty() const { return bitmap_ == nullptr; }
+  int Width() const override { return bits_.Width(); }
+  int Height() const override { return bits_.Height(); }
+  HBITMAP Bitmap() const { return bits_.Handle(); }
+  bool Empty() const { return bits_.Empty(); }
 
   // Pixel access in COLORREF (0x00BBGGRR); points outside are ignored or read as 0.
   // Call GdiFlush after GDI drawing and before reading.
@@ -47,9 +45,8 @@ class DibPicture : public DrawablePicture {
 
  private:
   DibPicture() = default;
-  int width_ = 0, height_ = 0;
-  HBITMAP bitmap_ = nullptr;
-  uint32_t* bits_ = nullptr;  // 0x00RRGGBB, rows top first
+  bool Inside(int x, int y) const { return !bits_.Empty() && x >= 0 && y >= 0 && x < Width() && y < Height(); }
+  DibBitmap bits_;
 };
 
 }  // namespace korvi

@@ -146,16 +146,22 @@ void TForm1::SetStayOnTop(bool v) {
 
 void TForm1::ChangeDesktop(int32_t n) {
   if (n < 1 || n > kMaxDesktops) return;
+  // One snapshot, and every window's final place computed on it before anything
+  // moves: the shift, then the gathering of windows stranded beyond the first or last
+  // desktop. Moves are posted and land when each window's program gets to them, so
+  // reading the windows back here would see old places and move them a second time.
+  // Each window is moved once, to where it belongs.
   winList_.Load();
+  const int32_t from = data_.CurrentDesktop;
+  data_.CurrentDesktop = n;
+  const bool gather = n == 1 || n == data_.DesktopCount;
   for (int i = 1; i <= kWinListSize; ++i) {
     const TWinData& e = winList_.Entry(i);
-    if (e.Handle != 0 && e.Handle != OwnWindow) winList_.MoveWindowInfo(data_.CurrentDesktop, n, i);
+    if (e.Handle == 0 || e.Handle == OwnWindow) continue;
+    winList_.ShiftInfo(from, n, i);
+    if (gather) winList_.GatherInfo(n == 1, i);
+    winList_.MoveToEntry(i);
   }
-  data_.CurrentDesktop = n;
-  if (n == 1)
-    winList_.Normalize(true);
-  else if (n == data_.DesktopCount)
-    winList_.Normalize(false);
   SetColor(data_.PanelColors[n]);
   DisplayWallpaper();
 }

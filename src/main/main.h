@@ -12,7 +12,7 @@
 #include "main/PopupMenu.h"
 #include "panel/Docking.h"
 #include "panel/EdgeForm.h"
-#include "panel/FormHost.h"
+#include "platform/FormHost.h"
 #include "panel/data.h"
 #include "platform/Platform.h"
 

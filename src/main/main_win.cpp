@@ -305,6 +305,11 @@ void PagerWindow::DropFiles(HDROP drop) {
   if (count > 0) form_.DropFiles(name, p.x, p.y);
 }
 
+void PagerWindow::LoseMouse() {
+  form_.PanelCaptureLost();
+  form_.Edge().CancelEdgeDrag();
+}
+
 LRESULT PagerWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_ERASEBKGND:
@@ -314,16 +319,14 @@ LRESULT PagerWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       PAINTSTRUCT ps;
       HDC dc = ::BeginPaint(hwnd_, &ps);
       const RECT& c = ps.rcPaint;
-      HDC mem = ::CreateCompatibleDC(dc);
       HBITMAP bmp = ::CreateCompatibleBitmap(dc, c.right - c.left, c.bottom - c.top);
-      HGDIOBJ old = ::SelectObject(mem, bmp);
-      ::SetViewportOrgEx(mem, -c.left, -c.top, nullptr);
-      Paint(mem);
-      ::SetViewportOrgEx(mem, 0, 0, nullptr);
-      ::BitBlt(dc, c.left, c.top, c.right - c.left, c.bottom - c.top, mem, 0, 0, SRCCOPY);
-      ::SelectObject(mem, old);
-      ::DeleteObject(bmp);
-      ::DeleteDC(mem);
+      if (BitmapDC mem(bmp); mem && bmp) {
+        ::SetViewportOrgEx(mem.Get(), -c.left, -c.top, nullptr);
+        Paint(mem.Get());
+        ::SetViewportOrgEx(mem.Get(), 0, 0, nullptr);
+        ::BitBlt(dc, c.left, c.top, c.right - c.left, c.bottom - c.top, mem.Get(), 0, 0, SRCCOPY);
+      }
+      if (bmp) ::DeleteObject(bmp);
       ::EndPaint(hwnd_, &ps);
       form_.Edge().OnPaint();
       return 0;
@@ -387,8 +390,20 @@ LRESULT PagerWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_KEYUP: form_.Edge().OnKeyUp(static_cast<uint16_t>(wp), ShiftFromKeyboard()); return 0;
     case WM_CHAR: form_.Edge().OnKeyPress(static_cast<char>(wp)); return 0;
     case WM_CAPTURECHANGED:
-      // Capture taken away (another window, a menu): no click follows the release.
-      if (reinterpret_cast<HWND>(lp) != hwnd_) form_.PanelCaptureLost();
+      // Capture taken away (another window, a menu, Alt+Tab): no click follows the
+      // release, and an edge drag ends where it is, outline erased.
+      if (reinterpret_cast<HWND>(lp) != hwnd_) LoseMouse();
+      return 0;
+    case WM_CANCELMODE:
+      // The system cancels whatever the mouse was doing (a dialog or menu comes up).
+      LoseMouse();
+      if (::GetCapture() == hwnd_) ::ReleaseCapture();
+      return 0;
+    case WM_DISPLAYCHANGE:
+      form_.Edge().WorkAreaChanged();
+      return 0;
+    case WM_SETTINGCHANGE:
+      if (wp == SPI_SETWORKAREA) form_.Edge().WorkAreaChanged();
       return 0;
     case WM_DROPFILES:
       DropFiles(reinterpret_cast<HDROP>(wp));

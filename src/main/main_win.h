@@ -7,7 +7,7 @@
 #include <string>
 
 #include "main/main.h"
-#include "panel/EdgeHost.h"
+#include "platform/EdgeHost.h"
 
 namespace korvi {
 
@@ -60,6 +60,8 @@ class PagerWindow : public FormHost, public EdgeHost, public ScreenOutline {
   // Shift+F10 or the context-menu key: the menu at the hot button, or at the pointer.
   void ShowMenuFromKeyboard();
   void DropFiles(HDROP drop);
+  // The mouse capture is gone: forget the press and cancel an edge drag.
+  void LoseMouse();
   void ApplyCursor();
   void CreateTooltip(HINSTANCE instance);
   // The hint of the button under the mouse, as the tooltip's one tool.

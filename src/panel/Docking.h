@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "panel/FormHost.h"
+#include "platform/FormHost.h"
 #include "platform/Geometry.h"
 #include "platform/WindowSystem.h"
 

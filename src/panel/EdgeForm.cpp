@@ -125,7 +125,7 @@ bool TEdgeForm::OnClick() {
 bool TEdgeForm::OnDblClick() {
   Touch();
   ExpandOnContact();
-  dragging_ = false;
+  StopDragging();
   if (own_.OnDblClick) own_.OnDblClick();
   return true;
 }
@@ -133,7 +133,7 @@ bool TEdgeForm::OnDblClick() {
 bool TEdgeForm::OnKeyDown(uint16_t key, ShiftState shift) {
   Touch();
   ExpandOnContact();
-  dragging_ = false;
+  StopDragging();
   if (own_.OnKeyDown) own_.OnKeyDown(key, shift);
   return true;
 }
@@ -141,7 +141,7 @@ bool TEdgeForm::OnKeyDown(uint16_t key, ShiftState shift) {
 bool TEdgeForm::OnKeyPress(char key) {
   Touch();
   ExpandOnContact();
-  dragging_ = false;
+  StopDragging();
   if (own_.OnKeyPress) own_.OnKeyPress(key);
   return true;
 }
@@ -149,7 +149,7 @@ bool TEdgeForm::OnKeyPress(char key) {
 bool TEdgeForm::OnKeyUp(uint16_t key, ShiftState shift) {
   Touch();
   ExpandOnContact();
-  dragging_ = false;
+  StopDragging();
   if (own_.OnKeyUp) own_.OnKeyUp(key, shift);
   return true;
 }
@@ -158,7 +158,7 @@ bool TEdgeForm::OnMouseDown(MouseButton button, ShiftState shift, int32_t x, int
   Touch();
   if (!isBig_) {
     ExpandOnContact();
-    dragging_ = false;
+    StopDragging();
     return false;
   }
   // A plain left press belongs to the panel's edges, whether or not it hits one.
@@ -168,7 +168,7 @@ bool TEdgeForm::OnMouseDown(MouseButton button, ShiftState shift, int32_t x, int
     BeginEdgeDrag();
     return false;
   }
-  dragging_ = false;
+  StopDragging();
   if (own_.OnMouseDown) own_.OnMouseDown(button, shift, x, y);
   return true;
 }
@@ -178,7 +178,7 @@ bool TEdgeForm::OnMouseMove(ShiftState shift, int32_t x, int32_t y) {
   lastMouse_ = {x, y};
   if (!isBig_) {
     ExpandOnContact();
-    dragging_ = false;
+    StopDragging();
     return false;
   }
   if (dragging_) {
@@ -285,7 +285,7 @@ void TEdgeForm::TrackEdgeDrag() {
   outlineShown_ = true;
 }
 
-void TEdgeForm::EndEdgeDrag() {
+void TEdgeForm::DropOutline() {
   if (outlineShown_) {
     outline_->DrawFocusRect(dragRect_);
     outlineShown_ = false;
@@ -294,6 +294,27 @@ void TEdgeForm::EndEdgeDrag() {
     outline_->End();
     outlineTaken_ = false;
   }
+}
+
+void TEdgeForm::CancelEdgeDrag() {
+  DropOutline();
+  mode_ = DragMode::None;
+  target_ = edge::None;
+  dragging_ = false;  // the timer ticks again
+}
+
+void TEdgeForm::WorkAreaChanged() {
+  CancelEdgeDrag();
+  if (window_) window_->Refit();
+}
+
+void TEdgeForm::StopDragging() {
+  if (dragging_) CancelEdgeDrag();
+  dragging_ = false;
+}
+
+void TEdgeForm::EndEdgeDrag() {
+  DropOutline();
   if (window_ && mode_ != DragMode::None) {
     switch (mode_) {
       case DragMode::MoveTop:

@@ -5,7 +5,7 @@
 
 #include "panel/Docking.h"
 #include "panel/EdgeHit.h"
-#include "panel/EdgeHost.h"
+#include "platform/EdgeHost.h"
 #include "platform/Geometry.h"
 #include "platform/Input.h"
 #include "platform/WindowSystem.h"
@@ -99,9 +99,21 @@ class TEdgeForm {
   void TimerTick();
 
   bool Dragging() const { return dragging_; }
+  // Ends an edge drag without applying it: erases the outline, releases the screen
+  // context and lets the auto-hide timer run again. The hooks call it for a key, a
+  // double click or another press during a drag; the view calls it when the window
+  // loses the mouse capture (another window, a menu, Alt+Tab, WM_CANCELMODE).
+  void CancelEdgeDrag();
+  // The screen's resolution or work area changed (taskbar moved or resized): the
+  // panel goes back to its edge of the new work area at its present thickness,
+  // expanded or collapsed. A drag measured against the old screen is cancelled.
+  void WorkAreaChanged();
 
  private:
   void Touch() { active_ = true; }
+  // "Not dragging": a drag still in progress is cancelled, not left half-done.
+  void StopDragging();
+  void DropOutline();
   void ExpandOnContact();
   void BeginEdgeDrag();
   void TrackEdgeDrag();

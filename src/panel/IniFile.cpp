@@ -239,7 +239,11 @@ std::string IniFile::Text() const {
 
 std::string IniFile::ReadString(std::string_view section, std::string_view key, std::string_view def) const {
   std::optional<std::string> v = Get(section, key);
-  return v ? *v : std::string(def);
+  if (!v) return std::string(def);
+  if (!codec_.ToAnsi) return *v;
+  std::string ansi = codec_.ToAnsi(*v);
+  if (ansi.size() > kMaxValueLength) ansi.resize(kMaxValueLength);
+  return ansi;
 }
 
 int32_t IniFile::ReadInteger(std::string_view section, std::string_view key, int32_t def) const {
@@ -252,7 +256,10 @@ bool IniFile::ReadBool(std::string_view section, std::string_view key, bool def)
 }
 
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-  Set(section, key, value);
+  if (codec_.FromAnsi)
+    Set(section, key, codec_.FromAnsi(value));
+  else
+    Set(section, key, value);
 }
 
 void IniFile::WriteInteger(std::string_view section, std::string_view key, int32_t value) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -58,6 +59,14 @@ class IniFile {
   void WriteInteger(std::string_view section, std::string_view key, int32_t value);
   void WriteBool(std::string_view section, std::string_view key, bool value);
 
+  // A Unicode settings file is held as UTF-8 text; the typed string access then
+  // converts its values from and to the ANSI code page the program works in, as
+  // the ANSI profile functions do. Empty functions: values are taken as they are.
+  struct ValueCodec {
+    std::function<std::string(std::string_view)> ToAnsi, FromAnsi;
+  };
+  void SetValueCodec(ValueCodec codec) { codec_ = std::move(codec); }
+
   // How a value is written so that it reads back unchanged (see Set).
   static std::string EncodeValue(std::string_view value);
 
@@ -92,6 +101,7 @@ class IniFile {
   std::unordered_map<std::string, Section> sections_;  // by upper-case name; first occurrence only
   std::string newline_ = "\r\n";
   std::size_t bomLength_ = 0;
+  ValueCodec codec_;
 };
 
 }  // namespace korvi

@@ -4,6 +4,7 @@
 
 #include "main/main.h"
 #include "panel/FontText.h"
+#include "panel/TextEncoding.h"
 
 namespace korvi {
 
@@ -19,29 +20,40 @@ constexpr int32_t kDefaultPanelColor = 0x808080;
 std::string ButtonSection(int n) { return "BUTTON" + std::to_string(n); }
 std::string Numbered(const char* key, int n) { return key + std::to_string(n); }
 
-// A file that starts with a UTF-16 byte-order mark is text the ANSI profile
-// functions of this program cannot edit without mixing encodings.
-bool IsUtf16(const std::string& text) {
-  return text.size() >= 2 && ((text[0] == '\xFF' && text[1] == '\xFE') || (text[0] == '\xFE' && text[1] == '\xFF'));
-}
-
-// The settings file as text when it may be read and rewritten; "" for a missing
-// file; nullopt when it is there but must not be touched.
-std::optional<std::string> ReadSettingsText(const SharedState& data, FileSystem& files, bool* missing = nullptr) {
+// The settings file's text, as UTF-8 when the file is Unicode, with its encoding.
+struct SettingsText {
   std::string text;
-  FileSystem::ReadResult result = files.ReadWholeFile(data.SettingsPath, text, kSettingsFileLimit);
+  TextEncoding encoding = TextEncoding::Ansi;
+};
+
+// The settings file when it may be read and rewritten (empty text for a missing
+// file); nullopt when it is there but must not be touched.
+std::optional<SettingsText> ReadSettingsText(const SharedState& data, FileSystem& files, bool* missing = nullptr) {
+  std::string bytes;
+  FileSystem::ReadResult result = files.ReadWholeFile(data.SettingsPath, bytes, kSettingsFileLimit);
   if (missing) *missing = result == FileSystem::ReadResult::Missing;
   switch (result) {
-    case FileSystem::ReadResult::Ok:
-      if (IsUtf16(text)) return std::nullopt;
-      return text;
+    case FileSystem::ReadResult::Ok: {
+      const TextEncoding encoding = DetectTextEncoding(bytes);
+      return SettingsText{DecodeToUtf8(bytes, encoding), encoding};
+    }
     case FileSystem::ReadResult::Missing:
-      return std::string();
+      return SettingsText{};
     case FileSystem::ReadResult::TooLarge:
     case FileSystem::ReadResult::Failed:
       break;
   }
   return std::nullopt;
+}
+
+// The file parsed; a Unicode file's values reach the program in the ANSI code
+// page, as the ANSI profile functions hand them out.
+IniFile ParseSettings(const SettingsText& file, FileSystem& files) {
+  IniFile ini = IniFile::Parse(file.text);
+  if (file.encoding != TextEncoding::Ansi)
+    ini.SetValueCodec({[&files](std::string_view v) { return files.Utf8ToAnsi(v); },
+                       [&files](std::string_view v) { return files.AnsiToUtf8(v); }});
+  return ini;
 }
 
 // Releases the docking component's Freeze however the load or save ends.
@@ -110,6 +122,11 @@ void WriteButton(IniFile& ini, TExeButton& b, int n) {
 
 }  // namespace
 
+IniFile ParseSettingsBytes(std::string_view bytes, FileSystem& files) {
+  const TextEncoding encoding = DetectTextEncoding(bytes);
+  return ParseSettings({DecodeToUtf8(bytes, encoding), encoding}, files);
+}
+
 void ReadSettings(const IniFile& ini, SharedState& data) {
   if (data.Form == nullptr) return;
   TForm1& form = *data.Form;
@@ -161,9 +178,9 @@ void WriteSettings(SharedState& data, IniFile& ini) {
 void LoadSettings(SharedState& data, FileSystem& files) {
   if (data.Form == nullptr) return;
   FreezeScope freeze(data.Form->Edge());  // the panel expands and stays so meanwhile
-  std::optional<std::string> text = ReadSettingsText(data, files);
-  data.SettingsUnread = !text;
-  ReadSettings(IniFile::Parse(text ? *text : std::string()), data);
+  std::optional<SettingsText> file = ReadSettingsText(data, files);
+  data.SettingsUnread = !file;
+  ReadSettings(ParseSettings(file ? *file : SettingsText{}, files), data);
 }
 
 bool SaveSettings(SharedState& data, FileSystem& files, Shell& shell) {
@@ -173,17 +190,26 @@ bool SaveSettings(SharedState& data, FileSystem& files, Shell& shell) {
 
   // The whole file is composed in memory and replaced in one step, so a failure
   // anywhere leaves the old file as it was rather than half written.
-  bool ok = false;
   bool missing = false;
-  std::optional<std::string> text = ReadSettingsText(data, files, &missing);
+  std::optional<SettingsText> file = ReadSettingsText(data, files, &missing);
   // A file that could not be read at start-up holds settings the pager never
-  // saw; saving the defaults it runs on would overwrite them.
-  if (text && data.SettingsUnread && !missing) text.reset();
-  if (text) {
-    IniFile ini = IniFile::Parse(*text);
+  // saw; saving the defaults it runs on would overwrite them. The user hears of it
+  // at the first such save, and why; later ones are refused without a word, so
+  // the box does not come back at every click on the panel.
+  if (data.SettingsUnread && !missing) {
+    if (!data.SettingsUnreadReported)
+      shell.ShowError("Unable to write to " + data.SettingsPath +
+                      "\nThe file was left as it is because it could not be read when Korvi8 started.");
+    data.SettingsUnreadReported = true;
+    return false;
+  }
+  bool ok = false;
+  if (file) {
+    IniFile ini = ParseSettings(*file, files);
     WriteSettings(data, ini);
-    std::string updated = ini.Text();
-    ok = updated == *text || files.ReplaceFileContent(data.SettingsPath, updated);  // nothing changed: no write
+    const std::string updated = ini.Text();
+    // Nothing changed: no write. Otherwise back in the file's own encoding.
+    ok = updated == file->text || files.ReplaceFileContent(data.SettingsPath, EncodeFromUtf8(updated, file->encoding));
     if (ok) data.SettingsUnread = false;
   }
   if (!ok) shell.ShowError("Unable to write to " + data.SettingsPath);

@@ -21,11 +21,18 @@ void LoadSettings(SharedState& data, FileSystem& files);
 
 // Writes the live objects into the settings file in one piece: the current file
 // is read, every key the pager owns is set in it, everything else is kept as it
-// was, and the result replaces the file at once. When the file cannot be read
-// (other than missing), could not be read at start-up and is still there, or
-// cannot be written, the old file is left alone, the user sees
-// "Unable to write to <path>" and false comes back.
+// was, and the result replaces the file at once, in the file's own encoding (ANSI,
+// or UTF-8 or UTF-16 after a byte-order mark). When the file cannot be read (other
+// than missing) or cannot be written, the old file is left alone, the user sees
+// "Unable to write to <path>" and false comes back. When it could not be read at
+// start-up and is still there, it is left alone too: the first such save tells the
+// user why, in a second line; later ones return false without a message.
 bool SaveSettings(SharedState& data, FileSystem& files, Shell& shell);
+
+// The settings file's bytes parsed as LoadSettings reads them: after a byte-order
+// mark as Unicode, its values handed out in the ANSI code page. Uses `files` for the
+// code page for as long as the result lives.
+IniFile ParseSettingsBytes(std::string_view bytes, FileSystem& files);
 
 // The two halves of the above over a parsed file, in the documented key order.
 void ReadSettings(const IniFile& ini, SharedState& data);

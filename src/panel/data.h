@@ -38,9 +38,11 @@ struct SharedState {
   int32_t CurrentDesktop = 1;
 
   // The settings file was there at start-up but could not be read (too large,
-  // locked, not ANSI text): the pager runs on defaults and must not save them
-  // over the user's file while that file is still there.
+  // locked): the pager runs on defaults and must not save them over the user's
+  // file while that file is still there.
   bool SettingsUnread = false;
+  // The user was told once that saves leave that file alone.
+  bool SettingsUnreadReported = false;
 
   TFont ScratchFont;  // result object of StrToFont, reused by every call
   std::array<LoadSample, kLoadSamples + 1> LoadHistory{};  // 1..100, 100 is newest

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace korvi {
 
@@ -19,6 +20,12 @@ class FileSystem {
   // Writes `content` to a temporary file beside `path` and then replaces `path` with it,
   // so that the old file stays intact when anything fails. Returns false on failure.
   virtual bool ReplaceFileContent(const std::string& path, const std::string& content) = 0;
+
+  // Text between the system's ANSI code page and UTF-8 (the settings file may be
+  // Unicode). A character the code page lacks becomes "?", as the system's own
+  // conversion makes it.
+  virtual std::string AnsiToUtf8(std::string_view ansi) = 0;
+  virtual std::string Utf8ToAnsi(std::string_view utf8) = 0;
 };
 
 }  // namespace korvi

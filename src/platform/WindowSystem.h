@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/Geometry.h"
 
@@ -9,28 +10,36 @@ namespace korvi {
 // Opaque handle of a top-level window (an HWND on Windows). 0 means "no window".
 using WindowHandle = std::uintptr_t;
 
-// What the pager needs from the window manager: the list of top-level windows in
-// Z-order, their state and rectangles, moving them, and the screen's size.
+// One top-level window as a snapshot saw it.
+struct WindowInfo {
+  WindowHandle Handle = 0;
+  Rect Bounds;
+  std::string Title;  // the window text, at most 127 characters
+  bool Visible = false;
+  bool Minimised = false;
+};
+
+// The top-level windows at one moment.
+struct WindowSnapshot {
+  WindowInfo Root;                  // the root (desktop) window: the whole screen
+  std::vector<WindowInfo> Windows;  // every other top-level window, topmost first
+};
+
+// What the pager needs from the window manager: the top-level windows in Z-order,
+// moving one of them, and the screen's size.
 class WindowSystem {
  public:
   virtual ~WindowSystem() = default;
 
-  virtual WindowHandle DesktopWindow() = 0;
-  // The topmost child of `parent` (top-level windows for the desktop window).
-  virtual WindowHandle TopWindow(WindowHandle parent) = 0;
-  // The window below `window` in Z-order; 0 at the end.
-  virtual WindowHandle NextWindow(WindowHandle window) = 0;
+  // Every top-level window, in Z-order. A window that was asked to move (MoveWindow)
+  // is reported at the place it was asked to go until its own program has carried
+  // the move out, so a snapshot never shows where a slow program's window used to be.
+  virtual WindowSnapshot TopLevelWindows() = 0;
 
-  virtual bool IsWindow(WindowHandle window) = 0;
-  virtual bool IsIconic(WindowHandle window) = 0;
-  virtual bool IsWindowVisible(WindowHandle window) = 0;
-  virtual Rect WindowRect(WindowHandle window) = 0;
-  // The window text, at most 127 characters.
-  virtual std::string WindowText(WindowHandle window) = 0;
-
-  // Moves and sizes a window; never waits for the window's own thread, so a hung
-  // program cannot stall the pager. The result is not reported.
-  virtual void MoveWindow(WindowHandle window, int32_t x, int32_t y, int32_t width, int32_t height) = 0;
+  // Moves and sizes a window to `bounds`; never waits for the window's own thread,
+  // so a hung or busy program cannot stall the pager. The root window never moves,
+  // and a window that has gone is ignored. The result is not reported.
+  virtual void MoveWindow(WindowHandle window, const Rect& bounds) = 0;
 
   // Screen size in pixels, read afresh at every call.
   virtual int32_t ScreenWidth() = 0;

@@ -68,13 +68,14 @@ BOOL CALLBACK CollectEnabled(HWND h, LPARAM lp) {
 }
 }  // namespace
 
-void RunModal(HWND dialog, const bool& done) {
+void RunModal(HWND dialog, const bool& done, HWND focus) {
   // The rest of the program waits: its windows take no input until the dialog closes.
   std::vector<HWND> disabled{dialog};
   ::EnumThreadWindows(::GetCurrentThreadId(), CollectEnabled, reinterpret_cast<LPARAM>(&disabled));
   for (size_t i = 1; i < disabled.size(); ++i) ::EnableWindow(disabled[i], FALSE);
   ::ShowWindow(dialog, SW_SHOW);
   ::SetForegroundWindow(dialog);
+  if (focus) ::SetFocus(focus);
   MSG msg;
   while (!done) {
     const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
@@ -104,5 +105,15 @@ void UseTextColourLook(HWND control) {
               : nullptr;
   }();
   if (setTheme) setTheme(control, L" ", L" ");
+}
+}  // namespace korvi
+
+namespace korvi {
+void NextDialogControl(HWND dialog, WPARAM wp, LPARAM lp) {
+  HWND target = lp ? reinterpret_cast<HWND>(wp) : ::GetNextDlgTabItem(dialog, ::GetFocus(), wp != 0);
+  if (!target) return;
+  ::SetFocus(target);
+  // A field reached from the keyboard has its text selected, ready to be typed over.
+  if (::SendMessageA(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) ::SendMessageA(target, EM_SETSEL, 0, -1);
 }
 }  // namespace korvi

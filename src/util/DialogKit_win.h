@@ -27,8 +27,9 @@ HWND CreateDialogWindow(const char* cls, const char* title, DWORD style, DWORD e
 
 // Shows `dialog` modally: the other windows of the thread are disabled, the dialog
 // keys work (Tab, mnemonics, Enter, Escape), and the loop runs until `done` becomes
-// true or the program ends. The dialog is hidden again afterwards.
-void RunModal(HWND dialog, const bool& done);
+// true or the program ends; `focus` gets the keyboard first. The dialog is hidden again
+// afterwards.
+void RunModal(HWND dialog, const bool& done, HWND focus = nullptr);
 
 }  // namespace korvi
 
@@ -37,4 +38,11 @@ namespace korvi {
 // it through WM_CTLCOLORSTATIC shows (styled check boxes ignore it). No-op where
 // styles are absent.
 void UseTextColourLook(HWND control);
+}  // namespace korvi
+
+namespace korvi {
+// WM_NEXTDLGCTL for a dialog-like window, as the system's dialogs answer it: the dialog
+// keys (a label's mnemonic above all) move the focus with it. wParam is the control
+// when lParam is non-zero, else 0 for the next and non-zero for the previous tab stop.
+void NextDialogControl(HWND dialog, WPARAM wp, LPARAM lp);
 }  // namespace korvi

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "e2e/PagerSession.h"
+#include "support/PagerFixture_win.h"
 #include "win/WinTestUtil.h"
 
 namespace korvi::e2e {
@@ -41,18 +41,23 @@ int CountReddish(RECT r) {
   return n;
 }
 
-TEST(ClocksEndToEnd, EveryStyleShowsAndAClickStepsIt) {
-  PagerSession pager(ClockSettings().c_str());
-  ASSERT_TRUE(pager.Start());
-  test::Pump(1500);
-  RECT p = pager.PagerRect();
-  SaveScreenshot("clocks");
+using ClocksEndToEnd = PagerTest;
 
+TEST_F(ClocksEndToEnd, EveryStyleShowsAndAClickStepsIt) {
+  ASSERT_TRUE(StartPager(ClockSettings().c_str()));
+  PagerSession& pager = Pager();
+  RECT p = pager.PagerRect();
   // Each digital style shows its text in red inside its button.
-  for (int i = 0; i < 4; ++i) {
-    RECT b{p.left + 4 + i * 105 + 2, p.top + 34 + 2, p.left + 4 + i * 105 + 93, p.top + 34 + 23};
-    EXPECT_GT(CountReddish(b), 15) << "clock style " << 1000 + i << " shows no text";
-  }
+  auto textBox = [&](int i) {
+    return RECT{p.left + 4 + i * 105 + 2, p.top + 34 + 2, p.left + 4 + i * 105 + 93, p.top + 34 + 23};
+  };
+  test::PumpUntil([&] {
+    for (int i = 0; i < 4; ++i)
+      if (CountReddish(textBox(i)) <= 15) return false;
+    return true;
+  });
+  SaveScreenshot("clocks");
+  for (int i = 0; i < 4; ++i) EXPECT_GT(CountReddish(textBox(i)), 15) << "clock style " << 1000 + i << " shows no text";
   // The analogue face (button 15 at 424, 34) draws red marks and hands on the panel.
   RECT face{p.left + 424 + 2, p.top + 34 + 2, p.left + 424 + 98, p.top + 34 + 98};
   EXPECT_GT(CountPixels(face, RGB(255, 0, 0)), 12 * 9) << "twelve 3x3 marks and two hands";

@@ -35,7 +35,7 @@ TEST(PagerEndToEnd, SelectorsSwitchRealWindowsAndApplyColourAndWallpaper) {
   test::TestWindows windows;
   HWND home = windows.Open(100, 100, 300, 200);
   HWND third = windows.Open(100 + 2 * W, 150, 300, 200);
-  test::Pump(100);
+  ASSERT_TRUE(test::PumpUntil([&] { return ::IsWindowVisible(home) && ::IsWindowVisible(third); }));
 
   pager.ClickClient(SelectorX(3), kSelectorY);
   EXPECT_TRUE(test::PumpUntil([&] { return test::LeftOf(home) == 100 - 2 * W && test::LeftOf(third) == 100; }))
@@ -44,15 +44,15 @@ TEST(PagerEndToEnd, SelectorsSwitchRealWindowsAndApplyColourAndWallpaper) {
   ::SystemParametersInfoA(SPI_GETDESKWALLPAPER, MAX_PATH, current, 0);
   EXPECT_STREQ(current, wall.c_str()) << "desktop 3's wallpaper is applied";
   RECT r = pager.PagerRect();
-  test::Pump(200);
-  EXPECT_EQ(ScreenPixel(r.right - 3, r.bottom - 3), RGB(0, 255, 0)) << "panel colour of desktop 3";
+  EXPECT_TRUE(test::PumpUntil([&] { return ScreenPixel(r.right - 3, r.bottom - 3) == RGB(0, 255, 0); }))
+      << "panel colour of desktop 3";
   SaveScreenshot("desktop3");
 
   pager.ClickClient(SelectorX(1), kSelectorY);
   EXPECT_TRUE(test::PumpUntil([&] { return test::LeftOf(home) == 100 && test::LeftOf(third) == 100 + 2 * W; }))
       << "after selector 1: left " << test::LeftOf(home) << " and " << test::LeftOf(third);
-  test::Pump(200);
-  EXPECT_EQ(ScreenPixel(r.right - 3, r.bottom - 3), RGB(255, 0, 0)) << "panel colour of desktop 1";
+  EXPECT_TRUE(test::PumpUntil([&] { return ScreenPixel(r.right - 3, r.bottom - 3) == RGB(255, 0, 0); }))
+      << "panel colour of desktop 1";
 
   // A click on the bare panel saves the settings: the hand-written section survives.
   pager.ClickClient(r.right - r.left - 10, 60);

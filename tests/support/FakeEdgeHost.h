@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "panel/EdgeHost.h"
+#include "platform/EdgeHost.h"
 
 namespace korvi::test {
 

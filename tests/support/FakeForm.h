@@ -2,7 +2,7 @@
 #include <functional>
 #include <vector>
 
-#include "panel/FormHost.h"
+#include "platform/FormHost.h"
 #include "support/GeometryPrint.h"
 
 namespace korvi::test {

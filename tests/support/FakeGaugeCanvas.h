@@ -1,7 +1,7 @@
 #pragma once
 #include <vector>
 
-#include "main/GaugeCanvas.h"
+#include "platform/GaugeCanvas.h"
 
 namespace korvi::test {
 

@@ -1,5 +1,7 @@
 #include "support/FakePlatform.h"
 
+#include "panel/TextEncoding.h"
+
 #include <stdexcept>
 
 namespace korvi::test {
@@ -27,50 +29,39 @@ FakeWindowSystem::Window& FakeWindowSystem::Get(WindowHandle h) {
   return *w;
 }
 
-WindowHandle FakeWindowSystem::TopWindow(WindowHandle parent) {
-  if (parent != kRoot || Windows.empty()) return 0;
-  return Windows.front().Handle;
-}
-
-WindowHandle FakeWindowSystem::NextWindow(WindowHandle window) {
+void FakeWindowSystem::Raise(WindowHandle h) {
   for (size_t i = 0; i < Windows.size(); ++i)
-    if (Windows[i].Handle == window) return i + 1 < Windows.size() ? Windows[i + 1].Handle : 0;
-  return 0;
+    if (Windows[i].Handle == h) {
+      Window w = Windows[i];
+      Windows.erase(Windows.begin() + static_cast<std::ptrdiff_t>(i));
+      Windows.insert(Windows.begin(), w);
+      return;
+    }
 }
 
-bool FakeWindowSystem::IsWindow(WindowHandle window) {
-  if (window == kRoot) return true;
-  Window* w = Find(window);
-  return w && w->Alive;
+WindowSnapshot FakeWindowSystem::TopLevelWindows() {
+  WindowSnapshot s;
+  s.Root = {kRoot, Screen, RootText.substr(0, 127), true, false};
+  for (const Window& w : Windows)
+    if (w.Alive) s.Windows.push_back({w.Handle, w.Bounds, w.Text.substr(0, 127), w.Visible, w.Iconic});
+  return s;
 }
 
-bool FakeWindowSystem::IsIconic(WindowHandle window) {
+void FakeWindowSystem::MoveWindow(WindowHandle window, const Rect& bounds) {
+  if (window == kRoot) return;
+  Moves.push_back({window, bounds});
+  if (LaggingMoves) {
+    queued_.push_back({window, bounds});
+    return;
+  }
   Window* w = Find(window);
-  return w && w->Iconic;
+  if (w && w->Alive) w->Bounds = bounds;
 }
 
-bool FakeWindowSystem::IsWindowVisible(WindowHandle window) {
-  if (window == kRoot) return true;
-  Window* w = Find(window);
-  return w && w->Visible;
-}
-
-Rect FakeWindowSystem::WindowRect(WindowHandle window) {
-  if (window == kRoot) return Screen;
-  Window* w = Find(window);
-  return w ? w->Bounds : Rect{};
-}
-
-std::string FakeWindowSystem::WindowText(WindowHandle window) {
-  if (window == kRoot) return RootText.substr(0, 127);
-  Window* w = Find(window);
-  return w ? w->Text.substr(0, 127) : std::string();
-}
-
-void FakeWindowSystem::MoveWindow(WindowHandle window, int32_t x, int32_t y, int32_t width, int32_t height) {
-  Moves.push_back({window, x, y, width, height});
-  Window* w = Find(window);
-  if (w && w->Alive) w->Bounds = {x, y, x + width, y + height};
+void FakeWindowSystem::Settle() {
+  for (const Move& m : queued_)
+    if (Window* w = Find(m.Handle); w && w->Alive) w->Bounds = m.Bounds;
+  queued_.clear();
 }
 
 FileSystem::ReadResult FakeFileSystem::ReadWholeFile(const std::string& path, std::string& content,
@@ -87,6 +78,19 @@ bool FakeFileSystem::ReplaceFileContent(const std::string& path, const std::stri
   ++Writes;
   Files[path] = content;
   return true;
+}
+
+std::string FakeFileSystem::AnsiToUtf8(std::string_view ansi) {
+  std::string utf16("\xFF\xFE");
+  for (char c : ansi) utf16 += {c, '\0'};
+  return DecodeToUtf8(utf16, TextEncoding::Utf16LE);
+}
+
+std::string FakeFileSystem::Utf8ToAnsi(std::string_view utf8) {
+  const std::string utf16 = EncodeFromUtf8(utf8, TextEncoding::Utf16LE);
+  std::string ansi;
+  for (std::size_t i = 2; i + 1 < utf16.size(); i += 2) ansi += utf16[i + 1] ? '?' : utf16[i];
+  return ansi;
 }
 
 }  // namespace korvi::test

@@ -9,6 +9,8 @@ namespace korvi::test {
 
 // A scripted desktop: windows in Z-order (front of the list is topmost), a fixed
 // screen, an in-memory file store and a record of what the logic asked for.
+// Like the system (the same window cases run against both), a snapshot reports a
+// window at the place it was last asked to move to.
 class FakeWindowSystem : public WindowSystem {
  public:
   struct Window {
@@ -21,39 +23,41 @@ class FakeWindowSystem : public WindowSystem {
   };
   struct Move {
     WindowHandle Handle;
-    int32_t X, Y, Width, Height;
+    Rect Bounds;
   };
 
   static constexpr WindowHandle kRoot = 1;
 
   // Adds a window below all others; returns its handle.
   WindowHandle Add(Rect bounds, std::string text = "", bool visible = true, bool iconic = false);
+  // Puts a window above all others.
+  void Raise(WindowHandle h);
   Window& Get(WindowHandle h);
 
-  WindowHandle DesktopWindow() override { return kRoot; }
-  WindowHandle TopWindow(WindowHandle parent) override;
-  WindowHandle NextWindow(WindowHandle window) override;
-  bool IsWindow(WindowHandle window) override;
-  bool IsIconic(WindowHandle window) override;
-  bool IsWindowVisible(WindowHandle window) override;
-  Rect WindowRect(WindowHandle window) override;
-  std::string WindowText(WindowHandle window) override;
-  void MoveWindow(WindowHandle window, int32_t x, int32_t y, int32_t width, int32_t height) override;
+  WindowSnapshot TopLevelWindows() override;
+  void MoveWindow(WindowHandle window, const Rect& bounds) override;
   int32_t ScreenWidth() override { return Screen.Width(); }
   int32_t ScreenHeight() override { return Screen.Height(); }
   Rect WorkArea() override { return Work; }
   Point CursorPos() override { return Cursor; }
+
+  // A desktop without the seam's memory of posted moves: moves land only at Settle()
+  // and snapshots meanwhile show the old places, as a busy program's windows would.
+  // For proving that the logic never computes from what it has just moved.
+  bool LaggingMoves = false;
+  void Settle();
 
   Rect Screen{0, 0, 1024, 768};
   Rect Work{0, 0, 1024, 768};
   Point Cursor{};
   std::string RootText = "Desktop";
   std::vector<Window> Windows;  // Z-order, topmost first
-  std::vector<Move> Moves;
+  std::vector<Move> Moves;      // every move asked for, in order
 
  private:
   Window* Find(WindowHandle h);
   WindowHandle next_ = 0x100;
+  std::vector<Move> queued_;
 };
 
 class FakeFileSystem : public FileSystem {
@@ -62,6 +66,9 @@ class FakeFileSystem : public FileSystem {
   bool DirectoryExists(const std::string& path) override { return Directories.count(path) != 0; }
   ReadResult ReadWholeFile(const std::string& path, std::string& content, std::size_t limit) override;
   bool ReplaceFileContent(const std::string& path, const std::string& content) override;
+  // The fake's ANSI code page is Latin-1: bytes are U+0000..U+00FF.
+  std::string AnsiToUtf8(std::string_view ansi) override;
+  std::string Utf8ToAnsi(std::string_view utf8) override;
 
   std::map<std::string, std::string> Files;
   std::map<std::string, bool> Directories;

@@ -118,6 +118,40 @@ TEST_F(DesktopSwitch, WindowClosedBeforeItsMoveIsSkippedQuietly) {
   EXPECT_EQ(winList.Entry(2).Left, 100 - 1024) << "the entry keeps the computed coordinates";
 }
 
+// Moves land late here (LaggingMoves), as a busy program's do: the switch must still
+// put every window at home + (k - c) x W, computing nothing from places it has just
+// asked windows to leave, and move each window once.
+struct LateMoveCase {
+  const char* name;
+  int32_t count, from, to;
+  int32_t left, expected;  // a window's left edge before and after (home 100, W 1024)
+};
+
+TEST_F(DesktopSwitch, WindowsEndOnTheirDesktopWhenMovesLandLate) {
+  const LateMoveCase cases[] = {
+      {"1 -> 3 of 3, a desktop-2 window", 3, 1, 3, 100 + 1024, 100 - 1024},
+      {"1 -> 3 of 3, a desktop-3 window", 3, 1, 3, 100 + 2048, 100},
+      {"3 -> 1 of 3, a desktop-2 window", 3, 3, 1, 100 - 1024, 100 + 1024},
+      {"1 -> 4 (last) of 4, a desktop-3 window", 4, 1, 4, 100 + 2048, 100 - 1024},
+      {"1 -> 4 (last) of 4, stranded beyond the last", 4, 1, 4, 100 + 5 * 1024, 100},
+      {"4 -> 1 of 4, stranded before the first", 4, 4, 1, 100 - 5 * 1024, 100},
+  };
+  for (const LateMoveCase& c : cases) {
+    test::FakePlatform f;
+    f.Windows.LaggingMoves = true;
+    SharedState d;
+    d.DesktopCount = c.count;
+    d.CurrentDesktop = c.from;
+    TWinListDialog list{f.Windows};
+    TForm1 pager{d, f.Ref, list};
+    WindowHandle w = f.Windows.Add({c.left, 0, c.left + 300, 200});
+    pager.ChangeDesktop(c.to);
+    f.Windows.Settle();
+    EXPECT_EQ(f.Windows.Get(w).Bounds.Left, c.expected) << c.name;
+    EXPECT_EQ(f.Windows.Moves.size(), 1u) << c.name << ": the window is moved once, straight to its place";
+  }
+}
+
 TEST(WindowTable, RootEntryAndEmptyTail) {
   test::FakeWindowSystem windows;
   windows.RootText = "whatever the root says";

@@ -1,6 +1,8 @@
 // Edge drags: resizing from the inner side, re-docking from the short ends, the
 // inverted outline and the cursor over the edge zones. See EdgeFormRig for the set-up:
 // a bottom panel is (0,640)-(1024,740) on screen, (0,0)-(1024,100) in client coordinates.
+#include <functional>
+
 #include "support/EdgeFormRig.h"
 
 namespace korvi {
@@ -124,6 +126,71 @@ TEST_F(EdgeDrag, CursorShowsWhatAPressWouldDo) {
   EXPECT_EQ(host.Cursor, EdgeCursor::SizeWE);
   form.SetIsBig(false);
   EXPECT_EQ(host.Cursor, EdgeCursor::Default) << "over the strip";
+}
+
+// Every way a drag can end other than its release: the outline is erased, the screen
+// context released, the panel keeps its size, and the auto-hide timer runs again.
+TEST_F(EdgeDrag, EveryOtherEndOfADragCancelsIt) {
+  struct Cause {
+    const char* name;
+    std::function<void(TEdgeForm&)> end;
+  };
+  const Cause causes[] = {
+      {"Escape", [](TEdgeForm& f) { f.OnKeyDown(27, 0); }},
+      {"another key", [](TEdgeForm& f) { f.OnKeyPress('a'); }},
+      {"a key released", [](TEdgeForm& f) { f.OnKeyUp(16, 0); }},
+      {"a double click",
+       [](TEdgeForm& f) {
+         f.OnMouseDown(MouseButton::Left, ssLeft | ssDouble, 500, 3);
+         f.OnDblClick();
+       }},
+      {"another button", [](TEdgeForm& f) { f.OnMouseDown(MouseButton::Right, ssLeft | ssRight, 500, 3); }},
+      {"lost capture", [](TEdgeForm& f) { f.CancelEdgeDrag(); }},
+  };
+  for (const Cause& c : causes) {
+    SCOPED_TRACE(c.name);
+    Attach();
+    form.OnMouseDown(MouseButton::Left, ssLeft, 500, 3);
+    form.OnMouseMove(ssLeft, 500, -40);
+    ASSERT_EQ(host.Outline.size(), 1u) << "the outline is on the screen";
+    const int ends = host.OutlineEnds;
+    c.end(form);
+    EXPECT_FALSE(form.Dragging());
+    EXPECT_TRUE(host.OutlineErased()) << "outline left on the screen";
+    EXPECT_EQ(host.OutlineEnds, ends + 1) << "screen context still held";
+    EXPECT_EQ(raw.Rect_, (Rect{0, 640, 1024, 740})) << "a cancelled drag changes nothing";
+    form.OnMouseMove(0, 500, -80);
+    form.OnMouseUp(MouseButton::Left, 0, 500, -80);
+    EXPECT_EQ(raw.Rect_, (Rect{0, 640, 1024, 740})) << "later moves and the release do not resume it";
+    EXPECT_EQ(host.Outline.size(), 2u);
+    CollapseByTimer();
+    EXPECT_FALSE(form.IsBig()) << "auto-hide works again";
+    form.SetIsBig(true);
+  }
+}
+
+// The taskbar moves or the resolution changes: the panel keeps its edge and
+// thickness on the new work area, expanded or collapsed, and a drag under way ends.
+TEST_F(EdgeDrag, PanelFollowsTheWorkArea) {
+  Attach();
+  fake.Windows.Work = {0, 0, 1024, 700};  // a taller taskbar
+  form.WorkAreaChanged();
+  EXPECT_EQ(raw.Rect_, (Rect{0, 600, 1024, 700}));
+  CollapseByTimer();
+  fake.Windows.Work = {60, 0, 1280, 1024};  // taskbar on the left, a larger screen
+  form.WorkAreaChanged();
+  EXPECT_EQ(raw.Rect_, (Rect{60, 1021, 1280, 1024})) << "the strip follows, still collapsed";
+  form.SetIsBig(true);
+  EXPECT_EQ(raw.Rect_, (Rect{60, 924, 1280, 1024})) << "and expands to its thickness there";
+
+  win.SetEdge(edge::Right);
+  form.OnMouseDown(MouseButton::Left, ssLeft, 2, 300);
+  form.OnMouseMove(ssLeft, -50, 300);
+  fake.Windows.Work = {0, 0, 800, 600};
+  form.WorkAreaChanged();
+  EXPECT_FALSE(form.Dragging());
+  EXPECT_TRUE(host.OutlineErased());
+  EXPECT_EQ(raw.Rect_, (Rect{700, 0, 800, 600})) << "the drag measured on the old screen is dropped";
 }
 
 }  // namespace

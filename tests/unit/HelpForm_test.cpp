@@ -133,11 +133,14 @@ TEST_F(HelpForm, BackAndForwardFollowTheViewsLastReport) {
 
 class FakeAboutHost : public AboutHost {
  public:
-  void ShowForm() override { Visible = true; }
+  void ShowForm(bool activate) override {
+    Visible = true;
+    Activated = activate;
+  }
   void HideForm() override { Visible = false; }
   void StartTimer(int32_t ms) override { Period = ms; }
   void StopTimer() override { Period = 0; }
-  bool Visible = false;
+  bool Visible = false, Activated = false;
   int32_t Period = 0;
 };
 
@@ -151,6 +154,7 @@ TEST(AboutBox, ShowsAtTheSecondTickHidesAtTheSixthThenOnlyOnRequest) {
   const bool expected[] = {false, true, true, true, true, false};
   for (int t = 1; t <= 6; ++t) {
     box.Timer1Timer();
+    if (t == 2) EXPECT_FALSE(host.Activated) << "the greeting leaves the focus where it is";
     if (t == 3) box.ShowAbout();
     EXPECT_EQ(host.Visible, expected[t - 1]) << "after tick " << t;
   }
@@ -160,6 +164,7 @@ TEST(AboutBox, ShowsAtTheSecondTickHidesAtTheSixthThenOnlyOnRequest) {
   EXPECT_EQ(box.Ticks, 6);
 
   box.ShowAbout();
+  EXPECT_TRUE(host.Activated) << "shown on request, it takes the focus";
   box.Timer1Timer();
   EXPECT_TRUE(host.Visible) << "later it stays until OK";
   box.bOKClick();

@@ -2,9 +2,15 @@
 // tests/fixtures/make-glyph-fixtures.sh at build time), and against damage.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <vector>
+
+#include <cstdio>  // jpeglib.h uses FILE without including it
+
+#include <jpeglib.h>
 
 #include "buttons/JpegDecode.h"
 
@@ -106,6 +112,74 @@ TEST(JpegDecode, TargetMayRefuseThePicture) {
     bool Allocate(int32_t, int32_t) override { return false; }
   } pic;
   EXPECT_EQ(DecodeJpeg(ReadFile("sub444.jpg"), pic).status, JpegStatus::Failed);
+}
+
+TEST(JpegDecode, AdobeCmykMatchesImageMagicksConversion) {
+  Buf file = ReadFile("cmyk.jpg"), expected = ReadFile("cmyk.bgr");
+  ASSERT_FALSE(file.empty()) << "fixture cmyk.jpg missing";
+  Picture pic;
+  ASSERT_EQ(DecodeJpeg(file, pic).status, JpegStatus::Ok);
+  ASSERT_EQ(pic.bgr.size(), expected.size());
+  int worst = 0;
+  for (std::size_t i = 0; i < expected.size(); ++i) worst = std::max(worst, std::abs(pic.bgr[i] - expected[i]));
+  EXPECT_LE(worst, 2) << "largest difference from ImageMagick's RGB (rounding only)";
+}
+
+// A flat 16 x 16 four-ink picture encoded by libjpeg as `space`, with or without
+// Adobe's marker, from the stored samples `inks`.
+Buf EncodeInks(J_COLOR_SPACE space, bool adobe, const uint8_t (&inks)[4]) {
+  jpeg_compress_struct c{};
+  jpeg_error_mgr err{};
+  c.err = jpeg_std_error(&err);
+  jpeg_create_compress(&c);
+  unsigned char* out = nullptr;
+  unsigned long size = 0;
+  jpeg_mem_dest(&c, &out, &size);
+  c.image_width = c.image_height = 16;
+  c.input_components = 4;
+  c.in_color_space = JCS_CMYK;
+  jpeg_set_defaults(&c);
+  jpeg_set_colorspace(&c, space);
+  c.write_Adobe_marker = adobe;
+  jpeg_set_quality(&c, 100, TRUE);
+  jpeg_start_compress(&c, TRUE);
+  uint8_t row[16 * 4];
+  for (int x = 0; x < 16; ++x) std::copy(inks, inks + 4, row + 4 * x);
+  while (c.next_scanline < 16) {
+    JSAMPROW r = row;
+    jpeg_write_scanlines(&c, &r, 1);
+  }
+  jpeg_finish_compress(&c);
+  jpeg_destroy_compress(&c);
+  Buf b(out, out + size);
+  std::free(out);
+  return b;
+}
+
+TEST(JpegDecode, CmykAndYcckGiveTheColourOfTheirInks) {
+  // Stored C, M, Y, K: no cyan, full magenta, half yellow, a quarter black, as a
+  // file without the marker stores them; Adobe's files store 255 minus each.
+  const uint8_t plain[4] = {0, 255, 128, 64}, inverted[4] = {255, 0, 127, 191};
+  // Light let through: red (255 - 0)(255 - 64)/255, green 0, blue (255 - 128)(255 - 64)/255.
+  const int red = 191, green = 0, blue = 95;
+  struct Case {
+    const char* name;
+    J_COLOR_SPACE space;
+    bool adobe;
+    const uint8_t (&inks)[4];
+  };
+  const Case cases[] = {{"CMYK, no marker", JCS_CMYK, false, plain},
+                        {"CMYK, Adobe", JCS_CMYK, true, inverted},
+                        {"YCCK, Adobe", JCS_YCCK, true, inverted}};
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.name);
+    Picture pic;
+    ASSERT_EQ(DecodeJpeg(EncodeInks(k.space, k.adobe, k.inks), pic).status, JpegStatus::Ok);
+    ASSERT_EQ(pic.w, 16);
+    EXPECT_NEAR(pic.bgr[8 * 16 * 3 + 8 * 3 + 2], red, 3);
+    EXPECT_NEAR(pic.bgr[8 * 16 * 3 + 8 * 3 + 1], green, 3);
+    EXPECT_NEAR(pic.bgr[8 * 16 * 3 + 8 * 3 + 0], blue, 3);
+  }
 }
 
 }  // namespace

@@ -2,19 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "main/main.h"
+#include "support/FakeForm.h"
 #include "support/FakePlatform.h"
 
 namespace korvi {
 namespace {
-
-class FixedHost : public FormHost {
- public:
-  Rect Bounds() override { return bounds; }
-  void SetBounds(const Rect& r) override { bounds = r; }
-  void SetStayOnTop(bool) override {}
-  void Repaint() override {}
-  Rect bounds{0, 668, 300, 768};
-};
 
 class PagerStartup : public ::testing::Test {
  protected:
@@ -22,7 +14,9 @@ class PagerStartup : public ::testing::Test {
   SharedState data;
   TWinListDialog winList{fake.Windows};
   TForm1 form{data, fake.Ref, winList};
-  FixedHost host;
+  test::FakeFormHost host;
+
+  void SetUp() override { host.Rect_ = {0, 668, 300, 768}; }
 
   void Start(const std::string& ini) {
     if (!ini.empty()) fake.Files.Files["C:\\Korvi\\Korvi8.ini"] = ini;
@@ -60,7 +54,7 @@ TEST_F(PagerStartup, StartsOnDesktopOneWithItsWallpaperAndMovesNoWindow) {
 TEST_F(PagerStartup, ArrangeWrapsRowsAtTheWindowWidth) {
   fake.Windows.Work = {0, 0, 300, 768};  // the docked panel spans the work area: 300 wide
   Start("[DESKTOP]\r\nCOUNT=4\r\n");
-  ASSERT_EQ(host.bounds.Width(), 300);
+  ASSERT_EQ(host.Rect_.Width(), 300);
   form.ArrangeButtons();
   // Width 300: 4 + 75 + 4 + 75 + 4 + 75 = 237; the fourth would end at 316 > 300.
   EXPECT_EQ((Point{form.Button(1).Left, form.Button(1).Top}), (Point{4, 4}));

@@ -9,6 +9,7 @@
 #include "main/main.h"
 #include "panel/FontText.h"
 #include "panel/Settings.h"
+#include "panel/TextEncoding.h"
 #include "support/FakePlatform.h"
 
 namespace korvi {
@@ -309,17 +310,37 @@ TEST_F(Settings, FailedWriteKeepsTheOldFileAndTellsTheUser) {
   EXPECT_EQ(Saved().Get("FORM", "EDGE"), "4");
 }
 
-TEST_F(Settings, FileTooLargeOrInUtf16IsNeitherLoadedNorOverwritten) {
+TEST_F(Settings, FileTooLargeIsNeitherLoadedNorOverwritten) {
   const std::string tooLarge = "[FORM]\nEDGE=1\n" + std::string(kSettingsFileLimit, ';');
-  const std::string utf16("\xFF\xFE[\0F\0O\0R\0M\0]\0", 14);
-  for (const std::string* text : {&tooLarge, &utf16}) {
-    fake.Desktop.Errors.clear();
-    form.SetDockEdge(edge::Right);
-    Load(*text);
-    EXPECT_EQ(form.DockEdge(), edge::Bottom) << "read as a missing file: defaults";
-    EXPECT_FALSE(Save());
-    EXPECT_EQ(File(), *text) << "the user's file is left alone";
-    EXPECT_EQ(fake.Desktop.Errors.size(), 1u);
+  form.SetDockEdge(edge::Right);
+  Load(tooLarge);
+  EXPECT_EQ(form.DockEdge(), edge::Bottom) << "read as a missing file: defaults";
+  EXPECT_FALSE(Save());
+  EXPECT_EQ(File(), tooLarge) << "the user's file is left alone";
+  EXPECT_EQ(fake.Desktop.Errors.size(), 1u);
+}
+
+// Files with a byte-order mark are read as Unicode, their values handed out in the
+// ANSI code page (the fake's is Latin-1), and written back in their own encoding.
+TEST_F(Settings, UnicodeFilesAreReadAndWrittenBackInTheirEncoding) {
+  auto utf16 = [](const std::string& utf8, TextEncoding e) { return EncodeFromUtf8(utf8, e); };
+  const std::string text = "; caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80\r\n[FORM]\r\nEDGE=1\r\n"
+                           "[BUTTON11]\r\nVISIBLE=1\r\nCAPTION=Caf\xC3\xA9 \xE2\x82\xAC\r\n";
+  for (TextEncoding e : {TextEncoding::Utf8, TextEncoding::Utf16LE, TextEncoding::Utf16BE}) {
+    SCOPED_TRACE(static_cast<int>(e));
+    Load(utf16(text, e));
+    EXPECT_EQ(form.DockEdge(), edge::Top);
+    EXPECT_EQ(form.Button(11).Caption, "Caf\xE9 ?") << "in the ANSI code page; the euro sign is not in it";
+    form.Button(11).Caption = "Th\xE9";
+    form.SetDockEdge(edge::Left);
+    ASSERT_TRUE(Save());
+    ASSERT_EQ(DetectTextEncoding(File()), e) << "written back in the same encoding";
+    const std::string back = DecodeToUtf8(File(), e);
+    EXPECT_EQ(back.substr(0, 18), "; caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80\r\n") << "other lines kept as they were";
+    const IniFile ini = IniFile::Parse(back);
+    EXPECT_EQ(ini.Get("FORM", "EDGE"), "3");
+    EXPECT_EQ(ini.Get("BUTTON11", "CAPTION"), "Th\xC3\xA9");
+    EXPECT_TRUE(fake.Desktop.Errors.empty());
   }
 }
 
@@ -344,7 +365,14 @@ TEST_F(Settings, FileUnreadableAtStartIsNotOverwrittenWhenItBecomesReadable) {
   files.FailReads = false;  // the lock is gone
   EXPECT_FALSE(SaveSettings(data, files, fake.Desktop)) << "defaults must not replace the user's settings";
   EXPECT_EQ(files.Files[data.SettingsPath], users);
-  EXPECT_EQ(fake.Desktop.Errors, std::vector<std::string>{"Unable to write to C:\\Korvi\\Korvi8.ini"});
+  EXPECT_EQ(fake.Desktop.Errors, std::vector<std::string>{"Unable to write to C:\\Korvi\\Korvi8.ini\nThe file was "
+                                                          "left as it is because it could not be read when Korvi8 "
+                                                          "started."})
+      << "the first refusal says why";
+  EXPECT_FALSE(SaveSettings(data, files, fake.Desktop));
+  EXPECT_FALSE(SaveSettings(data, files, fake.Desktop));
+  EXPECT_EQ(fake.Desktop.Errors.size(), 1u) << "later clicks on the panel do not bring the box back";
+  EXPECT_EQ(files.Files[data.SettingsPath], users);
 
   files.Files.clear();  // the user removed the file: nothing left to lose
   EXPECT_TRUE(SaveSettings(data, files, fake.Desktop));

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "buttons/DDConfig.h"
 #include "buttons/DDConfig_win.h"
@@ -110,6 +111,8 @@ void AnswerNextQuestion(int id) {
 
 // Colour of a point of a control's client area, as the screen shows it.
 COLORREF PixelOf(HWND control, int x, int y) {
+  // Parts a closed dialog uncovered are repainted once the display reports them.
+  test::Pump(50);
   ::UpdateWindow(control);
   POINT p{x, y};
   ::ClientToScreen(control, &p);
@@ -367,6 +370,7 @@ TEST_F(ConfigDialogWinTest, ImageChooserFillsImageAndSampleShowsTheChosenIcon) {
     ::GetClientRect(view.Hwnd(), &client);
     const Point bar = view.BottomBarSize();
     const int x = s.Left + s.Width / 2, y = client.bottom - bar.Y + s.Top + s.Height / 2;
+    Screenshot(view.Hwnd(), "button-setup-sample");
     EXPECT_TRUE(Near(PixelOf(view.Hwnd(), x, y), RGB(0, 0, 255))) << std::hex << PixelOf(view.Hwnd(), x, y);
     // The file goes away: the sample shows the fallback picture, and nothing complains.
     ::DeleteFileA((folder / "ThreeIcons.exe").c_str());
@@ -381,6 +385,45 @@ TEST_F(ConfigDialogWinTest, ImageChooserFillsImageAndSampleShowsTheChosenIcon) {
   EXPECT_EQ(B(12).GlyphName(), folder / "ThreeIcons.exe");
   EXPECT_EQ(B(12).IconIndex(), 1);
   EXPECT_EQ(B(12).Width, 40);
+}
+
+
+// Tab walks the controls top to bottom (left before right on a row) and comes back round;
+// a label's mnemonic (Alt+W for "Width") reaches its field.
+TEST_F(ConfigDialogWinTest, TabGoesTopToBottomAndMnemonicsReachTheirFields) {
+  std::vector<HWND> order;
+  std::function<void()> step = [&] {
+    HWND focus = ::GetFocus();
+    if (!order.empty() && focus == order.front()) {
+      ::PostMessageA(focus, WM_SYSCHAR, 'w', (1 << 29) | 1);  // Alt+W
+      WhileOpen([&] {
+        EXPECT_EQ(::GetFocus(), Field(ConfigControl::ssWidth)) << "focus on " << ::GetDlgCtrlID(::GetFocus());
+        Click(Item(ConfigDialogWindow::kClose));
+      });
+      return;
+    }
+    order.push_back(focus);
+    if (order.size() > 40) {  // not come round: give up
+      Click(Item(ConfigDialogWindow::kClose));
+      return;
+    }
+    ::PostMessageA(focus, WM_KEYDOWN, VK_TAB, 0);
+    WhileOpen(step);
+  };
+  WhileOpen(step);
+  EXPECT_TRUE(config.Execute(12));
+  ASSERT_GE(order.size(), 20u);
+  EXPECT_EQ(order.front(), Item(ConfigDialogWindow::kList));
+  EXPECT_EQ(order.back(), Item(ConfigDialogWindow::kApply));
+  RECT prev{};
+  ::GetWindowRect(order.front(), &prev);
+  for (size_t i = 1; i < order.size(); ++i) {
+    RECT r{};
+    ::GetWindowRect(order[i], &r);
+    EXPECT_TRUE(r.top > prev.top || (r.top == prev.top && r.left > prev.left) || i == 1)
+        << "control " << ::GetDlgCtrlID(order[i]) << " comes after " << ::GetDlgCtrlID(order[i - 1]);
+    prev = r;
+  }
 }
 
 }  // namespace

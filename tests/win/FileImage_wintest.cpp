@@ -326,6 +326,50 @@ TEST_F(FileImageTest, GlyphSourceGivesIndependentCopies) {
       << "the next load did not overwrite the first picture";
 }
 
+// A 40 x 40 surface in a stand-in button-face colour, with a glyph drawn at (4, 4).
+struct FaceSurface {
+  static constexpr COLORREF kFace = RGB(0, 200, 0);
+  DibBitmap pixels;
+  FaceSurface() { FileImage::FillBitmap(pixels, 40, 40, kFace); }
+  COLORREF At(int x, int y) {
+    GdiFlush();
+    return pixels.Pixel(4 + x, 4 + y);
+  }
+};
+
+TEST_F(FileImageTest, GlyphsLetTheButtonFaceThroughTheirBottomLeftColour) {
+  Win32GlyphSource source(images);
+  const PictureRef dot = source.LoadGlyph(test::Fixture("dot.ico"), 0);
+  ASSERT_EQ(dot->Width(), 32);
+  const auto& glyph = static_cast<const DrawablePicture&>(*dot);
+  FaceSurface enabled, disabled;
+  {
+    BitmapDC dc(enabled.pixels.Handle());
+    glyph.Draw(dc.Get(), 4, 4);
+  }
+  for (POINT corner : {POINT{0, 0}, POINT{31, 0}, POINT{0, 31}, POINT{31, 31}})
+    EXPECT_EQ(enabled.At(corner.x, corner.y), FaceSurface::kFace)
+        << "the icon's see-through corner at " << corner.x << "," << corner.y << " shows the button face";
+  EXPECT_EQ(enabled.At(15, 15), RGB(0, 0, 255)) << "the dot itself is drawn";
+
+  {
+    BitmapDC dc(disabled.pixels.Handle());
+    glyph.DrawDisabled(dc.Get(), 4, 4);
+  }
+  EXPECT_EQ(disabled.At(0, 0), FaceSurface::kFace) << "greyed, the corners still show the face";
+  EXPECT_EQ(disabled.At(15, 15), GetSysColor(COLOR_BTNSHADOW)) << "a disabled glyph is drawn in the shadow colour";
+  EXPECT_EQ(disabled.At(27, 15), GetSysColor(COLOR_BTNHIGHLIGHT)) << "with the highlight one pixel right and down";
+
+  // The fallback picture's flat background is left out too.
+  const PictureRef fallback = source.LoadGlyph(temp / "missing.bmp", 0);
+  FaceSurface onFace;
+  {
+    BitmapDC dc(onFace.pixels.Handle());
+    static_cast<const DrawablePicture&>(*fallback).Draw(dc.Get(), 4, 4);
+  }
+  EXPECT_EQ(onFace.At(0, 31), FaceSurface::kFace) << "the fallback picture's background is see-through";
+}
+
 // Damaged, empty, huge-claiming and misnamed files: each must give the fallback picture.
 class DamagedFiles : public FileImageTest {
  protected:

@@ -106,7 +106,7 @@ TEST_F(RealPicker, CreatedWithExactlyTheTransparentStyleFiveInFromTheEdges) {
 TEST_F(RealPicker, OverlappingWindowsGiveTheHigherInZOrder) {
   HWND lower = windows.Open(100, 100, 300, 200, true, "lower");
   HWND upper = windows.Open(250, 150, 300, 200, true, "upper");  // opened later: on top
-  test::Pump(50);
+  ASSERT_TRUE(test::PumpUntil([&] { return ::IsWindowVisible(lower) && ::IsWindowVisible(upper); }));
   EXPECT_EQ(PickAt(300, 200), upper);
   EXPECT_EQ(PickAt(150, 120), lower) << "only the lower window lies there";
   EXPECT_GT(ScriptedUser::ticksWhilePicking, 1) << "timers run inside the picker's loop";
@@ -115,15 +115,15 @@ TEST_F(RealPicker, OverlappingWindowsGiveTheHigherInZOrder) {
 
 TEST_F(RealPicker, RightAndBottomEdgeCoordinatesStillHit) {
   HWND w = windows.Open(100, 100, 300, 200, true, "edge");  // rectangle 100,100 - 400,300
-  test::Pump(50);
+  ASSERT_TRUE(test::PumpUntil([&] { return ::IsWindowVisible(w) != FALSE; }));
   EXPECT_EQ(PickAt(400, 300), w);
   EXPECT_EQ(PickAt(400, 150), w);
   EXPECT_EQ(PickAt(401, 150), nullptr);
 }
 
 TEST_F(RealPicker, BareDesktopGivesNothing) {
-  windows.Open(100, 100, 200, 100, true, "somewhere else");
-  test::Pump(50);
+  HWND other = windows.Open(100, 100, 200, 100, true, "somewhere else");
+  ASSERT_TRUE(test::PumpUntil([&] { return ::IsWindowVisible(other) != FALSE; }));
   EXPECT_EQ(PickAt(800, 650), nullptr);
 }
 
@@ -160,7 +160,7 @@ TEST(RealWinList, ListsTheTableAndCloseHides) {
   ASSERT_TRUE(view.Create(::GetModuleHandleA(nullptr)));
   test::TestWindows windows;
   HWND mine = windows.Open(50, 60, 200, 100, true, "listed window");
-  test::Pump(50);
+  ASSERT_TRUE(test::PumpUntil([&] { return ::IsWindowVisible(mine) != FALSE; }));
   table.Load();
   view.DisplayWindowList();
   ASSERT_EQ(view.ItemCount(), 128);

@@ -10,6 +10,7 @@
 #include "main/main.h"
 #include "panel/IniFile.h"
 #include "panel/Settings.h"
+#include "panel/TextEncoding.h"
 #include "platform/Win32Platform_win.h"
 #include "win/WinTestUtil.h"
 
@@ -113,6 +114,26 @@ TEST(SettingsAgreement, MissingFileReadsNothing) {
   EXPECT_EQ(files.ReadWholeFile(file, content, 1 << 20), FileSystem::ReadResult::Missing);
 }
 
+// Files with a UTF-8 or UTF-16 byte-order mark, and non-ASCII values in them.
+TEST(SettingsAgreement, UnicodeFilesReadAsTheSystemReadsThem) {
+  Win32FileSystem files;
+  const std::string text = "; \xE6\x97\xA5\xE6\x9C\xAC\r\n[FORM]\r\nEDGE=3\r\n[BUTTON11]\r\n"
+                           "CAPTION=Caf\xC3\xA9 \xE2\x82\xAC \xE6\x97\xA5\r\nHINT=\"quoted\"\r\n[\xC3\x9C]\r\nk=v\r\n";
+  const Query queries[] = {{"FORM", "EDGE"}, {"BUTTON11", "CAPTION"}, {"BUTTON11", "HINT"}, {"button11", "missing"}};
+  int n = 0;
+  for (TextEncoding e : {TextEncoding::Utf8, TextEncoding::Utf16LE, TextEncoding::Utf16BE}) {
+    const std::string bytes = EncodeFromUtf8(text, e);
+    const std::string file = FileFor(("unicode" + std::to_string(++n) + ".ini").c_str());
+    ASSERT_TRUE(test::WriteFileBytes(file, bytes));
+    const IniFile ours = ParseSettingsBytes(bytes, files);
+    for (const Query& q : queries) {
+      const char* kMissing = "\x01missing\x01";
+      EXPECT_EQ(ours.ReadString(q.first, q.second, kMissing), SystemRead(file, q).value_or(kMissing))
+          << "encoding " << n << ", [" << q.first << "] " << q.second;
+    }
+  }
+}
+
 // The pager's own save through the real file system.
 class RealSave : public ::testing::Test {
  protected:
@@ -155,6 +176,27 @@ TEST_F(RealSave, ReadOnlyFileIsLeftIntactAndTheUserIsTold) {
   ASSERT_EQ(shell.Errors.size(), 1u);
   EXPECT_EQ(shell.Errors[0], "Unable to write to " + data.SettingsPath);
   EXPECT_FALSE(form.Edge().Freeze()) << "the panel is free to hide again";
+  ::SetFileAttributesA(data.SettingsPath.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(RealSave, UnicodeFileIsWrittenBackInItsEncodingWithItsAttributes) {
+  const std::string text = "[Mine]\r\nnote=\xE6\x97\xA5\xE6\x9C\xAC\r\n";
+  test::WriteFileBytes(data.SettingsPath, EncodeFromUtf8(text, TextEncoding::Utf16LE));
+  ::SetFileAttributesA(data.SettingsPath.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE);
+  LoadSettings(data, platform.Files);
+  form.Button(11).Enabled = form.Button(11).Visible = true;
+  form.Button(11).Caption = "Caf\xE9";  // in the ANSI code page, as the program holds it
+  ASSERT_TRUE(SaveSettings(data, platform.Files, shell));
+  const std::string bytes = test::ReadFileBytes(data.SettingsPath);
+  EXPECT_EQ(DetectTextEncoding(bytes), TextEncoding::Utf16LE) << "still UTF-16";
+  EXPECT_NE(DecodeToUtf8(bytes, TextEncoding::Utf16LE).find("note=\xE6\x97\xA5\xE6\x9C\xAC\r\n"), std::string::npos)
+      << "the line the pager does not own is kept";
+  std::string caption = SystemRead(data.SettingsPath, {"BUTTON11", "CAPTION"}).value_or("");
+  if (::GetACP() == 1252) EXPECT_EQ(caption, "Caf\xE9") << "the system reads our value back";
+  EXPECT_EQ(SystemRead(data.SettingsPath, {"FORM", "EDGE"}), "2");
+  EXPECT_EQ(::GetFileAttributesA(data.SettingsPath.c_str()) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY),
+            static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN))
+      << "the file keeps its attributes";
   ::SetFileAttributesA(data.SettingsPath.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 

@@ -77,6 +77,22 @@ TEST_F(ShortCutTest, NameIsUsedAsGivenAndKeptTrimmed) {
   EXPECT_EQ(reader.ShortcutFileName(), link);
 }
 
+// Names reach the shell link through the ANSI code page, so a non-ASCII name opens
+// the same file here as in the shell (a byte-per-character copy would not).
+TEST_F(ShortCutTest, NonAsciiNameIsConvertedWithTheAnsiCodePage) {
+  char name[32] = {};
+  BOOL lost = FALSE;
+  // "Café" and "Résumé" in this system's ANSI code page.
+  if (!WideCharToMultiByte(CP_ACP, 0, L"Caf\u00E9 R\u00E9sum\u00E9", -1, name, sizeof name, nullptr, &lost) || lost)
+    GTEST_SKIP() << "the ANSI code page " << GetACP() << " has no e acute";
+  const std::string target = MakeFile(std::string(name) + ".exe");
+  const std::string link = MakeLink(std::string(name) + ".lnk", target);
+  ASSERT_NE(GetFileAttributesA(link.c_str()), INVALID_FILE_ATTRIBUTES) << "the shortcut was saved";
+  ASSERT_TRUE(reader.ResolveShortcut(link));
+  EXPECT_TRUE(reader.ShortcutOk());
+  EXPECT_TRUE(lstrcmpiA(reader.ShortcutPath().c_str(), target.c_str()) == 0) << reader.ShortcutPath();
+}
+
 TEST_F(ShortCutTest, MissingFileGivesFalseAndEmptyTexts) {
   ASSERT_TRUE(reader.ResolveShortcut(MakeLink("ok.lnk", MakeFile("a.exe"), "-x", temp.Path())));
   EXPECT_FALSE(reader.ResolveShortcut(temp / "nothing.lnk"));

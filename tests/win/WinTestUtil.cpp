@@ -64,41 +64,112 @@ TestWindows::~TestWindows() {
   for (HWND h : windows_) ::DestroyWindow(h);
 }
 
-HungWindow::HungWindow(int x, int y, int w, int h) : x_(x), y_(y), w_(w), h_(h) {
+ThreadWindow::ThreadWindow(int x, int y, int w, int h, bool blocked, const char* title)
+    : x_(x), y_(y), w_(w), h_(h), blocked_(blocked), title_(title) {
   created_ = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
-  release_ = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
-  thread_ = ::CreateThread(nullptr, 0, &HungWindow::Thread, this, 0, nullptr);
+  wake_ = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  awake_ = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  thread_ = ::CreateThread(nullptr, 0, &ThreadWindow::Thread, this, 0, nullptr);
   ::WaitForSingleObject(created_, 10000);
 }
 
-DWORD WINAPI HungWindow::Thread(void* p) {
-  auto* self = static_cast<HungWindow*>(p);
-  self->hwnd_ = ::CreateWindowExA(0, TestClass(), "hung window", WS_POPUP | WS_BORDER, self->x_, self->y_,
+DWORD WINAPI ThreadWindow::Thread(void* p) {
+  auto* self = static_cast<ThreadWindow*>(p);
+  self->hwnd_ = ::CreateWindowExA(0, TestClass(), self->title_.c_str(), WS_POPUP | WS_BORDER, self->x_, self->y_,
                                   self->w_, self->h_, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
   ::ShowWindow(self->hwnd_, SW_SHOWNOACTIVATE);
   MSG msg;
   while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
   ::SetEvent(self->created_);
-  // Hang: no messages are processed while we wait.
-  if (::WaitForSingleObject(self->release_, 15000) == WAIT_TIMEOUT) ::InterlockedExchange(&self->timedOut_, 1);
+  if (self->blocked_) ::WaitForSingleObject(self->wake_, 30000);  // no messages are processed meanwhile
+  ::SetEvent(self->awake_);
   while (::GetMessageA(&msg, nullptr, 0, 0) > 0) ::DispatchMessageA(&msg);
   return 0;
 }
 
-bool HungWindow::Release() {
-  const bool stillHung = ::InterlockedCompareExchange(&timedOut_, 0, 0) == 0;
-  ::SetEvent(release_);
-  return stillHung;
-}
+void ThreadWindow::Wake() { ::SetEvent(wake_); }
+bool ThreadWindow::Blocked() const { return ::WaitForSingleObject(awake_, 0) == WAIT_TIMEOUT; }
 
-HungWindow::~HungWindow() {
-  ::SetEvent(release_);
+ThreadWindow::~ThreadWindow() {
+  ::SetEvent(wake_);
   if (hwnd_) ::PostMessageA(hwnd_, WM_CLOSE, 0, 0);
   ::PostThreadMessageA(::GetThreadId(thread_), WM_QUIT, 0, 0);
-  ::WaitForSingleObject(thread_, 5000);
-  ::CloseHandle(thread_);
-  ::CloseHandle(created_);
-  ::CloseHandle(release_);
+  if (::WaitForSingleObject(thread_, 5000) == WAIT_TIMEOUT) {
+    ::PostThreadMessageA(::GetThreadId(thread_), WM_QUIT, 0, 0);  // in case the first came before its queue
+    ::WaitForSingleObject(thread_, 5000);
+  }
+  for (HANDLE h : {thread_, created_, wake_, awake_}) ::CloseHandle(h);
+}
+
+namespace {
+struct OwnerSearch {
+  DWORD pid;
+  std::string prefix;
+  std::vector<HWND>* found;
+};
+BOOL CALLBACK FindOwnerWindow(HWND h, LPARAM p) {
+  auto* s = reinterpret_cast<OwnerSearch*>(p);
+  DWORD pid = 0;
+  ::GetWindowThreadProcessId(h, &pid);
+  if (pid != s->pid) return TRUE;
+  // InternalGetWindowText sends nothing to the (possibly blocked) owner.
+  wchar_t wide[128] = {};
+  const int n = ::InternalGetWindowText(h, wide, 128);
+  const std::string title(wide, wide + n);
+  if (title.rfind(s->prefix, 0) != 0) return TRUE;
+  const size_t i = std::stoul(title.substr(s->prefix.size()));
+  if (i < s->found->size()) (*s->found)[i] = h;
+  return TRUE;
+}
+}  // namespace
+
+OwnerProcess::OwnerProcess(const std::vector<RECT>& windows, bool blocked) : count_(windows.size()) {
+  static int serial = 0;
+  tag_ = std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++serial);
+  auto event = [&](const char* what) {
+    return ::CreateEventA(nullptr, TRUE, FALSE, ("korvi-owner-" + std::string(what) + "-" + tag_).c_str());
+  };
+  ready_ = event("ready");
+  wake_ = event("wake");
+  awake_ = event("awake");
+  quit_ = event("quit");
+  char self[MAX_PATH] = {};
+  ::GetModuleFileNameA(nullptr, self, MAX_PATH);
+  std::string exe = self;
+  exe = exe.substr(0, exe.find_last_of("\\/") + 1) + "korvi_window_owner.exe";
+  std::string cmd;  // appended piece by piece: GCC 12 warns wrongly (-Wrestrict) about "..." + std::string
+  cmd.append(1, '"').append(exe).append("\" ").append(tag_).append(blocked ? " 1" : " 0");
+  for (const RECT& r : windows)
+    cmd.append(1, ' ').append(std::to_string(r.left)).append(1, ',').append(std::to_string(r.top)).append(1, ',')
+        .append(std::to_string(r.right - r.left)).append(1, ',').append(std::to_string(r.bottom - r.top));
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  if (!::CreateProcessA(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &process_))
+    return;
+  HANDLE waits[] = {ready_, process_.hProcess};
+  if (::WaitForMultipleObjects(2, waits, FALSE, 20000) != WAIT_OBJECT_0) return;
+  std::vector<HWND> found(count_, nullptr);
+  OwnerSearch search{process_.dwProcessId, "korvi owner " + tag_ + " ", &found};
+  ::EnumWindows(&FindOwnerWindow, reinterpret_cast<LPARAM>(&search));
+  for (HWND h : found)
+    if (h) windows_.push_back(h);
+  if (windows_.size() != count_) windows_.clear();
+  else windows_ = found;
+}
+
+void OwnerProcess::Wake() { ::SetEvent(wake_); }
+bool OwnerProcess::Blocked() const { return ::WaitForSingleObject(awake_, 0) == WAIT_TIMEOUT; }
+
+OwnerProcess::~OwnerProcess() {
+  ::SetEvent(wake_);
+  ::SetEvent(quit_);
+  if (process_.hProcess) {
+    // Only the process this object started, and only should it not end by itself.
+    if (::WaitForSingleObject(process_.hProcess, 10000) == WAIT_TIMEOUT) ::TerminateProcess(process_.hProcess, 1);
+    ::CloseHandle(process_.hProcess);
+    ::CloseHandle(process_.hThread);
+  }
+  for (HANDLE h : {ready_, wake_, awake_, quit_}) ::CloseHandle(h);
 }
 
 std::string TempDir() {

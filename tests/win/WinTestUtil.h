@@ -28,22 +28,45 @@ class TestWindows {
   std::vector<HWND> windows_;
 };
 
-// A window whose own thread stops processing messages until Release().
-class HungWindow {
+// A window owned by a thread of its own. A blocked thread answers no messages (a busy
+// or hung program) until Wake(); a safety timeout of 30 s ends the block in any case.
+class ThreadWindow {
  public:
-  HungWindow(int x, int y, int w, int h);
-  ~HungWindow();
+  ThreadWindow(int x, int y, int w, int h, bool blocked, const char* title = "korvi thread window");
+  ~ThreadWindow();
+  ThreadWindow(const ThreadWindow&) = delete;
   HWND Handle() const { return hwnd_; }
-  // Lets the thread answer again. Returns true when the thread was still hung, that
-  // is when nothing had to wait for it to give up (its safety timeout is 15 s).
-  bool Release();
+  void Wake();
+  // True while the thread has not started answering (neither woken nor timed out).
+  bool Blocked() const;
 
  private:
   static DWORD WINAPI Thread(void* self);
   HWND hwnd_ = nullptr;
-  HANDLE thread_ = nullptr, created_ = nullptr, release_ = nullptr;
-  volatile LONG timedOut_ = 0;
+  HANDLE thread_ = nullptr, created_ = nullptr, wake_ = nullptr, awake_ = nullptr;
   int x_, y_, w_, h_;
+  bool blocked_;
+  std::string title_;
+};
+
+// Another process (korvi_window_owner.exe, beside the test program) owning one window
+// per rectangle; blocked like ThreadWindow until Wake(). Ended with the object.
+class OwnerProcess {
+ public:
+  OwnerProcess(const std::vector<RECT>& windows, bool blocked);
+  ~OwnerProcess();
+  OwnerProcess(const OwnerProcess&) = delete;
+  bool Started() const { return windows_.size() == count_; }
+  HWND Window(size_t i) const { return i < windows_.size() ? windows_[i] : nullptr; }
+  void Wake();
+  bool Blocked() const;
+
+ private:
+  std::string tag_;
+  size_t count_;
+  std::vector<HWND> windows_;
+  PROCESS_INFORMATION process_{};
+  HANDLE ready_ = nullptr, wake_ = nullptr, awake_ = nullptr, quit_ = nullptr;
 };
 
 // A folder of its own for the test run (under %TEMP%), created on first use.

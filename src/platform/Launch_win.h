@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "buttons/Launch.h"
+#include "platform/Launch.h"
 #include "buttons/PifFile.h"
 #include "buttons/ShortCut_win.h"
 

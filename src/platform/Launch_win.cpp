@@ -1,4 +1,4 @@
-#include "buttons/Launch_win.h"
+#include "platform/Launch_win.h"
 
 #include <commdlg.h>
 #include <shellapi.h>

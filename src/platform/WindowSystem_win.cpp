@@ -1,0 +1,93 @@
+#include "platform/WindowSystem_win.h"
+
+namespace korvi {
+
+namespace {
+
+Rect RectOf(HWND h) {
+  RECT r{};
+  if (!::GetWindowRect(h, &r)) return {};
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+std::string TitleOf(HWND h) {
+  // InternalGetWindowText reads the stored text and never sends WM_GETTEXT, so a
+  // window whose thread hangs cannot block the pager here.
+  wchar_t wide[128] = {};
+  int n = ::InternalGetWindowText(h, wide, 128);
+  if (n <= 0) return {};
+  char buf[128 * 2] = {};
+  int bytes = ::WideCharToMultiByte(CP_ACP, 0, wide, n, buf, sizeof buf, nullptr, nullptr);
+  if (bytes < 0) bytes = 0;
+  if (bytes > 127) bytes = 127;
+  return std::string(buf, static_cast<size_t>(bytes));
+}
+
+BOOL CALLBACK CollectWindow(HWND h, LPARAM list) {
+  reinterpret_cast<std::vector<HWND>*>(list)->push_back(h);
+  return TRUE;
+}
+
+}  // namespace
+
+WindowSnapshot Win32WindowSystem::TopLevelWindows() {
+  // EnumWindows lists the handles in Z-order before calling back, so windows that
+  // close meanwhile cannot break the walk (as GetWindow(GW_HWNDNEXT) chains can).
+  std::vector<HWND> handles;
+  handles.reserve(256);
+  ::EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&handles));
+  WindowSnapshot s;
+  const HWND root = ::GetDesktopWindow();
+  s.Root = {FromHwnd(root), RectOf(root), TitleOf(root), true, false};
+  s.Windows.reserve(handles.size());
+  std::unordered_set<WindowHandle> alive;
+  for (HWND h : handles) {
+    if (!::IsWindow(h)) continue;  // closed since the list was taken
+    WindowInfo w{FromHwnd(h), RectOf(h), TitleOf(h), ::IsWindowVisible(h) != FALSE, ::IsIconic(h) != FALSE};
+    if (!pending_.Empty()) {
+      w.Bounds = pending_.Reported(w.Handle, w.Bounds);
+      alive.insert(w.Handle);
+    }
+    s.Windows.push_back(std::move(w));
+  }
+  if (!pending_.Empty()) pending_.KeepOnly(alive);
+  return s;
+}
+
+void Win32WindowSystem::MoveWindow(WindowHandle window, const Rect& r) {
+  const HWND h = ToHwnd(window);
+  if (h == ::GetDesktopWindow()) return;
+  const Rect actual = RectOf(h);
+  // The same rectangle MoveWindow would get, but posted to the window's own thread
+  // (SWP_ASYNCWINDOWPOS): a program that does not answer messages cannot stall a switch.
+  // Windows of the pager's own thread are moved at once.
+  if (!::SetWindowPos(h, nullptr, r.Left, r.Top, r.Width(), r.Height(),
+                      SWP_ASYNCWINDOWPOS | SWP_NOZORDER | SWP_NOACTIVATE))
+    return;  // gone
+  pending_.Asked(window, actual, r);
+}
+
+int32_t Win32WindowSystem::ScreenWidth() { return ::GetSystemMetrics(SM_CXSCREEN); }
+int32_t Win32WindowSystem::ScreenHeight() { return ::GetSystemMetrics(SM_CYSCREEN); }
+
+Rect Win32WindowSystem::WorkArea() {
+  // The primary monitor's work area, asked afresh each time: Wine answers
+  // SPI_GETWORKAREA from a copy each process takes once, which a change of
+  // resolution leaves behind; the monitor's own record follows it. On Windows the
+  // two are the same rectangle.
+  MONITORINFO mi{};
+  mi.cbSize = sizeof mi;
+  if (::GetMonitorInfoA(::MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &mi))
+    return {mi.rcWork.left, mi.rcWork.top, mi.rcWork.right, mi.rcWork.bottom};
+  RECT r{};
+  if (!::SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0)) return {0, 0, ScreenWidth(), ScreenHeight()};
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+Point Win32WindowSystem::CursorPos() {
+  POINT p{};
+  ::GetCursorPos(&p);
+  return {p.x, p.y};
+}
+
+}  // namespace korvi

@@ -1,0 +1,164 @@
+// The window seam: the same cases against the fake the logic is tested with and against
+// real windows of the system, so the fake is known to behave as the system does.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+#include "platform/WindowSystem_win.h"
+#include "support/FakePlatform.h"
+#include "support/GeometryPrint.h"
+#include "win/WinTestUtil.h"
+
+namespace korvi {
+namespace {
+
+// A desktop of the fake: windows answer at once.
+struct FakeDesktop {
+  test::FakeWindowSystem sys;
+  // Opens a window above all others (as a new window of the system is).
+  WindowHandle Open(const Rect& r, const std::string& title, bool shown = true) {
+    WindowHandle h = sys.Add(r, title, shown);
+    sys.Raise(h);
+    return h;
+  }
+  WindowHandle OpenBusy(const Rect& r) { return Open(r, "busy"); }
+  void Minimise(WindowHandle h) { sys.Get(h).Iconic = true; }
+  void Close(WindowHandle h) { sys.Get(h).Alive = false; }
+  void MovedByItsProgram(WindowHandle h, const Rect& r) { sys.Get(h).Bounds = r; }
+  bool BusyStillBlocked() { return true; }
+  void WakeBusy() {}
+  Rect TrueBounds(WindowHandle h) { return sys.Get(h).Bounds; }
+  bool Settle(const std::function<bool()>& done) { return done(); }
+};
+
+// Real windows: this thread's own, and one whose thread is busy until woken.
+struct SystemDesktop {
+  Win32WindowSystem sys;
+  test::TestWindows windows;
+  std::unique_ptr<test::ThreadWindow> busy;
+  WindowHandle Open(const Rect& r, const std::string& title, bool shown = true) {
+    return FromHwnd(windows.Open(r.Left, r.Top, r.Width(), r.Height(), shown, title.c_str()));
+  }
+  WindowHandle OpenBusy(const Rect& r) {
+    busy = std::make_unique<test::ThreadWindow>(r.Left, r.Top, r.Width(), r.Height(), /*blocked=*/true);
+    return FromHwnd(busy->Handle());
+  }
+  void Minimise(WindowHandle h) { ::ShowWindow(ToHwnd(h), SW_MINIMIZE); }
+  void Close(WindowHandle h) { ::DestroyWindow(ToHwnd(h)); }
+  void MovedByItsProgram(WindowHandle h, const Rect& r) {
+    ::SetWindowPos(ToHwnd(h), nullptr, r.Left, r.Top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  bool BusyStillBlocked() { return busy && busy->Blocked(); }
+  void WakeBusy() { busy->Wake(); }
+  Rect TrueBounds(WindowHandle h) {
+    RECT r{};
+    ::GetWindowRect(ToHwnd(h), &r);
+    return {r.left, r.top, r.right, r.bottom};
+  }
+  bool Settle(const std::function<bool()>& done) { return test::PumpUntil(done); }
+};
+
+template <class Desktop>
+class WindowSeam : public ::testing::Test {
+ protected:
+  Desktop desk;
+  const WindowInfo* Find(const WindowSnapshot& s, WindowHandle h) {
+    auto it = std::find_if(s.Windows.begin(), s.Windows.end(), [&](const WindowInfo& w) { return w.Handle == h; });
+    return it == s.Windows.end() ? nullptr : &*it;
+  }
+  size_t PositionOf(const WindowSnapshot& s, WindowHandle h) {
+    for (size_t i = 0; i < s.Windows.size(); ++i)
+      if (s.Windows[i].Handle == h) return i;
+    return s.Windows.size();
+  }
+  Rect Reported(WindowHandle h) {
+    const WindowSnapshot s = desk.sys.TopLevelWindows();
+    const WindowInfo* w = Find(s, h);
+    return w ? w->Bounds : Rect{};
+  }
+};
+
+using Desktops = ::testing::Types<FakeDesktop, SystemDesktop>;
+class DesktopNames {
+ public:
+  template <class T>
+  static std::string GetName(int) {
+    return std::is_same_v<T, FakeDesktop> ? "Fake" : "System";
+  }
+};
+TYPED_TEST_SUITE(WindowSeam, Desktops, DesktopNames);
+
+TYPED_TEST(WindowSeam, SnapshotHoldsEveryTopLevelWindowTopmostFirstWithItsState) {
+  auto& d = this->desk;
+  const WindowHandle a = d.Open({100, 100, 400, 300}, "seam a");
+  const WindowHandle hidden = d.Open({120, 120, 300, 300}, "seam hidden", /*shown=*/false);
+  const WindowHandle small = d.Open({140, 140, 300, 300}, "seam minimised");
+  d.Minimise(small);
+  const WindowHandle b = d.Open({-900, 50, -700, 250}, std::string(300, 'b'));
+  const WindowSnapshot s = d.sys.TopLevelWindows();
+
+  EXPECT_EQ(s.Root.Bounds, (Rect{0, 0, d.sys.ScreenWidth(), d.sys.ScreenHeight()})) << "the root spans the screen";
+  EXPECT_EQ(this->Find(s, s.Root.Handle), nullptr) << "the root is not among the top-level windows";
+  const WindowInfo* wa = this->Find(s, a);
+  const WindowInfo* wb = this->Find(s, b);
+  const WindowInfo* wh = this->Find(s, hidden);
+  const WindowInfo* wm = this->Find(s, small);
+  ASSERT_TRUE(wa && wb && wh && wm) << "every top-level window is listed, shown or not";
+  EXPECT_LT(this->PositionOf(s, b), this->PositionOf(s, a)) << "the newer window is above the older";
+  EXPECT_EQ(wa->Bounds, (Rect{100, 100, 400, 300}));
+  EXPECT_EQ(wb->Bounds, (Rect{-900, 50, -700, 250})) << "off-screen places are reported as they are";
+  EXPECT_EQ(wa->Title, "seam a");
+  EXPECT_EQ(wb->Title, std::string(127, 'b')) << "titles are cut at 127 characters";
+  EXPECT_TRUE(wa->Visible && !wa->Minimised);
+  EXPECT_FALSE(wh->Visible);
+  EXPECT_TRUE(wm->Minimised);
+}
+
+TYPED_TEST(WindowSeam, MovesAreReportedAtOnceAndCarriedOut) {
+  auto& d = this->desk;
+  const WindowHandle a = d.Open({100, 100, 400, 300}, "seam a");
+  const Rect target{-1948, 120, -1748, 220};  // moved and resized
+  d.sys.MoveWindow(a, target);
+  EXPECT_EQ(this->Reported(a), target);
+  EXPECT_TRUE(d.Settle([&] { return d.TrueBounds(a) == target; }));
+  EXPECT_EQ(d.TrueBounds(a), target);
+
+  // Once the move is done, the window's own place is what counts again.
+  const Rect own{300, 300, 500, 400};
+  d.MovedByItsProgram(a, own);
+  EXPECT_EQ(this->Reported(a), own);
+}
+
+TYPED_TEST(WindowSeam, BusyWindowIsReportedWhereItWasAskedToGoUntilItGetsThere) {
+  auto& d = this->desk;
+  const WindowHandle busy = d.OpenBusy({100, 300, 400, 400});
+  const Rect first{100 - 1024, 300, 400 - 1024, 400}, second{100 - 2048, 300, 400 - 2048, 400};
+  d.sys.MoveWindow(busy, first);
+  EXPECT_EQ(this->Reported(busy), first) << "not the place it has not yet left";
+  d.sys.MoveWindow(busy, second);
+  EXPECT_EQ(this->Reported(busy), second) << "a second move while busy counts from the first";
+  EXPECT_TRUE(d.BusyStillBlocked()) << "the moves were asked for without waiting for the busy window";
+  d.WakeBusy();
+  EXPECT_TRUE(d.Settle([&] { return d.TrueBounds(busy) == second; }));
+  EXPECT_EQ(d.TrueBounds(busy), second) << "the window carries out both moves, in order";
+  EXPECT_EQ(this->Reported(busy), second);
+}
+
+TYPED_TEST(WindowSeam, RootNeverMovesAndClosedWindowsAreIgnored) {
+  auto& d = this->desk;
+  const WindowSnapshot before = d.sys.TopLevelWindows();
+  d.sys.MoveWindow(before.Root.Handle, {-1024, 0, 0, 768});
+  EXPECT_EQ(d.sys.TopLevelWindows().Root.Bounds, before.Root.Bounds);
+
+  const WindowHandle gone = d.Open({100, 100, 200, 200}, "seam gone");
+  d.Close(gone);
+  d.sys.MoveWindow(gone, {0, 0, 10, 10});
+  const WindowSnapshot after = d.sys.TopLevelWindows();
+  EXPECT_EQ(this->Find(after, gone), nullptr);
+}
+
+}  // namespace
+}  // namespace korvi
