@@ -31,6 +31,7 @@ pkgs=(
   nasm                       # SIMD parts of libjpeg-turbo for Windows
   libjpeg62-turbo-dev        # native JPEG decoding
   dpkg-dev                   # apt-get source
+  python3                    # draws the stock button pictures at build time
 )
 for p in "${pkgs[@]}"; do have_pkg "$p" || need+=("$p"); done
 
