@@ -78,14 +78,7 @@ ConfigDialogWindow::~ConfigDialogWindow() {
 }
 
 bool ConfigDialogWindow::Create(HINSTANCE instance, HWND owner) {
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = &WindowProcOf<ConfigDialogWindow>;
-  wc.hInstance = instance;
-  wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kClassName;
-  ::RegisterClassExA(&wc);
+  RegisterViewClass<ConfigDialogWindow>(instance, kClassName);
   font_ = CreateDialogFont();
   bold_ = CreateDialogFont(FW_BOLD);
   heading_ = CreateDialogFont(FW_BOLD, 12);

@@ -51,10 +51,10 @@ std::string WithSlash(std::string path) {
 // that is gone, unreadable or too long for the system's calls.
 std::vector<std::string> ListFolder(const std::string& folder, bool folders) {
   std::vector<std::string> names;
-  const std::string spec = folder + "*";
-  if (spec.size() >= MAX_PATH) return names;
+  const std::string pattern = folder + "*";
+  if (pattern.size() >= MAX_PATH) return names;
   WIN32_FIND_DATAA fd;
-  HANDLE h = ::FindFirstFileA(spec.c_str(), &fd);
+  HANDLE h = ::FindFirstFileA(pattern.c_str(), &fd);
   if (h == INVALID_HANDLE_VALUE) return names;
   do {
     const std::string name = fd.cFileName;
@@ -86,14 +86,7 @@ ImageDialogWindow::~ImageDialogWindow() {
 }
 
 bool ImageDialogWindow::Create(HINSTANCE instance, HWND owner) {
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = &WindowProcOf<ImageDialogWindow>;
-  wc.hInstance = instance;
-  wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kClassName;
-  ::RegisterClassExA(&wc);
+  RegisterViewClass<ImageDialogWindow>(instance, kClassName);
   font_ = CreateDialogFont();
   hwnd_ = CreateDialogWindow(kClassName, "ImageDialog", WS_POPUP | WS_CAPTION | WS_SYSMENU,
                              WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, TImageDialog::ClientWidth,

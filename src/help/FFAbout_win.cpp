@@ -31,14 +31,7 @@ AboutWindow::~AboutWindow() {
 }
 
 bool AboutWindow::Create(HINSTANCE instance) {
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = &WindowProcOf<AboutWindow>;
-  wc.hInstance = instance;
-  wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kClassName;
-  ::RegisterClassExA(&wc);
+  RegisterViewClass<AboutWindow>(instance, kClassName);
   const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU, exStyle = WS_EX_DLGMODALFRAME;
   RECT frame{0, 0, TAboutBox::ClientWidth, TAboutBox::ClientHeight};
   ::AdjustWindowRectEx(&frame, style, FALSE, exStyle);

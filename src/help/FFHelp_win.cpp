@@ -68,14 +68,7 @@ HelpWindow::~HelpWindow() {
 
 bool HelpWindow::Create(HINSTANCE instance) {
   instance_ = instance;
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = &WindowProcOf<HelpWindow>;
-  wc.hInstance = instance;
-  wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kClassName;
-  ::RegisterClassExA(&wc);
+  RegisterViewClass<HelpWindow>(instance, kClassName);
 
   HMENU file = ::CreatePopupMenu();
   ::AppendMenuA(file, MF_STRING, kOpenCommand, "&Open\tCtrl+O");

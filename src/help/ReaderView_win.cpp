@@ -38,14 +38,7 @@ ReaderView::~ReaderView() {
 }
 
 bool ReaderView::Create(HINSTANCE instance, HWND parent) {
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = &WindowProcOf<ReaderView>;
-  wc.hInstance = instance;
-  wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
-  wc.lpszClassName = kClassName;
-  ::RegisterClassExA(&wc);
+  RegisterViewClass<ReaderView>(instance, kClassName, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
   measureDc_ = ::CreateCompatibleDC(nullptr);
   hwnd_ = ::CreateWindowExA(WS_EX_CLIENTEDGE, kClassName, "", WS_CHILD | WS_VSCROLL | WS_TABSTOP | WS_CLIPSIBLINGS, 0,
                             0, 100, 100, parent, nullptr, instance, this);

@@ -21,14 +21,7 @@ bool WinListWindow::Create(HINSTANCE instance) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_LISTVIEW_CLASSES};
   ::InitCommonControlsEx(&icc);
   silver_ = ::CreateSolidBrush(kSilver);
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = &WindowProcOf<WinListWindow>;
-  wc.hInstance = instance;
-  wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = silver_;
-  wc.lpszClassName = kClassName;
-  ::RegisterClassExA(&wc);
+  RegisterViewClass<WinListWindow>(instance, kClassName, silver_);
   const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU, exStyle = WS_EX_TOOLWINDOW;
   RECT frame{0, 0, kClientWidth, kClientHeight};
   ::AdjustWindowRectEx(&frame, style, FALSE, exStyle);

@@ -13,14 +13,7 @@ PosWindow::~PosWindow() {
 }
 
 bool PosWindow::Create(HINSTANCE instance) {
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = &WindowProcOf<PosWindow>;
-  wc.hInstance = instance;
-  wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kClassName;
-  ::RegisterClassExA(&wc);
+  RegisterViewClass<PosWindow>(instance, kClassName);
   const Rect r = CentredOnScreen(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
                                  TPosForm::ClientWidth, TPosForm::ClientHeight);
   // A tool window: the read-out never takes a taskbar button or the focus.

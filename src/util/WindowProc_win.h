@@ -24,4 +24,19 @@ LRESULT CALLBACK WindowProcOf(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   }
 }
 
+// Registers the window class of view T with an arrow cursor and the given background
+// (the button face unless said otherwise). Registering a class twice is harmless.
+template <class T>
+void RegisterViewClass(HINSTANCE instance, const char* className,
+                       HBRUSH background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)) {
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = &WindowProcOf<T>;
+  wc.hInstance = instance;
+  wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
+  wc.hbrBackground = background;
+  wc.lpszClassName = className;
+  ::RegisterClassExA(&wc);
+}
+
 }  // namespace korvi
