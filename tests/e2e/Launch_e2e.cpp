@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "e2e/MenuDriver.h"
 #include "e2e/PagerSession.h"
 #include "win/WinTestUtil.h"
 
@@ -183,11 +184,8 @@ TEST(LaunchEndToEnd, LaunchersStartProgramsDocumentsShortcutsPifsAppletsAndFolde
   if (!test::PumpUntil(dialogOpen, 5000)) pager.ClickClient(334, 64);
   ASSERT_TRUE(test::PumpUntil(dialogOpen, 15000)) << "no file dialog came";
   SaveScreenshot("folder-dialog");
-  HWND name = ::GetDlgItem(dialog, 0x47C);  // the file name box
-  if (HWND edit = ::FindWindowExA(name, nullptr, "Edit", nullptr)) name = edit;
-  ::SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("letter.txt"));
   std::set<DWORD> before = ProcessesNamed("notepad.exe");
-  ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+  ChooseFile(dialog, "letter.txt");
   DWORD pid = 0;
   std::string title;
   test::PumpUntil([&] {

@@ -122,4 +122,36 @@ std::string IniValue(const PagerSession& pager, const char* section, const char*
   return value;
 }
 
+std::string ControlText(HWND control) {
+  char text[1024] = {};
+  DWORD_PTR got = 0;
+  ::SendMessageTimeoutA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &got);
+  return text;
+}
+
+void SetControlText(HWND control, const std::string& text) {
+  DWORD_PTR got = 0;
+  ::SendMessageTimeoutA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, 2000, &got);
+}
+
+void Press(HWND dialog, int buttonId) {
+  test::Pump(50);
+  ::PostMessageA(::GetDlgItem(dialog, buttonId), BM_CLICK, 0, 0);
+}
+
+bool ClickUntil(POINT at, const std::function<bool()>& done) {
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    ClickScreen(at.x, at.y);
+    if (test::PumpUntil(done, 3000)) return true;
+  }
+  return false;
+}
+
+void ChooseFile(HWND fileDialog, const std::string& name) {
+  HWND box = ::GetDlgItem(fileDialog, 0x47C);  // the file name box, a combo box with an edit inside
+  if (HWND edit = ::FindWindowExA(box, nullptr, "Edit", nullptr)) box = edit;
+  ::SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+  ::PostMessageA(fileDialog, WM_COMMAND, IDOK, 0);
+}
+
 }  // namespace korvi::e2e

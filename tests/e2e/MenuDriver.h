@@ -3,6 +3,7 @@
 // keyboard to open it, arrow keys and Enter to choose.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "e2e/PagerSession.h"
@@ -39,5 +40,19 @@ HWND WaitWindow(const char* className, const char* title = nullptr, int timeoutM
 std::string DialogText(HWND dialog);
 // A value of the pager's settings file, as the profile functions read it.
 std::string IniValue(const PagerSession& pager, const char* section, const char* key);
+
+// The text of a control of another process (GetWindowText does not ask such a control).
+std::string ControlText(HWND control);
+// Sets a control's text as the program's own code would: an edit then tells its dialog
+// of the change (EN_CHANGE) itself.
+void SetControlText(HWND control, const std::string& text);
+// Clicks a button of another process through its own BM_CLICK (posted, as the click may
+// open a modal window): the button's press, release and notification path, without the
+// input queue, in which Wine under load now and then drops a click.
+void Press(HWND dialog, int buttonId);
+// Clicks at a screen point until `done` (a click Wine dropped is given again).
+bool ClickUntil(POINT at, const std::function<bool()>& done);
+// Types `name` into the file name box of an open file dialog and confirms it.
+void ChooseFile(HWND fileDialog, const std::string& name);
 
 }  // namespace korvi::e2e

@@ -139,38 +139,68 @@ void PagerSession::ClickScreen(int x, int y) {
   test::Pump(80);
 }
 
-std::string SaveScreenshot(const std::string& name) {
-  char dir[MAX_PATH] = {};
-  if (!::GetEnvironmentVariableA("KORVI_SCREENSHOT_DIR", dir, MAX_PATH)) lstrcpynA(dir, test::TempDir().c_str(), MAX_PATH);
-  std::string path = std::string(dir) + "\\" + name + ".bmp";
-  const int w = ::GetSystemMetrics(SM_CXSCREEN), h = ::GetSystemMetrics(SM_CYSCREEN);
-  HDC screen = ::GetDC(nullptr);
-  HDC mem = ::CreateCompatibleDC(screen);
+namespace {
+// A copy of a screen area as a 24-bit bottom-up bitmap: its header and its rows.
+struct ScreenCopy {
+  BITMAPINFOHEADER header{};
+  std::string rows;
+  int stride = 0;
+};
+ScreenCopy CopyScreen(const RECT& area) {
+  ScreenCopy copy;
+  const int w = area.right - area.left, h = area.bottom - area.top;
+  if (w <= 0 || h <= 0) return copy;
   BITMAPINFO bi{};
   bi.bmiHeader.biSize = sizeof bi.bmiHeader;
   bi.bmiHeader.biWidth = w;
   bi.bmiHeader.biHeight = h;
   bi.bmiHeader.biPlanes = 1;
   bi.bmiHeader.biBitCount = 24;
+  HDC screen = ::GetDC(nullptr);
+  HDC mem = ::CreateCompatibleDC(screen);
   void* bits = nullptr;
   HBITMAP bmp = ::CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
   HGDIOBJ old = ::SelectObject(mem, bmp);
-  ::BitBlt(mem, 0, 0, w, h, screen, 0, 0, SRCCOPY);
+  ::BitBlt(mem, 0, 0, w, h, screen, area.left, area.top, SRCCOPY);
   ::GdiFlush();
-  const int stride = (w * 3 + 3) & ~3;
-  BITMAPFILEHEADER fh{};
-  fh.bfType = 0x4D42;
-  fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
-  fh.bfSize = fh.bfOffBits + stride * h;
-  std::string bytes(reinterpret_cast<char*>(&fh), sizeof fh);
-  bytes.append(reinterpret_cast<char*>(&bi.bmiHeader), sizeof bi.bmiHeader);
-  bytes.append(static_cast<char*>(bits), static_cast<size_t>(stride) * h);
-  test::WriteFileBytes(path, bytes);
+  copy.header = bi.bmiHeader;
+  copy.stride = (w * 3 + 3) & ~3;
+  copy.rows.assign(static_cast<char*>(bits), static_cast<size_t>(copy.stride) * h);
   ::SelectObject(mem, old);
   ::DeleteObject(bmp);
   ::DeleteDC(mem);
   ::ReleaseDC(nullptr, screen);
+  return copy;
+}
+}  // namespace
+
+std::string SaveScreenshot(const std::string& name) {
+  char dir[MAX_PATH] = {};
+  if (!::GetEnvironmentVariableA("KORVI_SCREENSHOT_DIR", dir, MAX_PATH)) lstrcpynA(dir, test::TempDir().c_str(), MAX_PATH);
+  std::string path = std::string(dir) + "\\" + name + ".bmp";
+  const ScreenCopy copy = CopyScreen({0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)});
+  BITMAPFILEHEADER fh{};
+  fh.bfType = 0x4D42;
+  fh.bfOffBits = sizeof fh + sizeof copy.header;
+  fh.bfSize = fh.bfOffBits + static_cast<DWORD>(copy.rows.size());
+  std::string bytes(reinterpret_cast<const char*>(&fh), sizeof fh);
+  bytes.append(reinterpret_cast<const char*>(&copy.header), sizeof copy.header);
+  bytes += copy.rows;
+  test::WriteFileBytes(path, bytes);
   return path;
+}
+
+std::vector<COLORREF> ScreenPixels(const RECT& area) {
+  const ScreenCopy copy = CopyScreen(area);
+  const int w = copy.header.biWidth, h = copy.header.biHeight;
+  std::vector<COLORREF> out;
+  out.reserve(static_cast<size_t>(w) * h);
+  for (int y = h - 1; y >= 0; --y)
+    for (int x = 0; x < w; ++x) {
+      const auto* p = reinterpret_cast<const unsigned char*>(copy.rows.data()) + static_cast<size_t>(y) * copy.stride + x * 3;
+      out.push_back(RGB(p[2], p[1], p[0]));
+    }
+  return out;
 }
 
 COLORREF ScreenPixel(int x, int y) {

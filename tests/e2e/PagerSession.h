@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace korvi::e2e {
 
@@ -52,5 +53,7 @@ std::string ProgramFolder();
 std::string SaveScreenshot(const std::string& name);
 // Colour of one screen pixel.
 COLORREF ScreenPixel(int x, int y);
+// Colours of the screen pixels in `area` (screen coordinates), row by row from the top.
+std::vector<COLORREF> ScreenPixels(const RECT& area);
 
 }  // namespace korvi::e2e
