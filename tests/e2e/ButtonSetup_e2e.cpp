@@ -372,12 +372,14 @@ TEST(ButtonSetupEndToEnd, ImageChooserPreviewsKeepsItsChoiceAndSetsTheWallpaper)
   ASSERT_TRUE(PumpUntil([&] { return !::IsWindowVisible(chooser); }));
   EXPECT_TRUE(PumpUntil([&] { return SameText(IniValue(pager, "WALLPAPER", "FILE1"), wide); }))
       << IniValue(pager, "WALLPAPER", "FILE1");
-  char current[MAX_PATH] = {};
-  ::SystemParametersInfoA(SPI_GETDESKWALLPAPER, MAX_PATH, current, 0);
-  EXPECT_TRUE(SameText(current, wide)) << current;
-  const int cx = ::GetSystemMetrics(SM_CXSCREEN) / 2, cy = ::GetSystemMetrics(SM_CYSCREEN) / 2;
-  EXPECT_TRUE(PumpUntil([&] { return ScreenPixel(cx, cy) == RGB(255, 0, 255); }))
-      << "the desktop shows the picture: " << std::hex << ScreenPixel(cx, cy);
+  // The desktop shows the picture, centred as Wine draws a wallpaper: magenta in the
+  // middle and its one black pixel in the bottom left corner. (SPI_GETDESKWALLPAPER
+  // cannot tell here: Wine keeps a process's first answer, and an earlier test asked.)
+  const int w = ::GetSystemMetrics(SM_CXSCREEN), h = ::GetSystemMetrics(SM_CYSCREEN);
+  EXPECT_TRUE(PumpUntil([&] { return ScreenPixel(w / 2, h / 2) == RGB(255, 0, 255); }))
+      << "the desktop shows the picture: " << std::hex << ScreenPixel(w / 2, h / 2);
+  EXPECT_EQ(ScreenPixel((w - 640) / 2, (h - 480) / 2 + 479), RGB(0, 0, 0));
+  EXPECT_EQ(ScreenPixel((w - 640) / 2 + 1, (h - 480) / 2 + 479), RGB(255, 0, 255));
   SaveScreenshot("wallpaper");
   pager.Close();
 }
