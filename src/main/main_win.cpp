@@ -76,8 +76,11 @@ bool PagerWindow::Create(HINSTANCE instance) {
 }
 
 void PagerWindow::CreateTooltip(HINSTANCE instance) {
+  // The tip is owned by the hidden application window, not by the pager. Wine places a
+  // window asked to stay on top just below its topmost owned popups without marking it
+  // topmost, so a tip owned by the pager kept "Always On Top" from taking effect.
   tip_ = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0,
-                           0, hwnd_, nullptr, instance, nullptr);
+                           0, appWindow_, nullptr, instance, nullptr);
   if (!tip_) return;
   TOOLINFOA ti{};
   ti.cbSize = sizeof ti;
