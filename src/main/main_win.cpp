@@ -259,7 +259,7 @@ void PagerWindow::MouseMove(WPARAM wp, LPARAM lp) {
     Repaint();
   }
   if (tip_) {
-    MSG m{hwnd_, WM_MOUSEMOVE, wp, lp, ::GetMessageTime(), {}};
+    MSG m{hwnd_, WM_MOUSEMOVE, wp, lp, static_cast<DWORD>(::GetMessageTime()), {}};
     ::SendMessageA(tip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&m));
   }
   // Over a button the arrow; over the panel whatever the docking component chose.
