@@ -76,8 +76,11 @@ bool PagerWindow::Create(HINSTANCE instance) {
 }
 
 void PagerWindow::CreateTooltip(HINSTANCE instance) {
+  // The tip is owned by the hidden application window, not by the pager. Wine places a
+  // window asked to stay on top just below its topmost owned popups without marking it
+  // topmost, so a tip owned by the pager kept "Always On Top" from taking effect.
   tip_ = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0,
-                           0, hwnd_, nullptr, instance, nullptr);
+                           0, appWindow_, nullptr, instance, nullptr);
   if (!tip_) return;
   TOOLINFOA ti{};
   ti.cbSize = sizeof ti;
@@ -256,7 +259,7 @@ void PagerWindow::MouseMove(WPARAM wp, LPARAM lp) {
     Repaint();
   }
   if (tip_) {
-    MSG m{hwnd_, WM_MOUSEMOVE, wp, lp, ::GetMessageTime(), {}};
+    MSG m{hwnd_, WM_MOUSEMOVE, wp, lp, static_cast<DWORD>(::GetMessageTime()), {}};
     ::SendMessageA(tip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&m));
   }
   // Over a button the arrow; over the panel whatever the docking component chose.

@@ -43,5 +43,32 @@ TEST_F(GlyphsEndToEnd, IconGlyphCornersShowTheButtonFace) {
   EXPECT_LT(white, 32) << "no white square around the program's icon";
 }
 
+// A panel kept on top from its settings file is on top from the start, and a button's
+// hint still shows above it when the mouse rests on the button.
+TEST_F(GlyphsEndToEnd, PanelOnTopFromTheStartShowsHintsAboveIt) {
+  ASSERT_TRUE(StartPager("[FORM]\r\nHIDE=0\r\nONTOP=1\r\n[BUTTON11]\r\nVISIBLE=1\r\nLEFT=200\r\nTOP=20\r\n"
+                         "WIDTH=50\r\nHEIGHT=50\r\nCAPTION=Pad\r\nHINT=Opens the notes\r\n"));
+  EXPECT_TRUE(::GetWindowLongA(Pager().Pager(), GWL_EXSTYLE) & WS_EX_TOPMOST) << "on top as the file says";
+  const RECT p = Pager().PagerRect();
+  PagerSession::MoveMouse(p.left + 215, p.top + 40);
+  PagerSession::MoveMouse(p.left + 225, p.top + 45);
+  DWORD pagerProcess = 0;
+  ::GetWindowThreadProcessId(Pager().Pager(), &pagerProcess);
+  auto shownTip = [&]() -> HWND {
+    for (HWND w = ::FindWindowExA(nullptr, nullptr, "tooltips_class32", nullptr); w;
+         w = ::FindWindowExA(nullptr, w, "tooltips_class32", nullptr)) {
+      DWORD process = 0;
+      ::GetWindowThreadProcessId(w, &process);
+      if (process == pagerProcess && ::IsWindowVisible(w)) return w;
+    }
+    return nullptr;
+  };
+  HWND tip = nullptr;
+  ASSERT_TRUE(test::PumpUntil([&] { return (tip = shownTip()) != nullptr; })) << "no hint showed";
+  SaveScreenshot("hint-over-panel-on-top");  // the tip holds no window text to read; its text is on the picture
+  EXPECT_TRUE(::GetWindowLongA(tip, GWL_EXSTYLE) & WS_EX_TOPMOST) << "the hint shows above a panel on top";
+  EXPECT_TRUE(::GetWindowLongA(Pager().Pager(), GWL_EXSTYLE) & WS_EX_TOPMOST) << "still on top";
+}
+
 }  // namespace
 }  // namespace korvi::e2e

@@ -40,14 +40,7 @@ HWND OpenMenu() {
 bool RightClick(PagerSession& pager, int x, int y) {
   POINT p{x, y};
   ::ClientToScreen(pager.Pager(), &p);
-  PagerSession::MoveMouse(p.x, p.y);
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
-  ::SendInput(1, &in, sizeof in);
-  test::Pump(40);
-  in.mi.dwFlags = MOUSEEVENTF_RIGHTUP;
-  ::SendInput(1, &in, sizeof in);
+  PagerSession::ClickScreen(p.x, p.y, true);
   if (!test::PumpUntil([] { return OpenMenu() != nullptr; })) return false;
   // The keys reach the menu through its owner, once that is the foreground window.
   test::PumpUntil([&] { return ::GetForegroundWindow() == pager.Pager(); }, 2000);
@@ -74,17 +67,7 @@ bool ChoiceRefused(int index, const char* effectClass, const char* effectTitle) 
   return !acted;
 }
 
-void ClickScreen(int x, int y) {
-  PagerSession::MoveMouse(x, y);
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  ::SendInput(1, &in, sizeof in);
-  test::Pump(40);
-  in.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  ::SendInput(1, &in, sizeof in);
-  test::Pump(80);
-}
+void ClickScreen(int x, int y) { PagerSession::ClickScreen(x, y); }
 
 HWND WaitWindow(const char* className, const char* title, int timeoutMs) {
   HWND found = nullptr;

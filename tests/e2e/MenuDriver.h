@@ -18,8 +18,8 @@ constexpr int About = 0, Help = 1, AutoHide = 2, OnTop = 3, Smooth = 4, MoveWind
               Wallpaper = 19, Exit = 20;
 }
 
-// Waits until the about box has shown itself once after start-up, and closes it: it
-// comes to the front when it shows and when it hides, which closes any menu open then.
+// Waits until the about box has shown itself once after start-up, and closes it, so it
+// covers nothing that a test clicks or looks at.
 void WaitForStartupAbout();
 void Key(WORD vk);
 void KeyWithShift(WORD vk);

@@ -126,15 +126,15 @@ void PagerSession::ClickClient(int x, int y) {
   ClickScreen(p.x, p.y);
 }
 
-void PagerSession::ClickScreen(int x, int y) {
+void PagerSession::ClickScreen(int x, int y, bool right) {
   MoveMouse(x, y);
   // Press and release a moment apart, as a hand does.
   INPUT in{};
   in.type = INPUT_MOUSE;
-  in.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  in.mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
   ::SendInput(1, &in, sizeof in);
   test::Pump(40);
-  in.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  in.mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
   ::SendInput(1, &in, sizeof in);
   test::Pump(80);
 }

@@ -32,8 +32,8 @@ class PagerSession {
   void ClickClient(int x, int y);
   // Moves the mouse to a screen point.
   static void MoveMouse(int x, int y);
-  // Clicks with the left button at a screen point.
-  static void ClickScreen(int x, int y);
+  // Clicks with the left (or right) button at a screen point.
+  static void ClickScreen(int x, int y, bool right = false);
   RECT PagerRect() const;
 
  private:

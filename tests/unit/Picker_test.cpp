@@ -133,7 +133,8 @@ TEST(PosForm, ShowsPositionAndSize) {
   form.Display(-12, 0, 4, 4);
   EXPECT_EQ(form.Static1, "pos:  (-12 , 0)");
   EXPECT_EQ(CentredOnScreen(1024, 768, 298, 82), (Rect{363, 343, 661, 425}));
-  EXPECT_EQ(CentredOnScreen(100, 100, 301, 81), (Rect{-100, 9, 201, 90})) << "truncates towards zero";
+  EXPECT_EQ(CentredOnScreen(101, 100, 50, 81), (Rect{25, 9, 75, 90})) << "truncates towards zero";
+  EXPECT_EQ(CentredOnScreen(100, 100, 301, 381), (Rect{0, 0, 301, 381})) << "too large: the caption stays on screen";
 }
 
 TEST(WinListLine, HexHandleThreeBlanksAndTitle) {

@@ -192,7 +192,9 @@ TEST_F(RealSave, UnicodeFileIsWrittenBackInItsEncodingWithItsAttributes) {
   EXPECT_NE(DecodeToUtf8(bytes, TextEncoding::Utf16LE).find("note=\xE6\x97\xA5\xE6\x9C\xAC\r\n"), std::string::npos)
       << "the line the pager does not own is kept";
   std::string caption = SystemRead(data.SettingsPath, {"BUTTON11", "CAPTION"}).value_or("");
-  if (::GetACP() == 1252) EXPECT_EQ(caption, "Caf\xE9") << "the system reads our value back";
+  if (::GetACP() == 1252) {
+    EXPECT_EQ(caption, "Caf\xE9") << "the system reads our value back";
+  }
   EXPECT_EQ(SystemRead(data.SettingsPath, {"FORM", "EDGE"}), "2");
   EXPECT_EQ(::GetFileAttributesA(data.SettingsPath.c_str()) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY),
             static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN))
