@@ -199,7 +199,7 @@ TEST(ButtonSetupEndToEnd, CaptionWidthProgramChooserAndTheCloseQuestion) {
   setup = OpenSetupOn(pager, {900, 72});
   ASSERT_TRUE(setup);
   EXPECT_EQ(ControlText(Field(setup, C::llID)), "20");
-  EXPECT_LT(CountColour(SampleArea(setup), RGB(255, 0, 0)), 20) << "the sample shows notepad before";
+  EXPECT_LT(CountColour(SampleArea(setup), RGB(255, 0, 0)), 20) << "no red in the sample before";
   Press(setup, Setup::kProgram);
   HWND open = WaitWindow("#32770", "Open", 15000);
   ASSERT_TRUE(open) << "no file dialog came";
