@@ -91,14 +91,20 @@ bool CloseSetup(const PagerSession& pager, HWND setup) {
          PumpUntil([&] { return ::GetFileAttributesA(pager.IniPath().c_str()) != INVALID_FILE_ATTRIBUTES; });
 }
 
-// Whether some of the field's text shows in blue on the screen.
-bool ShowsBlue(HWND field) {
+bool Near(COLORREF a, COLORREF b) {
+  return std::abs(GetRValue(a) - GetRValue(b)) <= 40 && std::abs(GetGValue(a) - GetGValue(b)) <= 40 &&
+         std::abs(GetBValue(a) - GetBValue(b)) <= 40;
+}
+
+// Whether some of the field's text shows in `colour` on the screen.
+bool ShowsColour(HWND field, COLORREF colour) {
   RECT r{};
   ::GetWindowRect(field, &r);
   for (COLORREF c : ScreenPixels(r))
-    if (GetBValue(c) >= 200 && GetRValue(c) <= 60 && GetGValue(c) <= 60) return true;
+    if (Near(c, colour)) return true;
   return false;
 }
+bool ShowsBlue(HWND field) { return ShowsColour(field, RGB(0, 0, 255)); }
 
 // The label of entry n (from 1) of a list box. Asked for in UTF-16: Wine passes an ANSI
 // list box's text to another process cut after its first character.
@@ -120,21 +126,25 @@ bool Selected(HWND list, std::vector<int> ns) {
   return true;
 }
 
-// Clicks entry `index` (from 0) of a list box with the mouse, Ctrl held when `add`,
-// until `done`.
+// Clicks entry `index` (from 0) of a list box with the mouse until `done`. With `add`
+// the click is Ctrl+click, posted to the list box itself: Wine takes the keyboard state
+// of a mouse click from the X server, which never saw an injected Ctrl.
 bool ClickEntry(HWND list, int index, bool add, const std::function<bool()>& done) {
-  ::SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
-  test::Pump(100);
-  const int top = static_cast<int>(::SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+  // Scrolled only when out of sight: two clicks on the same spot would make a double click.
+  RECT client{};
+  ::GetClientRect(list, &client);
+  int top = static_cast<int>(::SendMessageA(list, LB_GETTOPINDEX, 0, 0));
   const int h = static_cast<int>(::SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
-  INPUT ctrl{};
-  ctrl.type = INPUT_KEYBOARD;
-  ctrl.ki.wVk = VK_CONTROL;
-  if (add) ::SendInput(1, &ctrl, sizeof ctrl);
-  const bool ok = ClickUntil(ScreenPoint(list, 30, (index - top) * h + h / 2), done);
-  ctrl.ki.dwFlags = KEYEVENTF_KEYUP;
-  if (add) ::SendInput(1, &ctrl, sizeof ctrl);
-  return ok;
+  if (index < top || (index - top + 1) * h > client.bottom) {
+    ::SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+    test::Pump(100);
+    top = static_cast<int>(::SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+  }
+  const int y = (index - top) * h + h / 2;
+  if (!add) return ClickUntil(ScreenPoint(list, 30, y), done);
+  ::PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON | MK_CONTROL, MAKELPARAM(30, y));
+  ::PostMessageA(list, WM_LBUTTONUP, MK_CONTROL, MAKELPARAM(30, y));
+  return PumpUntil(done, 3000);
 }
 
 // The bottom bar between "Close" and "Apply", where the sample stands.
@@ -164,6 +174,7 @@ TEST(ButtonSetupEndToEnd, CaptionWidthProgramChooserAndTheCloseQuestion) {
   EXPECT_TRUE(Selected(list, {15}));
   EXPECT_EQ(ControlText(Field(setup, C::eeCaption)), "Fifteen");
   EXPECT_FALSE(ShowsBlue(Field(setup, C::eeCaption))) << "nothing is marked on opening";
+  EXPECT_TRUE(ShowsColour(Field(setup, C::cbEnabled), RGB(255, 0, 0))) << "\"Enable\" is red for one button";
   SaveScreenshot("button-setup");
   SetControlText(Field(setup, C::eeCaption), "MMMM MMMM");
   EXPECT_TRUE(PumpUntil([&] { return ShowsBlue(Field(setup, C::eeCaption)); }, 3000)) << "a changed field is blue";
@@ -180,6 +191,8 @@ TEST(ButtonSetupEndToEnd, CaptionWidthProgramChooserAndTheCloseQuestion) {
   ASSERT_TRUE(setup);
   ASSERT_TRUE(ClickEntry(list, 14, false, [&] { return Selected(list, {15}); }));
   ASSERT_TRUE(ClickEntry(list, 19, true, [&] { return Selected(list, {15, 20}); })) << "Ctrl+click adds button 20";
+  EXPECT_TRUE(PumpUntil([&] { return ShowsColour(Field(setup, C::cbEnabled), RGB(128, 0, 0)); }, 3000))
+      << "\"Enable\" is maroon for several buttons";
   SetControlText(Field(setup, C::ssWidth), "120");
   Press(setup, Setup::kApply);
   for (const RECT& b : {b15, b20}) {
@@ -287,11 +300,6 @@ void ChooseFilter(HWND chooser, int filter) {
   HWND filters = ::GetDlgItem(chooser, Chooser::kFilters);
   ::SendMessageA(filters, CB_SETCURSEL, static_cast<WPARAM>(filter), 0);
   ::PostMessageA(chooser, WM_COMMAND, MAKEWPARAM(Chooser::kFilters, CBN_SELCHANGE), reinterpret_cast<LPARAM>(filters));
-}
-
-bool Near(COLORREF a, COLORREF b) {
-  return std::abs(GetRValue(a) - GetRValue(b)) <= 40 && std::abs(GetGValue(a) - GetGValue(b)) <= 40 &&
-         std::abs(GetBValue(a) - GetBValue(b)) <= 40;
 }
 
 // Puts back the desktop without a wallpaper for the tests that follow.
