@@ -127,8 +127,8 @@ bool Selected(HWND list, std::vector<int> ns) {
 }
 
 // Clicks entry `index` (from 0) of a list box with the mouse until `done`. With `add`
-// the click is Ctrl+click, posted to the list box itself: Wine takes the keyboard state
-// of a mouse click from the X server, which never saw an injected Ctrl.
+// the click is Ctrl+click, posted to the list box itself: under Wine a click injected
+// after an injected Ctrl press reached the list as a plain click.
 bool ClickEntry(HWND list, int index, bool add, const std::function<bool()>& done) {
   // Scrolled only when out of sight: two clicks on the same spot would make a double click.
   RECT client{};
@@ -174,7 +174,8 @@ TEST(ButtonSetupEndToEnd, CaptionWidthProgramChooserAndTheCloseQuestion) {
   EXPECT_TRUE(Selected(list, {15}));
   EXPECT_EQ(ControlText(Field(setup, C::eeCaption)), "Fifteen");
   EXPECT_FALSE(ShowsBlue(Field(setup, C::eeCaption))) << "nothing is marked on opening";
-  EXPECT_TRUE(ShowsColour(Field(setup, C::cbEnabled), RGB(255, 0, 0))) << "\"Enable\" is red for one button";
+  EXPECT_TRUE(PumpUntil([&] { return ShowsColour(Field(setup, C::cbEnabled), RGB(255, 0, 0)); }, 3000))
+      << "\"Enable\" is red for one button";
   SaveScreenshot("button-setup");
   SetControlText(Field(setup, C::eeCaption), "MMMM MMMM");
   EXPECT_TRUE(PumpUntil([&] { return ShowsBlue(Field(setup, C::eeCaption)); }, 3000)) << "a changed field is blue";
@@ -249,12 +250,14 @@ TEST(ButtonSetupEndToEnd, CaptionWidthProgramChooserAndTheCloseQuestion) {
   ASSERT_TRUE(ask) << "no question";
   EXPECT_EQ(DialogText(ask), TConfigDialog::kSaveQuestion);
   EXPECT_TRUE(::GetDlgItem(ask, IDYES) && ::GetDlgItem(ask, IDNO) && ::GetDlgItem(ask, IDCANCEL));
+  test::Pump(200);
+  SaveScreenshot("button-setup-question");
   ::PostMessageA(ask, WM_COMMAND, IDCANCEL, 0);
   ASSERT_TRUE(PumpUntil([&] { return !::IsWindow(ask); }));
   test::Pump(300);
   EXPECT_TRUE(::IsWindowVisible(setup)) << "Cancel keeps the dialog open";
   EXPECT_TRUE(SameText(ControlText(Field(setup, C::eeProgram)), threeIcons)) << "with its edits";
-  EXPECT_TRUE(ShowsBlue(Field(setup, C::eeProgram)));
+  EXPECT_TRUE(PumpUntil([&] { return ShowsBlue(Field(setup, C::eeProgram)); }, 3000));
   ::DeleteFileA(pager.IniPath().c_str());
   Press(setup, Setup::kClose);
   ask = WaitWindow("#32770", "Confirm");
@@ -285,15 +288,19 @@ HWND OpenChooser(PagerSession& pager) {
 }
 
 // Clicks the file `name` in the chooser's file list until the path line shows it.
-bool ClickFile(HWND chooser, const std::string& folder, const std::string& name) {
-  HWND files = ::GetDlgItem(chooser, Chooser::kFiles);
+::testing::AssertionResult ClickFile(HWND chooser, const std::string& folder, const std::string& name) {
+  HWND files = ::GetDlgItem(chooser, Chooser::kFiles), path = ::GetDlgItem(chooser, Chooser::kPathLine);
   const int count = static_cast<int>(::SendMessageA(files, LB_GETCOUNT, 0, 0));
   for (int i = 0; i < count; ++i)
-    if (ListLabel(files, i + 1) == name)
-      return ClickEntry(files, i, false, [&] {
-        return SameText(ControlText(::GetDlgItem(chooser, Chooser::kPathLine)), folder + "\\" + name);
-      });
-  return false;
+    if (ListLabel(files, i + 1) == name) {
+      if (ClickEntry(files, i, false, [&] { return SameText(ControlText(path), folder + "\\" + name); }))
+        return ::testing::AssertionSuccess();
+      return ::testing::AssertionFailure() << "clicked " << name << " (entry " << i << "); the path line shows '"
+                                           << ControlText(path) << "', the selected entry is "
+                                           << ::SendMessageA(files, LB_GETCURSEL, 0, 0) << ", the chooser is "
+                                           << (::IsWindowVisible(chooser) ? "open" : "closed");
+    }
+  return ::testing::AssertionFailure() << name << " is not among the " << count << " files listed";
 }
 
 void ChooseFilter(HWND chooser, int filter) {
@@ -342,7 +349,7 @@ TEST(ButtonSetupEndToEnd, ImageChooserPreviewsKeepsItsChoiceAndSetsTheWallpaper)
   ASSERT_TRUE(ClickFile(chooser, pager.Folder(), "wide.bmp"));
   EXPECT_FALSE(::IsWindowEnabled(index));
   EXPECT_EQ(ControlText(item(Chooser::kCountLine)), "");
-  test::Pump(300);
+  EXPECT_TRUE(PumpUntil([&] { return Near(PixelOf(preview, 80, 80), RGB(255, 0, 255)); }));
   SaveScreenshot("image-chooser");
   const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
   struct Probe {
