@@ -173,9 +173,9 @@ TEST(ButtonSetupEndToEnd, CaptionWidthProgramChooserAndTheCloseQuestion) {
   EXPECT_EQ(ControlText(Field(setup, C::llID)), "15");
   EXPECT_TRUE(Selected(list, {15}));
   EXPECT_EQ(ControlText(Field(setup, C::eeCaption)), "Fifteen");
-  EXPECT_FALSE(ShowsBlue(Field(setup, C::eeCaption))) << "nothing is marked on opening";
   EXPECT_TRUE(PumpUntil([&] { return ShowsColour(Field(setup, C::cbEnabled), RGB(255, 0, 0)); }, 3000))
       << "\"Enable\" is red for one button";
+  EXPECT_FALSE(ShowsBlue(Field(setup, C::eeCaption))) << "nothing is marked on opening";
   SaveScreenshot("button-setup");
   SetControlText(Field(setup, C::eeCaption), "MMMM MMMM");
   EXPECT_TRUE(PumpUntil([&] { return ShowsBlue(Field(setup, C::eeCaption)); }, 3000)) << "a changed field is blue";
