@@ -89,9 +89,7 @@ TEST(ButtonCommandsEndToEnd, NewButtonsArrangeMoveAndEverythingSurvivesARestart)
   SaveScreenshot("new-buttons");
 
   // Move the Control Panel button: its bottom right corner follows the mouse, then the keys.
-  ASSERT_TRUE(RightClick(pager, 520, 20));
-  Choose(menu::MoveButton);
-  HWND readout = WaitWindow("Korvi8Position");
+  HWND readout = ChooseUntilShown(pager, 520, 20, menu::MoveButton, "Korvi8Position");
   ASSERT_TRUE(readout) << "move mode shows the position read-out";
   // Move mode brings the pager to the front: the arrow keys come to it.
   EXPECT_TRUE(test::PumpUntil([&] { return ::GetForegroundWindow() == pager.Pager(); }, 3000));
@@ -148,9 +146,7 @@ TEST(ButtonCommandsEndToEnd, PanelColourIsEachDesktopsOwn) {
   PagerSession pager("[FORM]\r\nHIDE=0\r\nEDGE=1\r\n[DESKTOP]\r\nCOUNT=2\r\n[PANELCOLOR]\r\nCOLOR1=255\r\nCOLOR2=65280\r\n");
   ASSERT_TRUE(pager.Start());
   WaitForStartupAbout();
-  ASSERT_TRUE(RightClick(pager, kBare, 60));
-  Choose(menu::PanelColor);
-  HWND chooser = WaitWindow("#32770", "Color");
+  HWND chooser = ChooseUntilShown(pager, kBare, 60, menu::PanelColor, "#32770", "Color");
   ASSERT_TRUE(chooser) << "no colour chooser";
   // Red 10, green 20, blue 200 typed into the chooser's own fields, then OK.
   const int fields[] = {706, 707, 708};
@@ -188,9 +184,7 @@ TEST(ButtonCommandsEndToEnd, PanelColourIsEachDesktopsOwn) {
 
   // Cancel changes nothing but still writes the file.
   ::DeleteFileA(pager.IniPath().c_str());
-  ASSERT_TRUE(RightClick(pager, kBare, 60));
-  Choose(menu::PanelColor);
-  chooser = WaitWindow("#32770", "Color");
+  chooser = ChooseUntilShown(pager, kBare, 60, menu::PanelColor, "#32770", "Color");
   ASSERT_TRUE(chooser);
   ::PostMessageA(chooser, WM_COMMAND, IDCANCEL, 0);
   EXPECT_TRUE(test::PumpUntil([&] { return IniValue(pager, "PANELCOLOR", "COLOR1") == std::to_string(RGB(10, 20, 200)); }))
@@ -211,23 +205,17 @@ TEST(ButtonCommandsEndToEnd, DialogCommandsOpenTheirDialogsAndSave) {
   EXPECT_TRUE(test::PumpUntil([&] { return IniValue(pager, "BUTTON11", "VISIBLE") == "1"; }));
   // "Configure Buttons", then "Set Wallpaper" cancelled: each writes the file afterwards.
   ::DeleteFileA(pager.IniPath().c_str());
-  ASSERT_TRUE(RightClick(pager, kBare, 60));
-  Choose(menu::Configure);
-  ASSERT_TRUE(WaitWindow("Korvi8ConfigDialog"));
+  ASSERT_TRUE(ChooseUntilShown(pager, kBare, 60, menu::Configure, "Korvi8ConfigDialog"));
   ASSERT_TRUE(Dismiss(setup, 202));
   EXPECT_TRUE(test::PumpUntil([&] { return IniValue(pager, "DESKTOP", "COUNT") == "2"; }));
   ::DeleteFileA(pager.IniPath().c_str());
-  ASSERT_TRUE(RightClick(pager, kBare, 60));
-  Choose(menu::Wallpaper);
-  HWND chooser = WaitWindow("Korvi8ImageDialog");
+  HWND chooser = ChooseUntilShown(pager, kBare, 60, menu::Wallpaper, "Korvi8ImageDialog");
   ASSERT_TRUE(chooser) << "the image chooser did not open";
   ASSERT_TRUE(Dismiss(chooser, IDCANCEL));
   EXPECT_TRUE(test::PumpUntil([&] { return IniValue(pager, "DESKTOP", "COUNT") == "2"; }));
   EXPECT_EQ(IniValue(pager, "WALLPAPER", "FILE1"), "") << "cancel sets no wallpaper";
   // "About Korvi8" and "Help" show their windows.
-  ASSERT_TRUE(RightClick(pager, kBare, 60));
-  Choose(menu::About);
-  EXPECT_TRUE(WaitWindow(nullptr, "About")) << "no about box";
+  EXPECT_TRUE(ChooseUntilShown(pager, kBare, 60, menu::About, nullptr, "About")) << "no about box";
 }
 
 // Sends the pager a drop of `files` at a client point the way the shell does, with the

@@ -76,9 +76,7 @@ HWND Field(HWND setup, C c) { return ::GetDlgItem(setup, Setup::FieldId(c)); }
 
 // Right click on the panel at `at` (client point), then "Configure Buttons".
 HWND OpenSetupOn(PagerSession& pager, POINT at) {
-  if (!RightClick(pager, at.x, at.y)) return nullptr;
-  Choose(menu::Configure);
-  HWND setup = WaitWindow(Setup::kClassName, nullptr, 8000);
+  HWND setup = ChooseUntilShown(pager, at.x, at.y, menu::Configure, Setup::kClassName, nullptr, 8000);
   test::Pump(300);  // painted
   return setup;
 }
@@ -280,9 +278,7 @@ TEST(ButtonSetupEndToEnd, CaptionWidthProgramChooserAndTheCloseQuestion) {
 // --- The image chooser ----------------------------------------------------------------------------
 
 HWND OpenChooser(PagerSession& pager) {
-  if (!RightClick(pager, 700, 60)) return nullptr;
-  Choose(menu::Wallpaper);
-  HWND chooser = WaitWindow(Chooser::kClassName, nullptr, 8000);
+  HWND chooser = ChooseUntilShown(pager, 700, 60, menu::Wallpaper, Chooser::kClassName, nullptr, 8000);
   test::Pump(300);
   return chooser;
 }

@@ -40,9 +40,7 @@ TEST(CommandMenuEndToEnd, ButtonCommandsActOnTheButtonUnderTheRightClick) {
   test::Pump(300);
   SaveScreenshot("menu-selector3");
   EXPECT_TRUE(ChoiceRefused(menu::Remove, "#32770", "Confirm")) << "a selector cannot be removed";
-  ASSERT_TRUE(RightClick(pager, SelectorX(3), kSelectorY));
-  Choose(menu::MoveWindow);
-  HWND picker = WaitWindow("Korvi8Picker");
+  HWND picker = ChooseUntilShown(pager, SelectorX(3), kSelectorY, menu::MoveWindow, "Korvi8Picker");
   ASSERT_TRUE(picker) << "the window picker did not open";
   test::PumpUntil([&] { return ::GetForegroundWindow() == picker; }, 2000);
   test::Pump(300);
@@ -54,9 +52,7 @@ TEST(CommandMenuEndToEnd, ButtonCommandsActOnTheButtonUnderTheRightClick) {
   // Picking the pager itself or the bare desktop moves nothing.
   const RECT panel = pager.PagerRect();
   for (POINT at : {POINT{panel.left + 700, panel.top + 60}, POINT{600, 500}}) {
-    ASSERT_TRUE(RightClick(pager, SelectorX(2), kSelectorY));
-    Choose(menu::MoveWindow);
-    ASSERT_TRUE(WaitWindow("Korvi8Picker"));
+    ASSERT_TRUE(ChooseUntilShown(pager, SelectorX(2), kSelectorY, menu::MoveWindow, "Korvi8Picker"));
     test::PumpUntil([&] { return ::GetForegroundWindow() == picker; }, 2000);
     test::Pump(300);
     ClickScreen(at.x, at.y);

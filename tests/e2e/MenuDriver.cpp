@@ -59,6 +59,18 @@ void Choose(int index, int sub) {
   Key(VK_RETURN);
 }
 
+HWND ChooseUntilShown(PagerSession& pager, int x, int y, int index, const char* effectClass, const char* effectTitle,
+                      int timeoutMs) {
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    if (!RightClick(pager, x, y)) continue;
+    Choose(index);
+    if (HWND shown = WaitWindow(effectClass, effectTitle, timeoutMs)) return shown;
+    if (OpenMenu()) Key(VK_ESCAPE);
+    test::PumpUntil([] { return OpenMenu() == nullptr; }, 2000);
+  }
+  return nullptr;
+}
+
 bool ChoiceRefused(int index, const char* effectClass, const char* effectTitle) {
   Choose(index);
   const bool acted = WaitWindow(effectClass, effectTitle, 800) != nullptr;

@@ -29,6 +29,11 @@ HWND OpenMenu();
 bool RightClick(PagerSession& pager, int x, int y);
 // Chooses item `index` (and `sub` in its submenu) of the open menu.
 void Choose(int index, int sub = -1);
+// Right click at a client point, then item `index`, until a window of `effectClass` (and
+// `effectTitle`) shows:
+// a busy system can drop the click or a key. The window, or null after three tries.
+HWND ChooseUntilShown(PagerSession& pager, int x, int y, int index, const char* effectClass,
+                      const char* effectTitle = nullptr, int timeoutMs = 5000);
 // Chooses item `index` of the open menu; true when it did nothing, as a disabled item
 // does: no window of `effectClass` (and `effectTitle`) showed. Closes the menu if open.
 bool ChoiceRefused(int index, const char* effectClass, const char* effectTitle = nullptr);
