@@ -154,7 +154,9 @@ TEST(AboutBox, ShowsAtTheSecondTickHidesAtTheSixthThenOnlyOnRequest) {
   const bool expected[] = {false, true, true, true, true, false};
   for (int t = 1; t <= 6; ++t) {
     box.Timer1Timer();
-    if (t == 2) EXPECT_FALSE(host.Activated) << "the greeting leaves the focus where it is";
+    if (t == 2) {
+      EXPECT_FALSE(host.Activated) << "the greeting leaves the focus where it is";
+    }
     if (t == 3) box.ShowAbout();
     EXPECT_EQ(host.Visible, expected[t - 1]) << "after tick " << t;
   }
