@@ -8,18 +8,14 @@
 #include <sstream>
 #include <string>
 
+#include "BenchMillis.h"
 #include "help/HtmlReader.h"
 #include "help/ReaderLayout.h"
 
 using namespace korvi;
+using korvi::bench::Millis;
 
 namespace {
-
-double Millis(int rounds, const std::function<void()>& f) {
-  auto t0 = std::chrono::steady_clock::now();
-  for (int i = 0; i < rounds; ++i) f();
-  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count() / rounds;
-}
 
 // Roughly Arial 10 at 96 dpi.
 class ApproxMeasure : public ReaderMeasure {

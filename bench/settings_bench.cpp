@@ -5,19 +5,15 @@
 #include <functional>
 #include <string>
 
+#include "BenchMillis.h"
 #include "main/main.h"
 #include "panel/Settings.h"
 #include "support/FakePlatform.h"
 
 using namespace korvi;
+using korvi::bench::Millis;
 
 namespace {
-
-double Millis(int rounds, const std::function<void()>& f) {
-  auto t0 = std::chrono::steady_clock::now();
-  for (int i = 0; i < rounds; ++i) f();
-  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count() / rounds;
-}
 
 void Run(const char* name, const std::string& text) {
   test::FakePlatform fake;
