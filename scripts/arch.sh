@@ -1,5 +1,6 @@
 # Sourced by the run and test scripts: which Windows builds this machine can run under Wine.
 #   korvi_can_run_32bit        -> status 0 when the kernel executes 32-bit x86 programs; sets KORVI_NO32_WHY
+#   korvi_can_run_wine32       -> status 0 when 32-bit Wine is installed and can run here; sets KORVI_NO32_WHY
 #   korvi_win_arches           -> prints the architectures to run, preferred first (i686 x86_64, or x86_64)
 #   korvi_win_build_dir ROOT ARCH -> the build folder of that architecture
 # KORVI_SIMULATE_NO_32BIT=1 makes the detection answer "no", to try the 64-bit-only path on a
@@ -35,8 +36,19 @@ korvi_can_run_32bit() {
   return 1
 }
 
+# Set-up installs 32-bit Wine where it can; when apt could not (a stale i386 index), it keeps apt's
+# reason in its state folder, quoted here.
+korvi_can_run_wine32() {
+  korvi_can_run_32bit || return 1
+  [ -x /usr/lib/wine/wine ] && return 0
+  local why_file="${KORVI_SETUP_STATE:-/var/cache/korvi-setup}/wine32_i386.unavailable"
+  KORVI_NO32_WHY="32-bit Wine (wine32:i386) is not installed"
+  [ -s "$why_file" ] && KORVI_NO32_WHY+="; set-up could not install it: $(head -c 300 "$why_file")"
+  return 1
+}
+
 korvi_win_arches() {
-  if korvi_can_run_32bit; then echo "i686 x86_64"; else echo "x86_64"; fi
+  if korvi_can_run_wine32; then echo "i686 x86_64"; else echo "x86_64"; fi
 }
 
 korvi_win_build_dir() { # root arch

@@ -9,7 +9,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/arch.sh"
 source "$root/scripts/wine-env.sh"
 
-if korvi_can_run_32bit; then arch=i686; else arch=x86_64; echo "Korvi8: running the 64-bit build: $KORVI_NO32_WHY"; fi
+if korvi_can_run_wine32; then arch=i686; else arch=x86_64; echo "Korvi8: running the 64-bit build: $KORVI_NO32_WHY"; fi
 build=$(korvi_win_build_dir "${KORVI_BUILD_DIR:-$root/build}" "$arch")
 cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$arch.cmake" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" -j "$(nproc)" --target Korvi8

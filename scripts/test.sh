@@ -41,7 +41,7 @@ cmake --build "$build/asan" -j "$jobs"
 rc=0; (cd "$build/asan" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure) || rc=1
 record "tier 1 ASan+UBSan" $rc
 
-if korvi_can_run_32bit; then runnable=" i686 x86_64 "; else runnable=" x86_64 "; fi
+if korvi_can_run_wine32; then runnable=" i686 x86_64 "; else runnable=" x86_64 "; fi
 for arch in i686 x86_64; do
   dir=$(korvi_win_build_dir "$build" "$arch")
   step "Windows build ($arch)"
