@@ -7,27 +7,15 @@
 
 set(KORVI_JPEG_SOURCE "" CACHE PATH "An unpacked libjpeg-turbo source tree (fetched with apt-get source when empty)")
 
+include(${CMAKE_CURRENT_LIST_DIR}/AptSource.cmake)
+
 function(korvi_fetch_libjpeg_source out_dir)
   if(KORVI_JPEG_SOURCE)
     set(${out_dir} "${KORVI_JPEG_SOURCE}" PARENT_SCOPE)
-    return()
+  else()
+    korvi_apt_source(libjpeg-turbo "${CMAKE_BINARY_DIR}/_deps/libjpeg-turbo-src" dir)
+    set(${out_dir} "${dir}" PARENT_SCOPE)
   endif()
-  set(fetch_dir "${CMAKE_BINARY_DIR}/_deps/libjpeg-turbo-src")
-  file(GLOB found LIST_DIRECTORIES true "${fetch_dir}/libjpeg-turbo-*/CMakeLists.txt")
-  if(NOT found)
-    file(MAKE_DIRECTORY "${fetch_dir}")
-    message(STATUS "libjpeg: fetching Debian's libjpeg-turbo source package")
-    execute_process(COMMAND apt-get source -q libjpeg-turbo
-                    WORKING_DIRECTORY "${fetch_dir}" RESULT_VARIABLE rc OUTPUT_QUIET ERROR_VARIABLE err)
-    file(GLOB found LIST_DIRECTORIES true "${fetch_dir}/libjpeg-turbo-*/CMakeLists.txt")
-    if(NOT found)
-      message(FATAL_ERROR "libjpeg: `apt-get source libjpeg-turbo` failed (${rc}): ${err}\n"
-                          "Run scripts/setup.sh (it adds the deb-src entry and dpkg-dev).")
-    endif()
-  endif()
-  list(GET found 0 first)
-  get_filename_component(dir "${first}" DIRECTORY)
-  set(${out_dir} "${dir}" PARENT_SCOPE)
 endfunction()
 
 # Configures, builds and installs a static libjpeg into `prefix` unless a previous run did.

@@ -13,3 +13,7 @@ foreach(src ${KORVI_BENCHES})
   target_include_directories(${name} PRIVATE tests)
   target_link_libraries(${name} PRIVATE korvi_core)
 endforeach()
+
+# Configure-time fetching of Debian source packages, with a fake apt-get.
+add_test(NAME apt_source COMMAND ${CMAKE_COMMAND} -DWORK=${CMAKE_CURRENT_BINARY_DIR}/apt-source-test
+         -P ${CMAKE_SOURCE_DIR}/tests/setup/AptSource_test.cmake)
