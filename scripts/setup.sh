@@ -10,8 +10,9 @@
 # 32-bit Wine is wanted, not needed: the 64-bit tiers run everywhere. When it cannot be installed
 # (its i386 libraries must match the amd64 ones version for version, which one stale i386 index
 # breaks), set-up says why, installs the rest, and the test command skips the 32-bit tiers.
-# KORVI_SETUP_FORCE_UPDATE=1 refreshes the package lists even when nothing is missing (used by the
-# broken-index check in tests/setup/).
+# KORVI_SETUP_FORCE_UPDATE=1 refreshes the package lists even when nothing is missing, and
+# KORVI_SETUP_TRY_NEEDED=NAME counts NAME as one more needed package, to try the failure path with a
+# name apt does not know (both used by tests/setup/broken-index.sh).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/arch.sh"
@@ -44,6 +45,7 @@ wanted=(
   "dpkg-dev|apt-get source (libjpeg-turbo for the Windows builds)"
   "python3|draws the stock button pictures at build time"
 )
+[ -z "${KORVI_SETUP_TRY_NEEDED:-}" ] || wanted+=("$KORVI_SETUP_TRY_NEEDED|asked for by KORVI_SETUP_TRY_NEEDED")
 optional=()  # wanted where the machine can use them, never a reason to fail
 wants_i386=0
 if korvi_can_run_32bit; then
