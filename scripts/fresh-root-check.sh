@@ -75,6 +75,7 @@ cleanup() {
   if [ -n "$(mounted_below "$dir")" ]; then echo "fresh-root: still mounted: $(mounted_below "$dir")" >&2; fi
 }
 trap cleanup EXIT
+trap 'exit 130' INT TERM HUP
 
 stamp="$dir/.korvi-fresh-root"
 if [ $fresh = 1 ] || [ ! -f "$stamp" ]; then
