@@ -145,7 +145,7 @@ step() { # name, command line
 }
 step run.sh "KORVI_HEADLESS=1 ./scripts/run.sh"
 # run.sh calls set-up first: its last line tells how long installing took.
-setup_s=$(sed -n '/=== run.sh:/,$p' "$log" | grep -E '^\[ *[0-9]+ s\] setup: ' | tail -1 | sed -E 's/^\[ *([0-9]+) s\].*/\1/')
+setup_s=$(sed -n '/=== run.sh: KORVI/,/=== run.sh: exit/p' "$log" | grep -E '^\[ *[0-9]+ s\] setup: ' | tail -1 | sed -E 's/^\[ *([0-9]+) s\].*/\1/')
 step test.sh "./scripts/test.sh"
 
 echo
