@@ -74,6 +74,8 @@ cleanup() {
   for m in $(mounted_below "$dir" | sort -r); do umount "$m" 2>/dev/null || umount -l "$m" || true; done
   if [ -n "$(mounted_below "$dir")" ]; then echo "fresh-root: still mounted: $(mounted_below "$dir")" >&2; fi
 }
+# Another check still at work in the root would have its processes ended and its files changed.
+[ -z "$(in_root_pids)" ] || die "processes are running in $dir (another check?): $(echo $(in_root_pids))"
 trap cleanup EXIT
 trap 'exit 130' INT TERM HUP
 
@@ -121,6 +123,7 @@ in_root git clone -q --no-local /mnt/korvi-origin /root/korvi8
 in_root git -C /root/korvi8 -c advice.detachedHead=false checkout -q --detach "$commit"
 umount "$dir/mnt/korvi-origin"
 
+rm -f "$broken_file"  # left behind by a check that was killed
 if [ $broken = 1 ]; then
   # A suite no mirror has: `apt-get update` fails for it on every try, as for a stale index.
   say "adding $broken_file (a suite that does not exist; removed at the end)"
