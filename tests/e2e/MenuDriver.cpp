@@ -9,8 +9,8 @@ void WaitForStartupAbout() {
   if (HWND about = WaitWindow("Korvi8About", nullptr, 5000)) {
     ::PostMessageA(about, WM_COMMAND, IDOK, 0);
     test::PumpUntil([&] { return !::IsWindowVisible(about); });
+    Settle(about);
   }
-  test::Pump(200);
 }
 
 void Key(WORD vk) {
@@ -19,7 +19,7 @@ void Key(WORD vk) {
   in[0].ki.wVk = in[1].ki.wVk = vk;
   in[1].ki.dwFlags = KEYEVENTF_KEYUP;
   ::SendInput(2, in, sizeof(INPUT));
-  test::Pump(60);
+  Settle(::GetForegroundWindow());
 }
 
 void KeyWithShift(WORD vk) {
@@ -29,7 +29,7 @@ void KeyWithShift(WORD vk) {
   in[1].ki.wVk = in[2].ki.wVk = vk;
   in[2].ki.dwFlags = in[3].ki.dwFlags = KEYEVENTF_KEYUP;
   ::SendInput(4, in, sizeof(INPUT));
-  test::Pump(60);
+  Settle(::GetForegroundWindow());
 }
 
 HWND OpenMenu() {
@@ -46,7 +46,7 @@ bool RightClick(PagerSession& pager, int x, int y) {
   test::PumpUntil([&] { return ::GetForegroundWindow() == pager.Pager(); }, 2000);
   // The pointer off the menu, so that no item is selected and the arrow keys count from the top.
   PagerSession::MoveMouse(::GetSystemMetrics(SM_CXSCREEN) - 2, ::GetSystemMetrics(SM_CYSCREEN) - 2);
-  test::Pump(100);
+  Settle(OpenMenu());
   return true;
 }
 
@@ -62,11 +62,16 @@ void Choose(int index, int sub) {
 HWND ChooseUntilShown(PagerSession& pager, int x, int y, int index, const char* effectClass, const char* effectTitle,
                       int timeoutMs) {
   for (int attempt = 0; attempt < 3; ++attempt) {
+    // Tried again only when the last try left nothing behind: no menu open, and the
+    // window did not come late. Otherwise the right click and the keys would land on it.
+    if (attempt > 0) {
+      if (OpenMenu()) Key(VK_ESCAPE);
+      test::PumpUntil([] { return OpenMenu() == nullptr; }, 2000);
+      if (HWND late = WaitWindow(effectClass, effectTitle, 1000)) return late;
+    }
     if (!RightClick(pager, x, y)) continue;
     Choose(index);
     if (HWND shown = WaitWindow(effectClass, effectTitle, timeoutMs)) return shown;
-    if (OpenMenu()) Key(VK_ESCAPE);
-    test::PumpUntil([] { return OpenMenu() == nullptr; }, 2000);
   }
   return nullptr;
 }
@@ -130,7 +135,7 @@ void SetControlText(HWND control, const std::string& text) {
 }
 
 void Press(HWND dialog, int buttonId) {
-  test::Pump(50);
+  Settle(dialog);
   ::PostMessageA(::GetDlgItem(dialog, buttonId), BM_CLICK, 0, 0);
 }
 
@@ -138,6 +143,10 @@ bool ClickUntil(POINT at, const std::function<bool()>& done) {
   for (int attempt = 0; attempt < 3; ++attempt) {
     ClickScreen(at.x, at.y);
     if (test::PumpUntil(done, 3000)) return true;
+    // Clicked again only once the program has taken all its input and the click still
+    // shows no effect: a click that came late would otherwise count twice.
+    SettleAt(at.x, at.y);
+    if (done()) return true;
   }
   return false;
 }
