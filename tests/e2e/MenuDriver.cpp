@@ -152,7 +152,16 @@ bool ClickUntil(POINT at, const std::function<bool()>& done) {
 }
 
 void ChooseFile(HWND fileDialog, const std::string& name) {
-  HWND box = ::GetDlgItem(fileDialog, 0x47C);  // the file name box, a combo box with an edit inside
+  // The dialog is found by its title while it may still be building its controls: the
+  // name goes in once the box is there, the dialog shows and has taken its input.
+  HWND box = nullptr;
+  test::PumpUntil(
+      [&] {
+        box = ::GetDlgItem(fileDialog, 0x47C);  // the file name box, a combo box with an edit inside
+        return box && ::IsWindowVisible(fileDialog);
+      },
+      10000);
+  Settle(fileDialog);
   if (HWND edit = ::FindWindowExA(box, nullptr, "Edit", nullptr)) box = edit;
   ::SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
   ::PostMessageA(fileDialog, WM_COMMAND, IDOK, 0);

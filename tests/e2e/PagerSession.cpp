@@ -136,10 +136,19 @@ struct PressRecord {
 }  // namespace
 
 void PagerSession::MoveMouse(int x, int y) {
-  ::SetCursorPos(x, y);
-  INPUT in = MouseAt(x, y, 0);
-  ::SendInput(1, &in, sizeof in);
-  test::PumpUntil([&] { return PointerAt(x, y); }, 2000);
+  // Under Wine a pointer move that the X server reports late can put the pointer back
+  // where it was a few milliseconds after it was moved: the move counts once the pointer
+  // has stayed at its point for a while, and is made again when it did not.
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    ::SetCursorPos(x, y);
+    INPUT in = MouseAt(x, y, 0);
+    ::SendInput(1, &in, sizeof in);
+    if (!test::PumpUntil([&] { return PointerAt(x, y); }, 2000)) continue;
+    const DWORD since = ::GetTickCount();
+    if (test::PumpUntil([&] { return !PointerAt(x, y) || ::GetTickCount() - since >= 60; }, 1000) && PointerAt(x, y))
+      break;
+  }
+  SettleAt(x, y);
 }
 
 void PagerSession::MouseButton(int x, int y, bool down, bool right) {
