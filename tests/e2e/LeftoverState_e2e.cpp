@@ -15,14 +15,14 @@
 namespace korvi::e2e {
 namespace {
 
+BOOL CALLBACK AddVisible(HWND h, LPARAM lp) {
+  if (::IsWindowVisible(h)) reinterpret_cast<std::set<HWND>*>(lp)->insert(h);
+  return TRUE;
+}
+
 std::set<HWND> VisibleTopLevels() {
   std::set<HWND> found;
-  ::EnumWindows(
-      [](HWND h, LPARAM lp) -> BOOL {
-        if (::IsWindowVisible(h)) reinterpret_cast<std::set<HWND>*>(lp)->insert(h);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  ::EnumWindows(AddVisible, reinterpret_cast<LPARAM>(&found));
   return found;
 }
 
