@@ -15,7 +15,8 @@ jobs=$(nproc)
 "$root/scripts/setup.sh"
 source "$root/scripts/arch.sh"
 source "$root/scripts/wine-env.sh"
-trap wine_env_stop EXIT
+logs=$(mktemp -d)
+trap 'wine_env_stop; rm -rf "$logs"' EXIT
 
 configure() { # dir, extra cmake args...
   local dir="$1"; shift
@@ -25,21 +26,30 @@ configure() { # dir, extra cmake args...
 status=0
 summary=()
 step() { echo; echo "=== $*"; }
-record() { # label, status
-  if [ "$2" = 0 ]; then summary+=("passed   $1"); else summary+=("FAILED   $1"); status=1; fi
+# The failed tests a log names: CTest's list of failed tests and GoogleTest's failed cases.
+failed_in() { # log
+  { sed -n '/The following tests FAILED:/,/^$/p' "$1" | sed -nE 's/^[[:space:]]+[0-9]+ - ([^ ]+).*/\1/p'
+    sed -nE 's/^\[  FAILED  \] ([^ ]+) \([0-9]+ ms\).*/\1/p' "$1"; } | awk '!seen[$0]++' | paste -sd' ' -
+}
+record() { # label, status, [log]
+  if [ "$2" = 0 ]; then summary+=("passed   $1"); return; fi
+  local names=""
+  [ -n "${3:-}" ] && names=$(failed_in "$3")
+  summary+=("FAILED   $1${names:+ (failed: $names)}"); status=1
 }
 
 step "tier 1: native unit tests"
 configure "$build/native"
 cmake --build "$build/native" -j "$jobs"
-rc=0; (cd "$build/native" && ctest --output-on-failure) || rc=1
-record "tier 1 native" $rc
+rc=0; (cd "$build/native" && ctest --output-on-failure) 2>&1 | tee "$logs/native.log" || rc=1
+record "tier 1 native" $rc "$logs/native.log"
 
 step "tier 1: native unit tests under AddressSanitizer + UndefinedBehaviorSanitizer"
 configure "$build/asan" -DKORVI_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 cmake --build "$build/asan" -j "$jobs"
-rc=0; (cd "$build/asan" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure) || rc=1
-record "tier 1 ASan+UBSan" $rc
+rc=0; (cd "$build/asan" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure) 2>&1 |
+  tee "$logs/asan.log" || rc=1
+record "tier 1 ASan+UBSan" $rc "$logs/asan.log"
 
 if korvi_can_run_wine32; then runnable=" i686 x86_64 "; else runnable=" x86_64 "; fi
 for arch in i686 x86_64; do
@@ -63,15 +73,19 @@ for arch in i686 x86_64; do
   mkdir -p "$shots"
   # Windows programs see the folder through Wine's Z: drive.
   export KORVI_SCREENSHOT_DIR="Z:${shots//\//\\}"
-  [ $rc = 0 ] && { (cd "$dir" && ctest --output-on-failure --timeout 600) || rc=1; }
-  record "tiers 2 and 3 $arch" $rc
+  : >"$logs/wine-$arch.log"
+  [ $rc = 0 ] && { (cd "$dir" && ctest --output-on-failure --timeout 600) 2>&1 | tee "$logs/wine-$arch.log" || rc=1; }
+  record "tiers 2 and 3 $arch" $rc "$logs/wine-$arch.log"
 
   step "tier 3 on a desktop with a taskbar ($arch)"
   rc=0
   wine_env_server "$dir" shell || rc=1
-  [ $rc = 0 ] && { KORVI_SHELL_DESKTOP=1 \
-    "$root/scripts/wine-run.sh" "$dir/korvi_e2e_tests.exe" --gtest_brief=1 --gtest_filter='Taskbar*' </dev/null || rc=1; }
-  record "tier 3 taskbar $arch" $rc
+  # Into a file, not a pipe: a program a test started could outlive it and hold a pipe open.
+  : >"$logs/taskbar-$arch.log"
+  [ $rc = 0 ] && { KORVI_SHELL_DESKTOP=1 "$root/scripts/wine-run.sh" "$dir/korvi_e2e_tests.exe" --gtest_brief=1 \
+    --gtest_filter='Taskbar*' </dev/null >"$logs/taskbar-$arch.log" 2>&1 || rc=1; }
+  cat "$logs/taskbar-$arch.log"
+  record "tier 3 taskbar $arch" $rc "$logs/taskbar-$arch.log"
   wine_env_stop
 
   # Screenshots the end-to-end tests took, as PNG for any image viewer.

@@ -121,7 +121,7 @@ TEST(ButtonCommandsEndToEnd, NewButtonsArrangeMoveAndEverythingSurvivesARestart)
   Choose(menu::DockEdge, 2);  // "Left Edge"
   EXPECT_TRUE(test::PumpUntil([&] { return pager.PagerRect().left == 0 && pager.PagerRect().right < 400; }))
       << "docked to the left";
-  EXPECT_EQ(IniValue(pager, "FORM", "EDGE"), "3");
+  EXPECT_TRUE(test::PumpUntil([&] { return IniValue(pager, "FORM", "EDGE") == "3"; })) << "saved at once";
   EXPECT_EQ(IniValue(pager, "FORM", "ONTOP"), "1");
   EXPECT_TRUE(::GetWindowLongA(pager.Pager(), GWL_EXSTYLE) & WS_EX_TOPMOST) << "on top at once";
   EXPECT_EQ(IniValue(pager, "FORM", "SMOOTH"), "0");

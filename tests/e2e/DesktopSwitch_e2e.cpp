@@ -29,6 +29,7 @@ TEST(PagerEndToEnd, SelectorsSwitchRealWindowsAndApplyColourAndWallpaper) {
   std::string wall = test::TempDir() + "\\desk3.bmp";
   test::WriteSmallBitmap(wall);
   std::string ini = std::string(kThreeDesktops) + "[WALLPAPER]\r\nFILE3=" + wall + "\r\n";
+  NoWallpaperAfter restore;  // desktop 1 has none of its own, so going back leaves desktop 3's
   PagerSession pager(ini.c_str());
   ASSERT_TRUE(pager.Start()) << "the pager window did not show";
 

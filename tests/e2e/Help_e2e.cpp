@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "e2e/MenuDriver.h"
 #include "e2e/PagerSession.h"
 #include "util/Text.h"
 #include "win/WinTestUtil.h"
@@ -28,26 +29,9 @@ bool Visible(const char* cls) {
   return h && ::IsWindowVisible(h);
 }
 
-void Key(WORD vk, bool ctrl = false) {
-  std::vector<INPUT> in;
-  auto add = [&](WORD k, DWORD flags) {
-    INPUT i{};
-    i.type = INPUT_KEYBOARD;
-    i.ki.wVk = k;
-    i.ki.dwFlags = flags;
-    in.push_back(i);
-  };
-  if (ctrl) add(VK_CONTROL, 0);
-  add(vk, 0);
-  add(vk, KEYEVENTF_KEYUP);
-  if (ctrl) add(VK_CONTROL, KEYEVENTF_KEYUP);
-  ::SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
-  test::Pump(80);
-}
-
-// Clicks the middle of a window, once what the last step changed is on the screen.
+// Clicks the middle of a window, once it has taken what the last step sent it.
 void ClickCentre(HWND h) {
-  test::Pump(250);
+  Settle(h);
   RECT r;
   ::GetWindowRect(h, &r);
   PagerSession::ClickScreen((r.left + r.right) / 2, (r.top + r.bottom) / 2);
@@ -57,17 +41,8 @@ void ClickCentre(HWND h) {
 // click, so the button is pressed through its own BM_CLICK: the same press, release
 // and notification path, without the input queue.
 void Press(HWND help, const char* caption) {
-  test::Pump(100);
+  Settle(help);
   ::SendMessageA(::FindWindowExA(help, nullptr, "BUTTON", caption), BM_CLICK, 0, 0);
-}
-
-// Clicks at a screen point until `done` (a click Wine dropped is given again).
-bool ClickUntil(POINT at, const std::function<bool()>& done) {
-  for (int attempt = 0; attempt < 3; ++attempt) {
-    PagerSession::ClickScreen(at.x, at.y);
-    if (test::PumpUntil(done, 3000)) return true;
-  }
-  return false;
 }
 
 // F1 on the panel, as a user does: a click on the bare panel gives it the keyboard.
@@ -166,14 +141,11 @@ TEST(HelpEndToEnd, AboutBoxGreetsThenHelpShowsTheManualAndBrowsesIt) {
   auto dialogOpen = [&] { return (dialog = ::FindWindowA("#32770", "Open")) != nullptr; };
   for (int attempt = 0; attempt < 3 && !dialogOpen(); ++attempt) {
     ClickCentre(reader);  // the keys go to the help window
-    Key('O', true);
+    KeyWith(VK_CONTROL, 'O');
     test::PumpUntil(dialogOpen, 5000);
   }
   ASSERT_TRUE(test::PumpUntil(dialogOpen, 15000)) << "no file dialog came";
-  HWND name = ::GetDlgItem(dialog, 0x47C);  // the file name box
-  if (HWND edit = ::FindWindowExA(name, nullptr, "Edit", nullptr)) name = edit;
-  ::SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(other.c_str()));
-  ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+  ChooseFile(dialog, other);
   ASSERT_TRUE(test::PumpUntil([&] { return SameText(TextOf(help), other); }, 8000)) << TextOf(help);
   EXPECT_TRUE(SameText(TextOf(reader), other));
   // The page shows again where the dialog was before its pixels are searched.

@@ -9,8 +9,8 @@ void WaitForStartupAbout() {
   if (HWND about = WaitWindow("Korvi8About", nullptr, 5000)) {
     ::PostMessageA(about, WM_COMMAND, IDOK, 0);
     test::PumpUntil([&] { return !::IsWindowVisible(about); });
+    Settle(about);
   }
-  test::Pump(200);
 }
 
 void Key(WORD vk) {
@@ -19,18 +19,20 @@ void Key(WORD vk) {
   in[0].ki.wVk = in[1].ki.wVk = vk;
   in[1].ki.dwFlags = KEYEVENTF_KEYUP;
   ::SendInput(2, in, sizeof(INPUT));
-  test::Pump(60);
+  Settle(::GetForegroundWindow());
 }
 
-void KeyWithShift(WORD vk) {
+void KeyWith(WORD modifier, WORD vk) {
   INPUT in[4] = {};
   for (INPUT& i : in) i.type = INPUT_KEYBOARD;
-  in[0].ki.wVk = in[3].ki.wVk = VK_SHIFT;
+  in[0].ki.wVk = in[3].ki.wVk = modifier;
   in[1].ki.wVk = in[2].ki.wVk = vk;
   in[2].ki.dwFlags = in[3].ki.dwFlags = KEYEVENTF_KEYUP;
   ::SendInput(4, in, sizeof(INPUT));
-  test::Pump(60);
+  Settle(::GetForegroundWindow());
 }
+
+void KeyWithShift(WORD vk) { KeyWith(VK_SHIFT, vk); }
 
 HWND OpenMenu() {
   HWND h = ::FindWindowA("#32768", nullptr);
@@ -40,14 +42,24 @@ HWND OpenMenu() {
 bool RightClick(PagerSession& pager, int x, int y) {
   POINT p{x, y};
   ::ClientToScreen(pager.Pager(), &p);
-  PagerSession::ClickScreen(p.x, p.y, true);
-  if (!test::PumpUntil([] { return OpenMenu() != nullptr; })) return false;
-  // The keys reach the menu through its owner, once that is the foreground window.
-  test::PumpUntil([&] { return ::GetForegroundWindow() == pager.Pager(); }, 2000);
-  // The pointer off the menu, so that no item is selected and the arrow keys count from the top.
-  PagerSession::MoveMouse(::GetSystemMetrics(SM_CXSCREEN) - 2, ::GetSystemMetrics(SM_CYSCREEN) - 2);
-  test::Pump(100);
-  return true;
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    PagerSession::ClickScreen(p.x, p.y, true);
+    if (!test::PumpUntil([] { return OpenMenu() != nullptr; })) return false;
+    // The keys reach the menu through its owner, once that is the foreground window. A
+    // menu whose owner did not come to the front would lose them: it is closed with an
+    // Escape posted to it (the menu gone, nothing of this try is left) and the right
+    // click given again.
+    if (!test::PumpUntil([&] { return ::GetForegroundWindow() == pager.Pager(); }, 2000)) {
+      ::PostMessageA(OpenMenu(), WM_KEYDOWN, VK_ESCAPE, 0);
+      if (!test::PumpUntil([] { return OpenMenu() == nullptr; }, 2000)) return false;
+      continue;
+    }
+    // The pointer off the menu, so that no item is selected and the arrow keys count from the top.
+    PagerSession::MoveMouse(::GetSystemMetrics(SM_CXSCREEN) - 2, ::GetSystemMetrics(SM_CYSCREEN) - 2);
+    Settle(OpenMenu());
+    return true;
+  }
+  return false;
 }
 
 void Choose(int index, int sub) {
@@ -62,11 +74,16 @@ void Choose(int index, int sub) {
 HWND ChooseUntilShown(PagerSession& pager, int x, int y, int index, const char* effectClass, const char* effectTitle,
                       int timeoutMs) {
   for (int attempt = 0; attempt < 3; ++attempt) {
+    // Tried again only when the last try left nothing behind: no menu open, and the
+    // window did not come late. Otherwise the right click and the keys would land on it.
+    if (attempt > 0) {
+      if (OpenMenu()) Key(VK_ESCAPE);
+      test::PumpUntil([] { return OpenMenu() == nullptr; }, 2000);
+      if (HWND late = WaitWindow(effectClass, effectTitle, 1000)) return late;
+    }
     if (!RightClick(pager, x, y)) continue;
     Choose(index);
     if (HWND shown = WaitWindow(effectClass, effectTitle, timeoutMs)) return shown;
-    if (OpenMenu()) Key(VK_ESCAPE);
-    test::PumpUntil([] { return OpenMenu() == nullptr; }, 2000);
   }
   return nullptr;
 }
@@ -130,7 +147,7 @@ void SetControlText(HWND control, const std::string& text) {
 }
 
 void Press(HWND dialog, int buttonId) {
-  test::Pump(50);
+  Settle(dialog);
   ::PostMessageA(::GetDlgItem(dialog, buttonId), BM_CLICK, 0, 0);
 }
 
@@ -138,12 +155,25 @@ bool ClickUntil(POINT at, const std::function<bool()>& done) {
   for (int attempt = 0; attempt < 3; ++attempt) {
     ClickScreen(at.x, at.y);
     if (test::PumpUntil(done, 3000)) return true;
+    // Clicked again only once the program has taken all its input and the click still
+    // shows no effect: a click that came late would otherwise count twice.
+    SettleAt(at.x, at.y);
+    if (done()) return true;
   }
   return false;
 }
 
 void ChooseFile(HWND fileDialog, const std::string& name) {
-  HWND box = ::GetDlgItem(fileDialog, 0x47C);  // the file name box, a combo box with an edit inside
+  // The dialog is found by its title while it may still be building its controls: the
+  // name goes in once the box is there, the dialog shows and has taken its input.
+  HWND box = nullptr;
+  test::PumpUntil(
+      [&] {
+        box = ::GetDlgItem(fileDialog, 0x47C);  // the file name box, a combo box with an edit inside
+        return box && ::IsWindowVisible(fileDialog);
+      },
+      10000);
+  Settle(fileDialog);
   if (HWND edit = ::FindWindowExA(box, nullptr, "Edit", nullptr)) box = edit;
   ::SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
   ::PostMessageA(fileDialog, WM_COMMAND, IDOK, 0);

@@ -22,6 +22,8 @@ constexpr int About = 0, Help = 1, AutoHide = 2, OnTop = 3, Smooth = 4, MoveWind
 // covers nothing that a test clicks or looks at.
 void WaitForStartupAbout();
 void Key(WORD vk);
+// A key pressed while `modifier` (VK_SHIFT, VK_CONTROL) is held.
+void KeyWith(WORD modifier, WORD vk);
 void KeyWithShift(WORD vk);
 // The open popup menu, or null.
 HWND OpenMenu();

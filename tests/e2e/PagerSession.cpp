@@ -1,11 +1,14 @@
 #include "e2e/PagerSession.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
 #include "win/WinTestUtil.h"
 
 namespace korvi::e2e {
+
+void RemoveWallpaper() { ::SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, const_cast<char*>(""), 0); }
 
 std::string ProgramFolder() {
   char path[MAX_PATH] = {};
@@ -106,18 +109,67 @@ RECT PagerSession::PagerRect() const {
   return r;
 }
 
-void PagerSession::MoveMouse(int x, int y) {
-  ::SetCursorPos(x, y);
+namespace {
+// One mouse event at a screen point. The normalised coordinates are rounded up, so that
+// the system's conversion back (which rounds down) lands on exactly this pixel.
+INPUT MouseAt(int x, int y, DWORD flags) {
   INPUT in{};
   in.type = INPUT_MOUSE;
-  // Normalised coordinates rounded up, so that the system's conversion back (which
-  // rounds down) lands on exactly this pixel.
   const int w = ::GetSystemMetrics(SM_CXSCREEN), h = ::GetSystemMetrics(SM_CYSCREEN);
   in.mi.dx = (x * 65536 + w - 1) / w;
   in.mi.dy = (y * 65536 + h - 1) / h;
-  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
+  return in;
+}
+
+bool PointerAt(int x, int y) {
+  POINT c{};
+  return ::GetCursorPos(&c) && c.x == x && c.y == y;
+}
+
+// The last press of either button, to keep two presses at one spot from making a double click.
+struct PressRecord {
+  bool valid = false, right = false;
+  POINT at{};
+  DWORD time = 0;
+} lastPress;
+}  // namespace
+
+void PagerSession::MoveMouse(int x, int y) {
+  // Under Wine a pointer move that the X server reports late can put the pointer back
+  // where it was a few milliseconds after it was moved: the move counts once the pointer
+  // has stayed at its point for a while, and is made again when it did not.
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    ::SetCursorPos(x, y);
+    INPUT in = MouseAt(x, y, 0);
+    ::SendInput(1, &in, sizeof in);
+    if (!test::PumpUntil([&] { return PointerAt(x, y); }, 2000)) continue;
+    const DWORD since = ::GetTickCount();
+    if (test::PumpUntil([&] { return !PointerAt(x, y) || ::GetTickCount() - since >= 60; }, 1000) && PointerAt(x, y))
+      break;
+  }
+  SettleAt(x, y);
+}
+
+void PagerSession::MouseButton(int x, int y, bool down, bool right) {
+  const int key = right ? VK_RBUTTON : VK_LBUTTON;
+  if (down && lastPress.valid && lastPress.right == right &&
+      std::abs(x - lastPress.at.x) <= ::GetSystemMetrics(SM_CXDOUBLECLK) &&
+      std::abs(y - lastPress.at.y) <= ::GetSystemMetrics(SM_CYDOUBLECLK)) {
+    // Near the last press within the double-click time the system would make this a
+    // double click: the rest of that time is waited out first.
+    const DWORD wait = ::GetDoubleClickTime() + 100;
+    test::PumpUntil([&] { return ::GetTickCount() - lastPress.time > wait; }, static_cast<int>(wait));
+  }
+  // The button event carries its point: under Wine a pointer move reported late by the X
+  // server can put the pointer back where it was just before, and a bare press would land there.
+  INPUT in = MouseAt(x, y,
+                     down ? (right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN)
+                          : (right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP));
   ::SendInput(1, &in, sizeof in);
-  test::Pump(30);
+  if (down) lastPress = {true, right, {x, y}, ::GetTickCount()};
+  // Taken by the system once the button's state shows it.
+  test::PumpUntil([&] { return ((::GetAsyncKeyState(key) & 0x8000) != 0) == down; }, 2000);
 }
 
 void PagerSession::ClickClient(int x, int y) {
@@ -128,15 +180,25 @@ void PagerSession::ClickClient(int x, int y) {
 
 void PagerSession::ClickScreen(int x, int y, bool right) {
   MoveMouse(x, y);
-  // Press and release a moment apart, as a hand does.
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
-  ::SendInput(1, &in, sizeof in);
-  test::Pump(40);
-  in.mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
-  ::SendInput(1, &in, sizeof in);
-  test::Pump(80);
+  MouseButton(x, y, true, right);
+  test::Pump(40);  // held a moment, as a hand does
+  MouseButton(x, y, false, right);
+  SettleAt(x, y);
+}
+
+void SettleAt(int x, int y) { Settle(::WindowFromPoint({x, y})); }
+
+void Settle(HWND window) {
+  DWORD pid = 0;
+  if (window) ::GetWindowThreadProcessId(window, &pid);
+  if (pid && pid != ::GetCurrentProcessId()) {
+    if (HANDLE process = ::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid)) {
+      ::WaitForInputIdle(process, 2000);
+      ::CloseHandle(process);
+    }
+  }
+  // This program's own windows (and its view of the others') catch up.
+  test::PumpUntil([] { return HIWORD(::GetQueueStatus(QS_INPUT | QS_POSTMESSAGE | QS_SENDMESSAGE)) == 0; }, 1000);
 }
 
 namespace {

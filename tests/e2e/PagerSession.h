@@ -30,9 +30,14 @@ class PagerSession {
   // Clicks with the left button at a point in the pager's client area, through the
   // system's input queue (as a user's mouse would).
   void ClickClient(int x, int y);
-  // Moves the mouse to a screen point.
+  // Moves the mouse to a screen point and waits until the pointer is there.
   static void MoveMouse(int x, int y);
-  // Clicks with the left (or right) button at a screen point.
+  // Presses (or releases) the left or right button at a screen point. A press near the
+  // last one within the double-click time waits that time out first: two presses at one
+  // spot make a double click only where a test means one.
+  static void MouseButton(int x, int y, bool down, bool right = false);
+  // Clicks with the left (or right) button at a screen point, then waits until the
+  // program under the point has taken the input (Settle).
   static void ClickScreen(int x, int y, bool right = false);
   RECT PagerRect() const;
 
@@ -46,6 +51,16 @@ class PagerSession {
   bool keepMouse_ = false;
 };
 
+// Waits until the program owning `window` (or the window at a screen point) has nothing
+// left in its input queue, and this program's own queue is empty.
+void Settle(HWND window);
+void SettleAt(int x, int y);
+// Takes the wallpaper off the desktop for the session, as the pager sets one.
+void RemoveWallpaper();
+// Takes the wallpaper off the desktop when it goes, however the test ends.
+struct NoWallpaperAfter {
+  ~NoWallpaperAfter() { RemoveWallpaper(); }
+};
 // Folder of the running test program.
 std::string ProgramFolder();
 // Saves the whole screen as a 24-bit BMP in the screenshot folder (KORVI_SCREENSHOT_DIR

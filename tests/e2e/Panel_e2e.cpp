@@ -11,21 +11,14 @@
 namespace korvi::e2e {
 namespace {
 
-void Press(bool down) {
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-  ::SendInput(1, &in, sizeof in);
-  test::Pump(60);
-}
-
 // Drags with the left button from one screen point to another in a few steps.
 void Drag(POINT from, POINT to) {
   PagerSession::MoveMouse(from.x, from.y);
-  Press(true);
+  PagerSession::MouseButton(from.x, from.y, true);
   for (int i = 1; i <= 5; ++i)
     PagerSession::MoveMouse(from.x + (to.x - from.x) * i / 5, from.y + (to.y - from.y) * i / 5);
-  Press(false);
+  PagerSession::MouseButton(to.x, to.y, false);
+  SettleAt(to.x, to.y);
 }
 
 // One row of screen pixels across the panel, to compare what it shows.
