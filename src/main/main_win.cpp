@@ -164,16 +164,9 @@ void PagerWindow::ApplyCursor() {
   ::SetCursor(::LoadCursorA(nullptr, id));
 }
 
-void PagerWindow::HoldChildren() {
-  form_.ButtonsHeld = true;
-  form_.PanelCaptureLost();
-  Repaint();
-}
+void PagerWindow::HoldChildren() { form_.HoldButtons(); }
 
-void PagerWindow::ReleaseChildren() {
-  form_.ButtonsHeld = false;
-  Repaint();
-}
+void PagerWindow::ReleaseChildren() { form_.ReleaseButtons(); }
 
 void PagerWindow::SetTimer(int32_t periodMs) {
   if (periodMs > 0)
@@ -208,7 +201,7 @@ void PagerWindow::DrawButton(HDC dc, const TExeButton& b) {
 bool PagerWindow::RepaintLiveButtons() {
   // Only the clocks and gauges change with the tick: only their places are redrawn.
   bool any = false;
-  if (form_.ButtonsHeld) return false;
+  if (form_.ButtonsHeld()) return false;
   for (int i = 1; i <= kButtonCount; ++i) {
     const TExeButton& b = form_.Button(i);
     if (b.Enabled && b.Visible && (kind::IsClock(b.IData) || kind::IsGauge(b.IData))) {
@@ -226,7 +219,7 @@ void PagerWindow::Paint(HDC dc) {
   HBRUSH bg = ::CreateSolidBrush(ColorRefOf(form_.Color()));
   ::FillRect(dc, &client, bg);
   ::DeleteObject(bg);
-  if (form_.ButtonsHeld) return;
+  if (form_.ButtonsHeld()) return;
   for (int i = 1; i <= kButtonCount; ++i)
     if (form_.Button(i).Visible) DrawButton(dc, form_.Button(i));
 }
