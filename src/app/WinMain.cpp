@@ -13,7 +13,7 @@
 #include "help/FFAbout_win.h"
 #include "help/FFHelp.h"
 #include "help/FFHelp_win.h"
-#include "platform/Launch_win.h"
+#include "buttons/Launch_win.h"
 #include "main/ClockDraw_win.h"
 #include "main/ClockPanel.h"
 #include "main/DDTransparent.h"

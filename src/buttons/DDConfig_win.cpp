@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "buttons/ButtonDraw_win.h"
-#include "main/DibPicture_win.h"
-#include "util/DialogKit_win.h"
+#include "winkit/DibPicture_win.h"
+#include "winkit/DialogKit_win.h"
 
 namespace korvi {
 

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/DrawablePicture_win.h"
-#include "util/DialogKit_win.h"
+#include "winkit/DrawablePicture_win.h"
+#include "winkit/DialogKit_win.h"
 #include "util/Text.h"
 
 namespace korvi {

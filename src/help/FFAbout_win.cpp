@@ -1,6 +1,6 @@
 #include "help/FFAbout_win.h"
 
-#include "main/FFPos.h"
+#include "platform/Geometry.h"
 
 namespace korvi {
 

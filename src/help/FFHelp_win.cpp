@@ -8,7 +8,7 @@
 
 #include "help/ReaderView_win.h"
 #include "help/WebBrowserHost_win.h"
-#include "main/FFPos.h"
+#include "platform/Geometry.h"
 
 namespace korvi {
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "util/WindowProc_win.h"
+#include "winkit/WindowProc_win.h"
 
 #include <map>
 #include <string>

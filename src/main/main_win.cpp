@@ -5,12 +5,12 @@
 #include <windowsx.h>
 
 #include "buttons/ButtonLayout.h"
-#include "main/DibPicture_win.h"
+#include "winkit/DibPicture_win.h"
 #include "buttons/ButtonDraw_win.h"
 #include "main/PopupMenu_win.h"
-#include "platform/DrawablePicture_win.h"
+#include "winkit/DrawablePicture_win.h"
 #include "platform/Win32Platform_win.h"
-#include "util/FontCache_win.h"
+#include "winkit/FontCache_win.h"
 
 namespace korvi {
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "platform/Launch_win.h"
+#include "buttons/Launch_win.h"
 #include "win/WinTestUtil.h"
 
 namespace korvi {

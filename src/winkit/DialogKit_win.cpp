@@ -1,8 +1,8 @@
-#include "util/DialogKit_win.h"
+#include "winkit/DialogKit_win.h"
 
 #include <vector>
 
-#include "main/FFPos.h"
+#include "platform/Geometry.h"
 
 namespace korvi {
 

@@ -1,9 +1,9 @@
 #pragma once
 #include <windows.h>
 
-#include "platform/Launch.h"
 #include "buttons/PifFile.h"
 #include "buttons/ShortCut_win.h"
+#include "platform/Launch.h"
 
 namespace korvi {
 

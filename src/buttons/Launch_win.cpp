@@ -1,4 +1,4 @@
-#include "platform/Launch_win.h"
+#include "buttons/Launch_win.h"
 
 #include <commdlg.h>
 #include <shellapi.h>
