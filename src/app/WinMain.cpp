@@ -24,7 +24,7 @@
 #include "main/FFPos_win.h"
 #include "main/main.h"
 #include "main/PagerServices_win.h"
-#include "main/main_win.h"
+#include "main/PagerWindow_win.h"
 #include "platform/SystemInfo_win.h"
 #include "panel/Settings.h"
 #include "panel/data.h"
@@ -67,7 +67,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   if (!pager.Create(instance)) return 1;
   platform.Desktop.Owner = pager.Handle();
   launch.SetOwner(pager.AppWindow(), pager.Handle());
-  form.AttachHost(&pager, &pager, &pager);
+  form.AttachHost(&pager, &pager, &pager.Outline());
   form.AttachClocks(&clocks);
   form.FormCreate(ExecutableDirectory());
   pager.Show();
