@@ -80,12 +80,7 @@ void TForm1::Popup1Popup(int32_t tag) {
       if (services_) services_->ShowAbout();
       return;
     case 3:
-      if (!services_) return;
-      if (!data_.HelpLoaded) {
-        services_->LoadHelp(data_.HelpPath);
-        data_.HelpLoaded = true;
-      }
-      services_->ShowHelp();
+      if (services_) services_->ShowHelp();
       return;
     case 201:
       SetStayOnTop(!StayOnTop());
