@@ -96,7 +96,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   // The commands' dialogs and windows, now that they exist.
   static Win32PagerServices commands(pager.Handle(), picker, posView);
   commands.OnAbout = [] { about.ShowAbout(); };
-  commands.OnLoadHelp = [](const std::string& path) { help.LoadFromFile(path); };
   commands.OnShowHelp = [] { help.ShowHelp(data); };
   commands.OnConfigure = [](int32_t n) { return configDialog.Execute(n); };
   commands.OnChooseImage = [](std::string& file) {

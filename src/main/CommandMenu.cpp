@@ -125,12 +125,7 @@ void TForm1::RunCommand(int32_t t) {
       if (services_) services_->ShowAbout();
       return;
     case tag::Help:
-      if (!services_) return;
-      if (!data_.HelpLoaded) {
-        services_->LoadHelp(data_.HelpPath);
-        data_.HelpLoaded = true;
-      }
-      services_->ShowHelp();
+      if (services_) services_->ShowHelp();
       return;
     case tag::OnTop: SetStayOnTop(!StayOnTop()); return;
     case tag::AutoHide: edge_.SetAutoFull(!edge_.AutoFull()); return;

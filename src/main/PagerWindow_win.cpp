@@ -6,13 +6,11 @@
 #include <utility>
 #include <vector>
 
-#include "buttons/ButtonLayout.h"
-#include "winkit/DibPicture_win.h"
 #include "buttons/ButtonDraw_win.h"
 #include "main/PopupMenu_win.h"
-#include "winkit/DrawablePicture_win.h"
 #include "platform/Win32Platform_win.h"
-#include "winkit/FontCache_win.h"
+#include "winkit/Colors_win.h"
+#include "winkit/Paint_win.h"
 
 namespace korvi {
 
@@ -221,18 +219,7 @@ LRESULT PagerWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       return 1;  // painted with the buttons, without flicker
     case WM_PAINT: {
       // Drawn off screen, only the part asked for, then copied: no flicker.
-      PAINTSTRUCT ps;
-      HDC dc = ::BeginPaint(hwnd_, &ps);
-      const RECT& c = ps.rcPaint;
-      HBITMAP bmp = ::CreateCompatibleBitmap(dc, c.right - c.left, c.bottom - c.top);
-      if (BitmapDC mem(bmp); mem && bmp) {
-        ::SetViewportOrgEx(mem.Get(), -c.left, -c.top, nullptr);
-        Paint(mem.Get());
-        ::SetViewportOrgEx(mem.Get(), 0, 0, nullptr);
-        ::BitBlt(dc, c.left, c.top, c.right - c.left, c.bottom - c.top, mem.Get(), 0, 0, SRCCOPY);
-      }
-      if (bmp) ::DeleteObject(bmp);
-      ::EndPaint(hwnd_, &ps);
+      PaintWindowBuffered(hwnd_, [this](HDC dc, const RECT&) { Paint(dc); });
       form_.Edge().OnPaint();
       return 0;
     }
