@@ -16,7 +16,7 @@ namespace korvi {
 // mouse, key, timer and window messages into calls on TForm1, its docking component
 // and PagerInput, then does what they answer. The buttons have no windows of their
 // own: the pager draws them and the logic routes the mouse to whichever lies under it.
-class PagerWindow : public FormHost, public EdgeHost {
+class PagerWindow : public ViewWindow, public FormHost, public EdgeHost {
  public:
   static constexpr const char* kClassName = "Korvi8Pager";
   explicit PagerWindow(TForm1& form) : form_(form), input_(form) {}
@@ -45,9 +45,7 @@ class PagerWindow : public FormHost, public EdgeHost {
   void SetTimer(int32_t periodMs) override;
 
  private:
-  template <class T>
-  friend LRESULT CALLBACK WindowProcOf(HWND, UINT, WPARAM, LPARAM);
-  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) override;
   void Paint(HDC dc);
   // Does what the logic answered to an input event.
   void Follow(const PagerAnswer& a);
@@ -66,7 +64,6 @@ class PagerWindow : public FormHost, public EdgeHost {
 
   TForm1& form_;
   PagerInput input_;
-  HWND hwnd_ = nullptr;
   HWND appWindow_ = nullptr;
   PagerTooltip tip_;
   ScreenOutlineDC outline_;
