@@ -19,6 +19,8 @@ class ButtonTable {
   static constexpr int32_t kSelectors = kMaxDesktops;
   static constexpr int32_t kFirstFree = kSelectors + 1;
   static bool IsSelector(int32_t n) { return n >= 1 && n <= kSelectors; }
+  // Selector n's kind (IData) is desktop n.
+  static_assert(kind::FirstDesktop == 1 && kind::LastDesktop == kSelectors);
 
   // `click` is the pager's click handler (desktop switch, clock and gauge style).
   ButtonTable(GlyphSource* glyphs, LaunchServices* launch, TExeButton::NotifyEvent click);
