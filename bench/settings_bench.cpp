@@ -6,7 +6,6 @@
 #include <string>
 
 #include "BenchMillis.h"
-#include "main/main.h"
 #include "panel/Settings.h"
 #include "support/FakePlatform.h"
 
@@ -19,13 +18,12 @@ void Run(const char* name, const std::string& text) {
   test::FakePlatform fake;
   SharedState data;
   data.SetProgramDir("C:\\Korvi");
-  TWinListDialog winList{fake.Windows};
-  TForm1 form{data, fake.Ref, winList};
   fake.Files.Files[data.SettingsPath] = text;
-  double load = Millis(5, [&] { LoadSettings(data, fake.Files); });
+  PagerSettings settings;
+  double load = Millis(5, [&] { settings = LoadSettings(data, fake.Files); });
   double save = Millis(5, [&] {
     fake.Files.Files[data.SettingsPath] = text;
-    SaveSettings(data, fake.Files, fake.Desktop);
+    SaveSettings(settings, data, fake.Files, fake.Desktop);
   });
   std::printf("%-28s %8zu bytes  load %8.2f ms  save %8.2f ms\n", name, text.size(), load, save);
 }
@@ -38,13 +36,16 @@ int main() {
     test::FakePlatform fake;
     SharedState data;
     data.SetProgramDir("C:\\Korvi");
-    TWinListDialog winList{fake.Windows};
-    TForm1 form{data, fake.Ref, winList};
-    for (int n = 1; n <= kButtonCount; ++n) {
-      form.Button(n).SetExeName("C:\\Program Files\\Tool " + std::to_string(n) + "\\tool.exe");
-      form.Button(n).Hint = "Starts tool " + std::to_string(n);
+    PagerSettings settings;
+    for (ButtonRecord& r : settings.Buttons) {
+      const std::string n = std::to_string(&r - settings.Buttons.data() + 1);
+      r.Enabled = r.Visible = true;
+      r.Program = "C:\\Program Files\\Tool " + n + "\\tool.exe";
+      r.Start = "C:\\Program Files\\Tool " + n + "\\";
+      r.Caption = "tool";
+      r.Hint = "Starts tool " + n;
     }
-    SaveSettings(data, fake.Files, fake.Desktop);
+    SaveSettings(settings, data, fake.Files, fake.Desktop);
     full = fake.Files.Files[data.SettingsPath];
   }
   Run("all entries in use", full);

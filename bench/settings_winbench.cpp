@@ -7,7 +7,6 @@
 #include <string>
 
 #include "bench/BenchClock_win.h"
-#include "main/main.h"
 #include "panel/IniFile.h"
 #include "panel/Settings.h"
 #include "platform/Win32Platform_win.h"
@@ -18,27 +17,26 @@ using namespace korvi;
 int main() {
   Win32Platform platform;
   SharedState data;
-  TWinListDialog winList(platform.Windows);
-  TForm1 form(data, platform.Ref, winList);
   data.SetProgramDir(test::TempDir());
+  PagerSettings settings;
   for (int n = 1; n <= kButtonCount; ++n) {
-    TExeButton& b = form.Button(n);
-    b.Enabled = b.Visible = true;
-    b.SetExeName("C:\\Program Files\\Tools\\tool" + std::to_string(n) + ".exe");
-    b.SetExeArgs("--option " + std::to_string(n));
-    b.Hint = "Starts tool number " + std::to_string(n);
+    ButtonRecord& r = settings.Buttons[n - 1];
+    r.Enabled = r.Visible = true;
+    r.Program = "C:\\Program Files\\Tools\\tool" + std::to_string(n) + ".exe";
+    r.Start = "C:\\Program Files\\Tools\\";
+    r.Caption = "tool" + std::to_string(n);
+    r.Args = "--option " + std::to_string(n);
+    r.Hint = "Starts tool number " + std::to_string(n);
   }
   test::FakeShellRecorder shell;
   const int kRounds = 5;
 
   double t0 = bench::WallSeconds();
-  for (int r = 0; r < kRounds; ++r) SaveSettings(data, platform.Files, shell);
+  for (int r = 0; r < kRounds; ++r) SaveSettings(settings, data, platform.Files, shell);
   double ours = (bench::WallSeconds() - t0) / kRounds;
 
   // The same keys and values, one profile call each, into a file of their own.
-  IniFile model;
-  WriteSettings(data, model);
-  std::string text = model.Text();
+  std::string text = WriteSettings(settings, "", platform.Files);
   const std::string path = test::TempDir() + "\\profile-api.ini";
   IniFile parsed = IniFile::Parse(text);
   std::vector<std::pair<std::string, std::pair<std::string, std::string>>> keys;

@@ -3,6 +3,8 @@ file(GLOB KORVI_TEST_SUPPORT CONFIGURE_DEPENDS tests/support/*.cpp)
 file(GLOB KORVI_UNIT_TESTS CONFIGURE_DEPENDS tests/unit/*.cpp)
 add_executable(korvi_unit_tests ${KORVI_UNIT_TESTS} ${KORVI_TEST_SUPPORT})
 target_include_directories(korvi_unit_tests PRIVATE tests)
+# The include-order test reads the source tree itself.
+target_compile_definitions(korvi_unit_tests PRIVATE KORVI_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 target_link_libraries(korvi_unit_tests PRIVATE korvi_core gmock gtest_main)
 add_test(NAME unit COMMAND korvi_unit_tests --gtest_brief=1)
 

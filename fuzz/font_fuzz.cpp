@@ -15,10 +15,10 @@ void Check(bool ok) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
   std::string_view text(reinterpret_cast<const char*>(bytes), size);
-  korvi::SharedState data;
-  korvi::TFont decoded = korvi::StrToFont(data, text);
+  korvi::TFont scratch;
+  korvi::TFont decoded = korvi::StrToFont(scratch, text);
   std::string encoded = korvi::FontToStr(&decoded);
-  korvi::SharedState fresh;
+  korvi::TFont fresh;
   Check(korvi::StrToFont(fresh, encoded) == decoded);
   Check(korvi::FontToStr(nullptr).empty());
   return 0;

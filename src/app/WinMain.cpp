@@ -13,7 +13,7 @@
 #include "help/FFAbout_win.h"
 #include "help/FFHelp.h"
 #include "help/FFHelp_win.h"
-#include "platform/Launch_win.h"
+#include "buttons/Launch_win.h"
 #include "main/ClockDraw_win.h"
 #include "main/ClockPanel.h"
 #include "main/DDTransparent.h"
@@ -24,7 +24,7 @@
 #include "main/FFPos_win.h"
 #include "main/main.h"
 #include "main/PagerServices_win.h"
-#include "main/main_win.h"
+#include "main/PagerWindow_win.h"
 #include "platform/SystemInfo_win.h"
 #include "panel/Settings.h"
 #include "panel/data.h"
@@ -67,7 +67,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   if (!pager.Create(instance)) return 1;
   platform.Desktop.Owner = pager.Handle();
   launch.SetOwner(pager.AppWindow(), pager.Handle());
-  form.AttachHost(&pager, &pager, &pager);
+  form.AttachHost(&pager, &pager, &pager.Outline());
   form.AttachClocks(&clocks);
   form.FormCreate(ExecutableDirectory());
   pager.Show();
@@ -96,7 +96,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   // The commands' dialogs and windows, now that they exist.
   static Win32PagerServices commands(pager.Handle(), picker, posView);
   commands.OnAbout = [] { about.ShowAbout(); };
-  commands.OnLoadHelp = [](const std::string& path) { help.LoadFromFile(path); };
   commands.OnShowHelp = [] { help.ShowHelp(data); };
   commands.OnConfigure = [](int32_t n) { return configDialog.Execute(n); };
   commands.OnChooseImage = [](std::string& file) {

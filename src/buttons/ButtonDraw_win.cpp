@@ -1,9 +1,9 @@
 #include "buttons/ButtonDraw_win.h"
 
 #include "buttons/ButtonLayout.h"
-#include "main/DibPicture_win.h"
-#include "platform/DrawablePicture_win.h"
-#include "util/FontCache_win.h"
+#include "winkit/DibPicture_win.h"
+#include "winkit/DrawablePicture_win.h"
+#include "winkit/FontCache_win.h"
 
 namespace korvi {
 

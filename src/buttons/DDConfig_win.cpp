@@ -6,8 +6,10 @@
 #include <vector>
 
 #include "buttons/ButtonDraw_win.h"
-#include "main/DibPicture_win.h"
-#include "util/DialogKit_win.h"
+#include "winkit/DibPicture_win.h"
+#include "winkit/DialogKit_win.h"
+#include "winkit/FileOpen_win.h"
+#include "winkit/Paint_win.h"
 
 namespace korvi {
 
@@ -250,19 +252,8 @@ bool ConfigDialogWindow::PickFont(TFont& font) {
 }
 
 std::optional<std::string> ConfigDialogWindow::ChooseProgram(const std::string& folder) {
-  std::vector<char> file(4096, '\0');
-  OPENFILENAMEA ofn{};
-  ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = hwnd_;
-  ofn.lpstrFilter = "Executable Files\0*.exe\0Control Panels\0*.cpl\0All Files\0*.*\0";
-  ofn.nFilterIndex = 1;
-  ofn.lpstrFile = file.data();
-  ofn.nMaxFile = static_cast<DWORD>(file.size());
-  ofn.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-  // No read-only box, share-aware, a chosen shortcut comes back as the ".lnk" itself, resizable.
-  ofn.Flags = OFN_HIDEREADONLY | OFN_SHAREAWARE | OFN_NODEREFERENCELINKS | OFN_ENABLESIZING | OFN_EXPLORER;
-  if (!::GetOpenFileNameA(&ofn)) return std::nullopt;
-  return std::string(file.data());
+  return ChooseFileToOpen(hwnd_, "Executable Files|*.exe|Control Panels|*.cpl|All Files|*.*",
+                          folder.empty() ? nullptr : folder.c_str());
 }
 
 // --- The user's doings ------------------------------------------------------------------------------
@@ -355,13 +346,9 @@ LRESULT ConfigDialogWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       ::SetBkColor(dc, ::GetSysColor(edit ? COLOR_WINDOW : COLOR_BTNFACE));
       return reinterpret_cast<LRESULT>(::GetSysColorBrush(edit ? COLOR_WINDOW : COLOR_BTNFACE));
     }
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = ::BeginPaint(hwnd_, &ps);
-      PaintSample(dc);
-      ::EndPaint(hwnd_, &ps);
+    case WM_PAINT:
+      PaintWindow(hwnd_, [this](HDC dc, const RECT&) { PaintSample(dc); });
       return 0;
-    }
     case DM_GETDEFID:
       return MAKELRESULT(kApply, DC_HASDEFID);
     case WM_NEXTDLGCTL:

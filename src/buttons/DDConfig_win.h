@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "util/WindowProc_win.h"
+#include "winkit/WindowProc_win.h"
 
 #include <optional>
 #include <string>
@@ -14,7 +14,7 @@ namespace korvi {
 // field groups on the right and the bottom bar with "Close", the sample and "Apply".
 // It shows what TConfigDialog holds and hands every user action to it. Created once,
 // hidden between uses; TConfigDialog::Execute shows it.
-class ConfigDialogWindow : public ConfigDialogHost {
+class ConfigDialogWindow : public ViewWindow, public ConfigDialogHost {
  public:
   static constexpr const char* kClassName = "Korvi8ConfigDialog";
   // Control IDs: the field controls are kFirstField + ConfigControl.
@@ -30,7 +30,6 @@ class ConfigDialogWindow : public ConfigDialogHost {
   // Creates the hidden window centred on the screen, owned by `owner`, and runs the
   // form's creation; false when Windows refuses.
   bool Create(HINSTANCE instance, HWND owner);
-  HWND Hwnd() const { return hwnd_; }
   HWND Item(int id) const { return ::GetDlgItem(hwnd_, id); }
   HWND Field(ConfigControl c) const { return Item(FieldId(c)); }
 
@@ -45,9 +44,7 @@ class ConfigDialogWindow : public ConfigDialogHost {
   std::optional<std::string> ChooseProgram(const std::string& folder) override;
 
  private:
-  template <class T>
-  friend LRESULT CALLBACK WindowProcOf(HWND, UINT, WPARAM, LPARAM);
-  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) override;
   void CreateControls(HINSTANCE instance);
   void Command(int id, int code, HWND from);
   void ListSelectionChanged();
@@ -55,7 +52,6 @@ class ConfigDialogWindow : public ConfigDialogHost {
   void TryClose();
 
   TConfigDialog& form_;
-  HWND hwnd_ = nullptr;
   HFONT font_ = nullptr, bold_ = nullptr, heading_ = nullptr, fixed_ = nullptr;
   RECT bar_{};         // the bottom bar, client coordinates
   bool closing_ = false;   // the logic let the window close: ends the modal loop

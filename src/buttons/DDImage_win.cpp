@@ -6,8 +6,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/DrawablePicture_win.h"
-#include "util/DialogKit_win.h"
+#include "platform/Win32Platform_win.h"
+#include "winkit/DrawablePicture_win.h"
+#include "winkit/DialogKit_win.h"
 #include "util/Text.h"
 
 namespace korvi {
@@ -36,11 +37,7 @@ namespace {
 constexpr DWORD kListStyle =
     WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
 
-bool IsFolder(const std::string& path) {
-  if (path.size() >= MAX_PATH) return false;
-  const DWORD a = ::GetFileAttributesA(path.c_str());
-  return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
-}
+bool IsFolder(const std::string& path) { return path.size() < MAX_PATH && Win32FileSystem().DirectoryExists(path); }
 
 std::string WithSlash(std::string path) {
   if (!path.empty() && path.back() != '\\') path += '\\';

@@ -2,7 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "util/WindowProc_win.h"
+#include "winkit/WindowProc_win.h"
 
 #include <string>
 #include <vector>
@@ -31,7 +31,7 @@ class Win32PreviewSource : public PreviewSource {
 // folder list and drive chooser (left), the file list and filter chooser (middle), the
 // preview and index field (right), the path and count lines, and "OK" / "Cancel".
 // Created once, hidden between uses; TImageDialog::Execute shows it.
-class ImageDialogWindow : public ImageDialogHost {
+class ImageDialogWindow : public ViewWindow, public ImageDialogHost {
  public:
   static constexpr const char* kClassName = "Korvi8ImageDialog";
   // Control IDs (for tests that drive the dialog).
@@ -45,7 +45,6 @@ class ImageDialogWindow : public ImageDialogHost {
   // Creates the hidden window centred on the screen, owned by `owner`; false when
   // Windows refuses.
   bool Create(HINSTANCE instance, HWND owner);
-  HWND Hwnd() const { return hwnd_; }
   HWND Item(int id) const { return ::GetDlgItem(hwnd_, id); }
   // The folder the lists show ("C:\Pictures\").
   const std::string& Folder() const { return folder_; }
@@ -58,9 +57,7 @@ class ImageDialogWindow : public ImageDialogHost {
   void Refresh() override;
 
  private:
-  template <class T>
-  friend LRESULT CALLBACK WindowProcOf(HWND, UINT, WPARAM, LPARAM);
-  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) override;
   void CreateControls(HINSTANCE instance);
   void FillDrives();
   void FillFolders();
@@ -71,7 +68,6 @@ class ImageDialogWindow : public ImageDialogHost {
   void Command(int id, int code);
 
   TImageDialog& form_;
-  HWND hwnd_ = nullptr;
   HFONT font_ = nullptr;
   HIMAGELIST smallIcons_ = nullptr;
   std::string folder_;

@@ -3,14 +3,12 @@
 #include <functional>
 #include <string>
 
+#include "panel/PagerSettings.h"
 #include "platform/Launch.h"
 #include "platform/Font.h"
 #include "platform/Picture.h"
 
 namespace korvi {
-
-// Where the glyph sits beside the caption.
-enum class GlyphLayout : uint8_t { Left = 0, Right = 1, Top = 2, Bottom = 3 };
 
 // Show state asked of a launched program.
 enum class TWindowState : uint8_t { wsNormal = 0, wsMinimized = 1, wsMaximized = 2 };

@@ -9,7 +9,7 @@
 #include "buttons/FileImage.h"
 #include "buttons/JpegDecode.h"
 #include "buttons/PictureCheck.h"
-#include "platform/Colors_win.h"
+#include "winkit/Colors_win.h"
 
 namespace korvi {
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "buttons/DibBitmap_win.h"
-#include "platform/DrawablePicture_win.h"
+#include "winkit/DibBitmap_win.h"
+#include "winkit/DrawablePicture_win.h"
 
 namespace korvi {
 

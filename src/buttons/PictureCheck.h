@@ -4,6 +4,8 @@
 #include <optional>
 #include <span>
 
+#include "platform/Picture.h"
+
 namespace korvi {
 
 // Header checks for the picture files that the operating system decodes for us
@@ -13,9 +15,6 @@ namespace korvi {
 
 using Bytes = std::span<const uint8_t>;
 
-// 40 megapixels: a 12-megapixel photo with room to spare, and at 24 bits per pixel
-// (120 MB) still within reach of a 32-bit process.
-constexpr int64_t kMaxPicturePixels = 40'000'000;
 // Largest picture file read whole into memory.
 constexpr std::size_t kMaxPictureFileBytes = 256u * 1024 * 1024;
 

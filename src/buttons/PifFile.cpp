@@ -1,23 +1,18 @@
 #include "buttons/PifFile.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
 namespace korvi {
 
-bool TPifFile::ReadPif(const std::string& fileName) {
-  ok_ = true;
-  std::FILE* f = std::fopen(fileName.c_str(), "rb");
-  if (f == nullptr) {
+bool TPifFile::ReadPif(FileSystem& files, const std::string& fileName) {
+  std::string start;
+  // A folder or an unreadable file is a false result; the record keeps its old bytes.
+  if (files.ReadFileStart(fileName, start, kRecordSize) != FileSystem::ReadResult::Ok) {
     ok_ = false;
     return ok_;
   }
-  // A folder opens on some systems and then fails to read: that too is a false result.
-  const std::size_t got = std::fread(record_.data(), 1, kRecordSize, f);
-  if (got != kRecordSize) ok_ = false;
-  std::fclose(f);
-  return ok_;
+  return ReadPifBytes({reinterpret_cast<const uint8_t*>(start.data()), start.size()});
 }
 
 bool TPifFile::ReadPifBytes(std::span<const uint8_t> bytes) {

@@ -4,6 +4,8 @@
 #include <span>
 #include <string>
 
+#include "platform/FileSystem.h"
+
 namespace korvi {
 
 // Reads the basic section of a program information file (".pif"): the first 369
@@ -14,10 +16,10 @@ class TPifFile {
  public:
   static constexpr std::size_t kRecordSize = 369;
 
-  // Reads exactly the first 369 bytes of the file; false (PifOk) when the file is
+  // Reads exactly the first 369 bytes of the file through `files`; false (PifOk) when it is
   // missing, unreadable or shorter. After a failed read the record may hold a mix
   // of old and new bytes, and the readers return whatever it holds.
-  bool ReadPif(const std::string& fileName);
+  bool ReadPif(FileSystem& files, const std::string& fileName);
   // The same from bytes already in memory: false when fewer than 369.
   bool ReadPifBytes(std::span<const uint8_t> bytes);
 

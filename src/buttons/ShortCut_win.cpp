@@ -1,8 +1,8 @@
 #include "buttons/ShortCut_win.h"
 
 #include <array>
-#include <vector>
 
+#include "platform/Win32Platform_win.h"
 #include "util/Text.h"
 
 namespace korvi {
@@ -11,23 +11,8 @@ namespace {
 
 constexpr int kTextSize = MAX_PATH;
 
-// The first bytes of the file: enough for the fixed shell-link header.
-std::vector<uint8_t> ReadHeader(const std::string& fileName) {
-  std::vector<uint8_t> header(0x4C);
-  HANDLE f = CreateFileA(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  DWORD got = 0;
-  if (f == INVALID_HANDLE_VALUE) return {};
-  if (!ReadFile(f, header.data(), static_cast<DWORD>(header.size()), &got, nullptr)) got = 0;
-  CloseHandle(f);
-  header.resize(got);
-  return header;
-}
-
-bool IsDirectory(const std::string& path) {
-  const DWORD a = GetFileAttributesA(path.c_str());
-  return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
-}
+// Where the shortcut's own file and its target are looked at.
+Win32FileSystem files;
 
 }  // namespace
 
@@ -55,8 +40,7 @@ bool Win32ShortCut::ResolveShortcut(const std::string& fileName) {
   args_.clear();
   dir_.clear();
   showCmd_ = 0;
-  const DWORD attributes = GetFileAttributesA(fileName.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) ok_ = false;
+  if (!files.FileExists(fileName)) ok_ = false;
 
   // Every shell call that answers anything but S_OK (S_FALSE included) fails the read.
   auto check = [this](HRESULT hr) {
@@ -93,7 +77,7 @@ bool Win32ShortCut::ResolveShortcut(const std::string& fileName) {
     WIN32_FIND_DATAA found{};
     check(link_->GetPath(text.data(), kTextSize, &found, SLGP_UNCPRIORITY));
     path_ = take();
-    if (!path_.empty() && path_.back() != '\\' && IsDirectory(path_)) path_ += '\\';
+    if (!path_.empty() && path_.back() != '\\' && files.DirectoryExists(path_)) path_ += '\\';
 
     int iconIndex = 0;
     check(link_->GetIconLocation(text.data(), kTextSize, &iconIndex));
@@ -105,8 +89,10 @@ bool Win32ShortCut::ResolveShortcut(const std::string& fileName) {
     // Wine 8 answers SW_SHOWNORMAL after Load whatever the file holds; Windows answers the
     // stored value. The file's fixed header holds it too, so a "normal" answer is checked there.
     if (ok_ && showCmd_ == SW_SHOWNORMAL) {
-      if (auto stored = ShellLinkShowCommand(ReadHeader(fileName)); stored && *stored != SW_SHOWNORMAL)
-        showCmd_ = *stored;
+      std::string header;  // the fixed shell-link header; empty when the file cannot be read
+      files.ReadFileStart(fileName, header, 0x4C);
+      const Bytes bytes{reinterpret_cast<const uint8_t*>(header.data()), header.size()};
+      if (auto stored = ShellLinkShowCommand(bytes); stored && *stored != SW_SHOWNORMAL) showCmd_ = *stored;
     }
 
     WORD hotkey = 0;

@@ -1,6 +1,7 @@
 #include "help/FFAbout_win.h"
 
-#include "main/FFPos.h"
+#include "winkit/DialogKit_win.h"
+#include "winkit/Paint_win.h"
 
 namespace korvi {
 
@@ -33,12 +34,9 @@ AboutWindow::~AboutWindow() {
 bool AboutWindow::Create(HINSTANCE instance) {
   RegisterViewClass<AboutWindow>(instance, kClassName);
   const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU, exStyle = WS_EX_DLGMODALFRAME;
-  RECT frame{0, 0, TAboutBox::ClientWidth, TAboutBox::ClientHeight};
-  ::AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-  const int w = frame.right - frame.left, h = frame.bottom - frame.top;
-  const Rect at = CentredOnScreen(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), w, h);
-  hwnd_ = ::CreateWindowExA(exStyle, kClassName, TAboutBox::kTitle, style, at.Left, at.Top, w, h, nullptr, nullptr,
-                            instance, this);
+  hwnd_ = CreateCentredWindow(kClassName, TAboutBox::kTitle, style, exStyle,
+                              OuterSizeOf(TAboutBox::ClientWidth, TAboutBox::ClientHeight, style, exStyle), nullptr,
+                              nullptr, instance, this);
   if (!hwnd_) return false;
   font_ = Arial8(hwnd_, FW_NORMAL);
   bold_ = Arial8(hwnd_, FW_BOLD);
@@ -90,13 +88,9 @@ void AboutWindow::Paint(HDC dc) {
 
 LRESULT AboutWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = ::BeginPaint(hwnd_, &ps);
-      Paint(dc);
-      ::EndPaint(hwnd_, &ps);
+    case WM_PAINT:
+      PaintWindow(hwnd_, [this](HDC dc, const RECT&) { Paint(dc); });
       return 0;
-    }
     case WM_CTLCOLORSTATIC: {
       ::SetBkMode(reinterpret_cast<HDC>(wp), TRANSPARENT);
       return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));

@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "util/WindowProc_win.h"
+#include "winkit/WindowProc_win.h"
 
 #include "help/FFAbout.h"
 
@@ -10,7 +10,7 @@ namespace korvi {
 // The Win32 window of the about box: a fixed dialog frame around a 298 x 213
 // client area in Arial 8, a bevelled panel with the program picture (65 x 57) and
 // the two bold labels, and "OK" below it. Its one-second timer drives TAboutBox.
-class AboutWindow : public AboutHost {
+class AboutWindow : public ViewWindow, public AboutHost {
  public:
   static constexpr const char* kClassName = "Korvi8About";
   // Resource number of the program picture (a 32 x 32, 16-colour bitmap).
@@ -20,7 +20,6 @@ class AboutWindow : public AboutHost {
   ~AboutWindow() override;
   // Creates the hidden window, centred, and starts its timer (the form's FormCreate).
   bool Create(HINSTANCE instance);
-  HWND Hwnd() const { return hwnd_; }
 
   // AboutHost
   void ShowForm(bool activate) override;
@@ -29,13 +28,11 @@ class AboutWindow : public AboutHost {
   void StopTimer() override;
 
  private:
-  template <class T>
-  friend LRESULT CALLBACK WindowProcOf(HWND, UINT, WPARAM, LPARAM);
-  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) override;
   void Paint(HDC dc);
 
   TAboutBox& form_;
-  HWND hwnd_ = nullptr, ok_ = nullptr;
+  HWND ok_ = nullptr;
   HFONT font_ = nullptr, bold_ = nullptr;
   HBITMAP picture_ = nullptr;
 };

@@ -8,7 +8,9 @@
 
 #include "help/ReaderView_win.h"
 #include "help/WebBrowserHost_win.h"
-#include "main/FFPos.h"
+#include "winkit/DialogKit_win.h"
+#include "winkit/FileOpen_win.h"
+#include "winkit/Paint_win.h"
 
 namespace korvi {
 
@@ -84,11 +86,9 @@ bool HelpWindow::Create(HINSTANCE instance) {
                   {FVIRTKEY | FCONTROL, 'X', static_cast<WORD>(kExitCommand)}};
   accel_ = ::CreateAcceleratorTableA(keys, 2);
 
-  const Rect at = CentredOnScreen(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
-                                  THelpForm::FormWidth, THelpForm::FormHeight);
-  hwnd_ = ::CreateWindowExA(WS_EX_TOOLWINDOW, kClassName, THelpForm::kInitialTitle,
-                            WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, at.Left, at.Top, THelpForm::FormWidth,
-                            THelpForm::FormHeight, nullptr, bar, instance, this);
+  hwnd_ = CreateCentredWindow(kClassName, THelpForm::kInitialTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                              WS_EX_TOOLWINDOW, {THelpForm::FormWidth, THelpForm::FormHeight}, nullptr, bar, instance,
+                              this);
   if (!hwnd_) return false;
   HFONT gui = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
   const struct {
@@ -175,20 +175,10 @@ void HelpWindow::ShowForm() {
 void HelpWindow::HideForm() { ::ShowWindow(hwnd_, SW_HIDE); }
 
 bool HelpWindow::ChooseFile(std::string& path) {
-  std::string filter = THelpForm::kOpenFilter;
-  for (char& c : filter)
-    if (c == '|') c = '\0';
-  filter += '\0';
-  char name[MAX_PATH * 4] = {};
-  OPENFILENAMEA ofn{};
-  ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = hwnd_;
-  ofn.lpstrFilter = filter.c_str();
-  ofn.lpstrFile = name;
-  ofn.nMaxFile = sizeof name;
-  ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
-  if (!::GetOpenFileNameA(&ofn)) return false;
-  path = name;
+  const auto chosen = ChooseFileToOpen(hwnd_, THelpForm::kOpenFilter, nullptr,
+                                       OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER);
+  if (!chosen) return false;
+  path = *chosen;
   return true;
 }
 
@@ -250,16 +240,14 @@ LRESULT HelpWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SIZE:
       Layout();
       return 0;
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = ::BeginPaint(hwnd_, &ps);
-      RECT rc;
-      ::GetClientRect(hwnd_, &rc);
-      RECT toolbar{0, 0, rc.right, kToolbarHeight};
-      ::DrawEdge(dc, &toolbar, BDR_RAISEDINNER, BF_RECT);
-      ::EndPaint(hwnd_, &ps);
+    case WM_PAINT:
+      PaintWindow(hwnd_, [this](HDC dc, const RECT&) {
+        RECT rc;
+        ::GetClientRect(hwnd_, &rc);
+        RECT toolbar{0, 0, rc.right, kToolbarHeight};
+        ::DrawEdge(dc, &toolbar, BDR_RAISEDINNER, BF_RECT);
+      });
       return 0;
-    }
     case WM_DRAWITEM:
       DrawToolButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
       return TRUE;

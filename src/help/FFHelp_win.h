@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "util/WindowProc_win.h"
+#include "winkit/WindowProc_win.h"
 
 #include <memory>
 #include <string>
@@ -21,7 +21,7 @@ class WebBrowserHost;
 // WebBrowser control; where that control cannot render (no HTML engine installed,
 // or no document after navigating) the built-in reader takes over for the rest of
 // the run.
-class HelpWindow : public HelpFormHost, public HtmlView {
+class HelpWindow : public ViewWindow, public HelpFormHost, public HtmlView {
  public:
   static constexpr const char* kClassName = "Korvi8Help";
   enum : UINT { kOpenCommand = 101, kExitCommand, kCopyCommand, kSelectAllCommand };
@@ -32,7 +32,6 @@ class HelpWindow : public HelpFormHost, public HtmlView {
   ~HelpWindow() override;
   // Creates the hidden window centred on the screen; false when Windows refuses.
   bool Create(HINSTANCE instance);
-  HWND Hwnd() const { return hwnd_; }
   HWND Status() const { return status_; }
   HWND BackButton() const { return back_; }
   HWND ForwardButton() const { return forward_; }
@@ -57,9 +56,7 @@ class HelpWindow : public HelpFormHost, public HtmlView {
   void GoForward() override;
 
  private:
-  template <class T>
-  friend LRESULT CALLBACK WindowProcOf(HWND, UINT, WPARAM, LPARAM);
-  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) override;
   void Layout();
   RECT PageBounds();
   void UseReader();
@@ -69,7 +66,7 @@ class HelpWindow : public HelpFormHost, public HtmlView {
   THelpForm& form_;
   FileSystem& files_;
   HINSTANCE instance_ = nullptr;
-  HWND hwnd_ = nullptr, back_ = nullptr, forward_ = nullptr, reload_ = nullptr, status_ = nullptr;
+  HWND back_ = nullptr, forward_ = nullptr, reload_ = nullptr, status_ = nullptr;
   HACCEL accel_ = nullptr;
   std::unique_ptr<WebBrowserHost> web_;
   ReaderBrowser reader_;

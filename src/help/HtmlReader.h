@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "help/HtmlText.h"
+
 namespace korvi {
 
 // A page as the built-in reader shows it: a flat list of blocks (no tree, so no
@@ -48,8 +50,5 @@ ReaderDocument ParseHtml(std::string_view html);
 
 // A page of plain text shown as it is (for files that are not HTML).
 ReaderDocument PlainTextDocument(std::string_view text);
-
-// Decodes the character references of one piece of text ("&amp;", "&#233;", "&#x2192;").
-std::string DecodeEntities(std::string_view text);
 
 }  // namespace korvi

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "winkit/Paint_win.h"
+
 namespace korvi {
 
 namespace {
@@ -123,13 +125,9 @@ RECT ReaderView::BannerLinkRect() {
 void ReaderView::Paint(HDC dc, const RECT& dirty) {
   RECT rc;
   ::GetClientRect(hwnd_, &rc);
-  // Draw into a bitmap first, so scrolling does not flicker.
-  HDC mem = ::CreateCompatibleDC(dc);
-  HBITMAP bmp = ::CreateCompatibleBitmap(dc, std::max<LONG>(rc.right, 1), std::max<LONG>(rc.bottom, 1));
-  HGDIOBJ oldBmp = ::SelectObject(mem, bmp);
-  ::FillRect(mem, &rc, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-  ::SetBkMode(mem, TRANSPARENT);
-  HGDIOBJ oldFont = ::SelectObject(mem, Font({}, false));
+  ::FillRect(dc, &rc, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+  ::SetBkMode(dc, TRANSPARENT);
+  HGDIOBJ oldFont = ::SelectObject(dc, Font({}, false));
   HBRUSH rule = ::CreateSolidBrush(kRule);
   const int32_t top = bannerHeight_ - scroll_;
   for (const ReaderPiece& p : page_.Pieces) {
@@ -137,38 +135,33 @@ void ReaderView::Paint(HDC dc, const RECT& dirty) {
     if (y + p.Height < dirty.top || y > dirty.bottom) continue;
     if (p.Rule) {
       RECT r{p.X, y, p.X + p.Width, y + std::max(p.Height, 1)};
-      ::FillRect(mem, &r, rule);
+      ::FillRect(dc, &r, rule);
       continue;
     }
-    ::SelectObject(mem, Font(p.Font, !p.Href.empty()));
-    ::SetTextColor(mem, p.Href.empty() ? kText : kLink);
+    ::SelectObject(dc, Font(p.Font, !p.Href.empty()));
+    ::SetTextColor(dc, p.Href.empty() ? kText : kLink);
     const std::wstring w = Wide(p.Text);
-    ::TextOutW(mem, p.X, y, w.c_str(), static_cast<int>(w.size()));
+    ::TextOutW(dc, p.X, y, w.c_str(), static_cast<int>(w.size()));
   }
   // The banner stays at the top while the page scrolls under it.
   RECT banner{0, 0, rc.right, bannerHeight_};
   HBRUSH back = ::CreateSolidBrush(kBanner);
-  ::FillRect(mem, &banner, back);
+  ::FillRect(dc, &banner, back);
   RECT edge{0, bannerHeight_ - 1, rc.right, bannerHeight_};
   HBRUSH edgeBrush = ::CreateSolidBrush(kBannerEdge);
-  ::FillRect(mem, &edge, edgeBrush);
-  ::SelectObject(mem, Font({}, false));
-  ::SetTextColor(mem, kText);
+  ::FillRect(dc, &edge, edgeBrush);
+  ::SelectObject(dc, Font({}, false));
+  ::SetTextColor(dc, kText);
   const int32_t ty = (bannerHeight_ - LineHeight({})) / 2 + 1;
-  ::TextOutA(mem, 8, ty, kBannerText, static_cast<int>(strlen(kBannerText)));
+  ::TextOutA(dc, 8, ty, kBannerText, static_cast<int>(strlen(kBannerText)));
   const RECT link = BannerLinkRect();
-  ::SelectObject(mem, Font({}, true));
-  ::SetTextColor(mem, kLink);
-  ::TextOutA(mem, link.left, ty, kBannerLink, static_cast<int>(strlen(kBannerLink)));
-  ::BitBlt(dc, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, mem, dirty.left, dirty.top,
-           SRCCOPY);
-  ::SelectObject(mem, oldFont);
-  ::SelectObject(mem, oldBmp);
+  ::SelectObject(dc, Font({}, true));
+  ::SetTextColor(dc, kLink);
+  ::TextOutA(dc, link.left, ty, kBannerLink, static_cast<int>(strlen(kBannerLink)));
+  ::SelectObject(dc, oldFont);
   ::DeleteObject(back);
   ::DeleteObject(edgeBrush);
   ::DeleteObject(rule);
-  ::DeleteObject(bmp);
-  ::DeleteDC(mem);
 }
 
 std::string ReaderView::LinkAt(int x, int y) const {
@@ -193,13 +186,10 @@ void ReaderView::Click(int x, int y) {
 
 LRESULT ReaderView::Handle(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = ::BeginPaint(hwnd_, &ps);
-      Paint(dc, ps.rcPaint);
-      ::EndPaint(hwnd_, &ps);
+    case WM_PAINT:
+      // Drawn off screen first, so scrolling does not flicker.
+      PaintWindowBuffered(hwnd_, [this](HDC dc, const RECT& dirty) { Paint(dc, dirty); });
       return 0;
-    }
     case WM_ERASEBKGND:
       return 1;
     case WM_SIZE:

@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "util/WindowProc_win.h"
+#include "winkit/WindowProc_win.h"
 
 #include <map>
 #include <string>
@@ -15,7 +15,7 @@ namespace korvi {
 // reader (with a link that opens it in the system's browser), then the page, laid
 // out by LayOutPage and scrolled vertically. Links go to ReaderBrowser::Navigate.
 // Its window text is the page on show ("path#anchor"), for screen readers and tests.
-class ReaderView : public ReaderMeasure {
+class ReaderView : public ViewWindow, public ReaderMeasure {
  public:
   static constexpr const char* kClassName = "Korvi8Reader";
   static constexpr const char* kBannerText = "Shown by Korvi8's built-in reader: no HTML engine is available here.";
@@ -24,7 +24,6 @@ class ReaderView : public ReaderMeasure {
   explicit ReaderView(ReaderBrowser& browser);
   ~ReaderView() override;
   bool Create(HINSTANCE instance, HWND parent);
-  HWND Hwnd() const { return hwnd_; }
   // The link that the page shows at a client point; empty when there is none.
   std::string LinkAt(int x, int y) const;
   int32_t ScrollTop() const { return scroll_; }
@@ -36,9 +35,7 @@ class ReaderView : public ReaderMeasure {
   int32_t LineHeight(ReaderFont font) override;
 
  private:
-  template <class T>
-  friend LRESULT CALLBACK WindowProcOf(HWND, UINT, WPARAM, LPARAM);
-  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) override;
   HFONT Font(ReaderFont font, bool link);
   void PageChanged();
   void Relayout();
@@ -48,7 +45,6 @@ class ReaderView : public ReaderMeasure {
   void Click(int x, int y);
 
   ReaderBrowser& browser_;
-  HWND hwnd_ = nullptr;
   HDC measureDc_ = nullptr;
   std::map<int, HFONT> fonts_;
   std::map<int, int32_t> heights_;

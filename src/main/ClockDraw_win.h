@@ -3,8 +3,8 @@
 
 #include <memory>
 
-#include "main/DibPicture_win.h"
-#include "platform/GaugeCanvas.h"
+#include "winkit/DibPicture_win.h"
+#include "main/GaugeCanvas.h"
 
 namespace korvi {
 

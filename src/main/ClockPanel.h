@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "platform/GaugeCanvas.h"
+#include "main/GaugeCanvas.h"
 #include "main/main.h"
 #include "platform/Picture.h"
 #include "platform/SystemInfo.h"

@@ -1,7 +1,10 @@
-// The command menu: one handler for the menu's opening (tag 0) and every item.
-#include "panel/FreezeGuard.h"
+// The command menu: one handler for the menu's opening and every item. What a
+// command does is in RunCommand; whether it keeps the panel out while it runs and
+// whether the settings are saved after it is in ShapeOf, the one place for both.
 #include "main/main.h"
-#include "panel/Settings.h"
+#include "panel/FreezeGuard.h"
+
+#include <optional>
 
 namespace korvi {
 
@@ -20,6 +23,35 @@ void SetItem(TPopupMenu& menu, const char* name, bool enabled, const std::string
   }
 }
 
+bool IsDeskCount(int32_t t) { return t > tag::DeskCount && t <= tag::DeskCount + kMaxDesktops; }
+bool IsDeskSelect(int32_t t) { return t > tag::DeskSelect && t <= tag::DeskSelect + kMaxDesktops; }
+bool IsDockEdge(int32_t t) { return t >= tag::DockTop && t <= tag::DockRight; }
+
+struct CommandShape {
+  bool HoldsPanel = false;  // opens a window or lays out: the panel stays out meanwhile
+  bool Saves = false;       // the settings are saved after it
+};
+
+CommandShape ShapeOf(int32_t t) {
+  if (IsDeskCount(t) || IsDockEdge(t)) return {false, true};
+  switch (t) {
+    case tag::NewExe:
+    case tag::Configure:
+    case tag::PanelColor:
+    case tag::Arrange:
+    case tag::Wallpaper: return {true, true};
+    case tag::MoveWindow: return {true, false};
+    case tag::OnTop:
+    case tag::AutoHide:
+    case tag::Smooth:
+    case tag::NewClock:
+    case tag::NewLoad:
+    case tag::NewControl:
+    case tag::NewExplorer: return {false, true};
+    default: return {};
+  }
+}
+
 }  // namespace
 
 void TForm1::RefreshMenu() {
@@ -28,22 +60,26 @@ void TForm1::RefreshMenu() {
   Popup1.Find("ppSmooth")->Checked = edge_.Smooth();
 
   const uint8_t e = DockEdge();
-  const int32_t edgeTag = e == edge::Top ? 204 : e == edge::Bottom ? 205 : e == edge::Right ? 207 : 206;
-  CheckRadio(Popup1, 204, 207, edgeTag);
+  const int32_t edgeTag = e == edge::Top      ? tag::DockTop
+                          : e == edge::Bottom ? tag::DockBottom
+                          : e == edge::Right  ? tag::DockRight
+                                              : tag::DockLeft;
+  CheckRadio(Popup1, tag::DockTop, tag::DockRight, edgeTag);
 
-  const int32_t count = data_.DesktopCount;
-  CheckRadio(Popup1, 101, 110, count >= 1 && count <= 9 ? 100 + count : 110);
-  const int32_t current = data_.CurrentDesktop;
-  CheckRadio(Popup1, 301, 310, current >= 1 && current <= 9 ? 300 + current : 310);
-  for (int n = 1; n <= kMaxDesktops; ++n) Popup1.FindTag(300 + n)->Enabled = n <= count;
+  // A number beyond the menu's checks its last item.
+  const auto upTo10 = [](int32_t n) { return n >= 1 && n < kMaxDesktops ? n : kMaxDesktops; };
+  const int32_t count = desktops_.Count();
+  CheckRadio(Popup1, tag::DeskCount + 1, tag::DeskCount + kMaxDesktops, tag::DeskCount + upTo10(count));
+  CheckRadio(Popup1, tag::DeskSelect + 1, tag::DeskSelect + kMaxDesktops, tag::DeskSelect + upTo10(desktops_.Current()));
+  for (int n = 1; n <= kMaxDesktops; ++n) Popup1.FindTag(tag::DeskSelect + n)->Enabled = n <= count;
 
   // The three items that act on the hot button name it; the selectors cannot be removed.
   const std::string hot = std::to_string(HotButton);
-  if (HotButton > 10)
+  if (HotButton > ButtonTable::kSelectors)
     SetItem(Popup1, "ppDelete", true, "Remove Button " + hot);
   else
     SetItem(Popup1, "ppDelete", false, "Remove Button ...");
-  if (HotButton >= 1 && HotButton <= 10)
+  if (ButtonTable::IsSelector(HotButton))
     SetItem(Popup1, "ppMoveWindow", true, "Move Window to Desktop " + hot);
   else
     SetItem(Popup1, "ppMoveWindow", false, "Move Window ...");
@@ -53,139 +89,114 @@ void TForm1::RefreshMenu() {
     SetItem(Popup1, "ppMove", false, "Move Button ...");
 }
 
-void TForm1::Popup1Popup(int32_t tag) {
-  if (tag == 0) {
-    RefreshMenu();
-    return;
+void TForm1::Popup1Popup(int32_t t) {
+  if (t == tag::Opening) return RefreshMenu();
+  const CommandShape shape = ShapeOf(t);
+  {
+    std::optional<FreezeGuard> freeze;
+    if (shape.HoldsPanel) freeze.emplace(edge_);
+    RunCommand(t);
   }
-  if (tag >= 101 && tag <= 110) return SetDeskCount(tag - 100);
-  if (tag >= 204 && tag <= 207) {
+  if (shape.Saves) Save();
+}
+
+void TForm1::RunCommand(int32_t t) {
+  if (IsDeskCount(t)) {
+    return SetDeskCount(t - tag::DeskCount);
+  }
+  if (IsDockEdge(t)) {
     static constexpr uint8_t kEdges[] = {edge::Top, edge::Bottom, edge::Left, edge::Right};
-    SetDockEdge(kEdges[tag - 204]);
-    return Save();
-  }
-  if (tag >= 301 && tag <= 310) {
-    ChangeDesktop(tag - 300);
-    SetSelectorDown(tag - 300);
-    if (host_) host_->Repaint();
+    SetDockEdge(kEdges[t - tag::DockTop]);
     return;
   }
-  switch (tag) {
-    case 1:
+  if (IsDeskSelect(t)) {
+    ChangeDesktop(t - tag::DeskSelect);
+    SetSelectorDown(t - tag::DeskSelect);
+    Repaint();
+    return;
+  }
+  switch (t) {
+    case tag::Exit:
       // Saved first; the program then ends whatever the save said.
       Save();
       if (services_) services_->EndProgram();
       return;
-    case 2:
+    case tag::About:
       if (services_) services_->ShowAbout();
       return;
-    case 3:
-      if (!services_) return;
-      if (!data_.HelpLoaded) {
-        services_->LoadHelp(data_.HelpPath);
-        data_.HelpLoaded = true;
-      }
-      services_->ShowHelp();
+    case tag::Help:
+      if (services_) services_->ShowHelp();
       return;
-    case 201:
-      SetStayOnTop(!StayOnTop());
-      return Save();
-    case 202:
-      edge_.SetAutoFull(!edge_.AutoFull());
-      return Save();
-    case 203:
-      edge_.SetSmooth(!edge_.Smooth());
-      return Save();
-    case 401:
+    case tag::OnTop: SetStayOnTop(!StayOnTop()); return;
+    case tag::AutoHide: edge_.SetAutoFull(!edge_.AutoFull()); return;
+    case tag::Smooth: edge_.SetSmooth(!edge_.Smooth()); return;
+    case tag::NewExe:
       NewButton();
       ConfigureButton(HotButton);
-      return Save();
-    case 402:
-    case 403:
-    case 404:
-    case 405: {
+      return;
+    case tag::NewClock:
+    case tag::NewLoad:
+    case tag::NewControl:
+    case tag::NewExplorer: {
       static constexpr SetUp kKinds[] = {SetUp::Clock, SetUp::Load, SetUp::ControlPanel, SetUp::Explorer};
       NewButton();
-      if (HotButton > 0) SetUpButton(Button(HotButton), kKinds[tag - 402]);
-      return Save();
+      if (HotButton > 0) SetUpButton(Button(HotButton), kKinds[t - tag::NewClock]);
+      return;
     }
-    case 406: return RemoveButton();
-    case 407:
-      ConfigureButton(HotButton);
-      return Save();
-    case 501: return MoveWindowToDesktop();
-    case 502:
-      SetPanelColor();
-      return Save();
-    case 503: {
-      FreezeGuard freeze(edge_);
-      ArrangeButtons();
-    }
-      return Save();
-    case 504: return MoveButton();
-    case 505:
-      SetWallpaper();
-      return Save();
-    default: return;  // the submenu headers 100, 200 and 300
+    case tag::RemoveButton: RemoveButton(); return;
+    case tag::Configure: ConfigureButton(HotButton); return;
+    case tag::MoveWindow: MoveWindowToDesktop(); return;
+    case tag::PanelColor: SetPanelColor(); return;
+    case tag::Arrange: ArrangeButtons(); return;
+    case tag::MoveButton: MoveButton(); return;
+    case tag::Wallpaper: SetWallpaper(); return;
+    default: return;  // the submenu headers
   }
 }
 
 void TForm1::SetDeskCount(int32_t count) {
   // Only the selectors follow: the current desktop stays, even above the new count,
   // and no window moves.
-  data_.DesktopCount = count;
-  ApplySelectorCount();
-  if (host_) host_->Repaint();
-  Save();
+  desktops_.SetCount(count);
+  table_.ShowSelectors(count);
+  Repaint();
 }
 
 void TForm1::ConfigureButton(int32_t n) {
-  FreezeGuard freeze(edge_);
   if (services_) services_->ConfigureButton(n);
-  if (host_) host_->Repaint();
+  Repaint();
 }
 
 void TForm1::RemoveButton() {
-  if (HotButton <= 10 || HotButton > kButtonCount || !services_) return;
+  if (HotButton <= ButtonTable::kSelectors || HotButton > kButtonCount || !services_) return;
   const int32_t n = HotButton;
   if (!services_->Confirm("Remove Button " + std::to_string(n) + "?")) return;
   // The entry becomes free; its other properties stay for the next NewButton.
   Button(n).Enabled = false;
   Button(n).Visible = false;
-  if (host_) host_->Repaint();
+  Repaint();
   Save();
 }
 
 void TForm1::MoveWindowToDesktop() {
-  FreezeGuard freeze(edge_);
   if (!services_) return;
   const int32_t target = HotButton;
-  const int32_t index = services_->SelectWindow();
-  WindowHandle h = 0;
-  if (index >= 1 && index <= kWinListSize && target >= 1 && target <= kMaxDesktops) h = winList_.Entry(index).Handle;
-  // The picked window takes the place windows of the target desktop have.
-  if (h != 0 && h != OwnWindow && h != winList_.RootWindow) winList_.MoveWindowInfo(target, data_.CurrentDesktop, index);
+  desktops_.MoveWindowTo(target, services_->SelectWindow(), OwnWindow);
 }
 
 void TForm1::SetPanelColor() {
-  FreezeGuard freeze(edge_);
   if (!services_) return;
   TColor c = Color();
   if (!services_->PickColor(c)) return;
   SetColor(c);
-  const int32_t d = data_.CurrentDesktop;
-  if (d >= 1 && d <= kMaxDesktops) data_.PanelColors[d] = c;
+  desktops_.SetPanelColor(c);
 }
 
 void TForm1::SetWallpaper() {
-  // A dialog is open meanwhile: the panel stays out.
-  FreezeGuard freeze(edge_);
   if (!services_) return;
   std::string file;
   if (!services_->ChooseImage(file)) return;
-  const int32_t d = data_.CurrentDesktop;
-  if (d >= 1 && d <= kMaxDesktops) data_.Wallpapers[d] = file;
-  DisplayWallpaper();
+  desktops_.SetWallpaper(file);
 }
 
 }  // namespace korvi

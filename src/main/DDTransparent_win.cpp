@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/Win32Platform_win.h"
+#include "winkit/Paint_win.h"
 
 namespace korvi {
 
@@ -134,13 +135,9 @@ LRESULT PickerWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_ERASEBKGND:
       return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = ::BeginPaint(hwnd_, &ps);
-      Paint(dc);
-      ::EndPaint(hwnd_, &ps);
+    case WM_PAINT:
+      PaintWindow(hwnd_, [this](HDC dc, const RECT&) { Paint(dc); });
       return 0;
-    }
     case WM_MOUSEMOVE:
       form_.FormMouseMove(GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
       return 0;

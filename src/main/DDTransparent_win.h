@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "util/WindowProc_win.h"
+#include "winkit/WindowProc_win.h"
 
 #include "main/DDTransparent.h"
 
@@ -10,7 +10,7 @@ namespace korvi {
 // The Win32 window of the window picker. While picking it shows a still picture of
 // the screen as it was, inside a highlighted frame, with the drag cursor: the user
 // sees the windows to choose from and that the screen waits for a click.
-class PickerWindow : public PickerHost {
+class PickerWindow : public ViewWindow, public PickerHost {
  public:
   static constexpr const char* kClassName = "Korvi8Picker";
 
@@ -18,7 +18,6 @@ class PickerWindow : public PickerHost {
   ~PickerWindow() override;
   // Creates the hidden window and runs the form's creation; false when Windows refuses.
   bool Create(HINSTANCE instance);
-  HWND Hwnd() const { return hwnd_; }
 
   // PickerHost
   WindowHandle Handle() override;
@@ -28,15 +27,12 @@ class PickerWindow : public PickerHost {
   bool ProcessMessage() override;
 
  private:
-  template <class T>
-  friend LRESULT CALLBACK WindowProcOf(HWND, UINT, WPARAM, LPARAM);
-  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) override;
   void Paint(HDC dc);
   void TakeSnapshot();
   void DropSnapshot();
 
   TTransparentDialog& form_;
-  HWND hwnd_ = nullptr;
   HCURSOR dragCursor_ = nullptr;
   HBITMAP snapshot_ = nullptr;
   Rect bounds_;

@@ -2,8 +2,8 @@
 
 #include <commctrl.h>
 
-#include "main/FFPos.h"
 #include "main/WinListItems.h"
+#include "winkit/DialogKit_win.h"
 
 namespace korvi {
 
@@ -23,12 +23,9 @@ bool WinListWindow::Create(HINSTANCE instance) {
   silver_ = ::CreateSolidBrush(kSilver);
   RegisterViewClass<WinListWindow>(instance, kClassName, silver_);
   const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU, exStyle = WS_EX_TOOLWINDOW;
-  RECT frame{0, 0, kClientWidth, kClientHeight};
-  ::AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-  const int w = frame.right - frame.left, h = frame.bottom - frame.top;
-  const Rect at = CentredOnScreen(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), w, h);
-  hwnd_ = ::CreateWindowExA(exStyle, kClassName, "Window List", style, at.Left, at.Top, w, h, nullptr, nullptr,
-                            instance, this);
+  hwnd_ = CreateCentredWindow(kClassName, "Window List", style, exStyle,
+                              OuterSizeOf(kClientWidth, kClientHeight, style, exStyle), nullptr, nullptr, instance,
+                              this);
   if (!hwnd_) return false;
   label_ = ::CreateWindowExA(0, "STATIC", "Top Level Windows", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 12, 8, 200, 16,
                              hwnd_, nullptr, instance, nullptr);

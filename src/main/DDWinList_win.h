@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "util/WindowProc_win.h"
+#include "winkit/WindowProc_win.h"
 
 #include <string>
 
@@ -11,7 +11,7 @@ namespace korvi {
 
 // The Win32 window of the window-list form: a tool window with a list view that can
 // show the window table, and a popup menu whose one item "Close Window" hides it.
-class WinListWindow {
+class WinListWindow : public ViewWindow {
  public:
   static constexpr const char* kClassName = "Korvi8WinList";
   static constexpr int kClientWidth = 340, kClientHeight = 391;
@@ -21,7 +21,6 @@ class WinListWindow {
   ~WinListWindow();
   // Creates the hidden window centred on the screen; false when Windows refuses.
   bool Create(HINSTANCE instance);
-  HWND Hwnd() const { return hwnd_; }
   HWND ListView() const { return list_; }
   HMENU PopupMenu() const { return popup_; }
   void Show();
@@ -35,12 +34,10 @@ class WinListWindow {
   int ItemCount() const;
 
  private:
-  template <class T>
-  friend LRESULT CALLBACK WindowProcOf(HWND, UINT, WPARAM, LPARAM);
-  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) override;
 
   TWinListDialog& table_;
-  HWND hwnd_ = nullptr, label_ = nullptr, list_ = nullptr;
+  HWND label_ = nullptr, list_ = nullptr;
   HMENU popup_ = nullptr;
   HBRUSH silver_ = nullptr;
 };

@@ -6,10 +6,6 @@
 
 namespace korvi {
 
-// Where a dialog of the given size stands when centred on the screen (truncating halves),
-// never above or left of the screen.
-Rect CentredOnScreen(int32_t screenWidth, int32_t screenHeight, int32_t width, int32_t height);
-
 // The window that shows the two texts of the position read-out.
 class PosHost {
  public:

@@ -1,5 +1,8 @@
 #include "main/FFPos_win.h"
 
+#include "winkit/DialogKit_win.h"
+#include "winkit/Paint_win.h"
+
 namespace korvi {
 
 namespace {
@@ -14,11 +17,10 @@ PosWindow::~PosWindow() {
 
 bool PosWindow::Create(HINSTANCE instance) {
   RegisterViewClass<PosWindow>(instance, kClassName);
-  const Rect r = CentredOnScreen(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
-                                 TPosForm::ClientWidth, TPosForm::ClientHeight);
-  // A tool window: the read-out never takes a taskbar button or the focus.
-  hwnd_ = ::CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, kClassName, "Position", WS_POPUP,
-                            r.Left, r.Top, r.Width(), r.Height(), nullptr, nullptr, instance, this);
+  // A tool window: the read-out never takes a taskbar button or the focus. Borderless:
+  // the window is its client area.
+  hwnd_ = CreateCentredWindow(kClassName, "Position", WS_POPUP, WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE,
+                              {TPosForm::ClientWidth, TPosForm::ClientHeight}, nullptr, nullptr, instance, this);
   if (!hwnd_) return false;
   HDC dc = ::GetDC(hwnd_);
   const int height = -::MulDiv(10, ::GetDeviceCaps(dc, LOGPIXELSY), 72);
@@ -46,16 +48,14 @@ void PosWindow::ShowTexts(const std::string& top, const std::string& bottom) {
 
 LRESULT PosWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = ::BeginPaint(hwnd_, &ps);
-      for (int i = 0; i < 2; ++i) {
-        RECT panel{0, i * kPanelHeight, TPosForm::ClientWidth, (i + 1) * kPanelHeight};
-        ::DrawEdge(dc, &panel, BDR_RAISEDOUTER, BF_RECT);
-      }
-      ::EndPaint(hwnd_, &ps);
+    case WM_PAINT:
+      PaintWindow(hwnd_, [](HDC dc, const RECT&) {
+        for (int i = 0; i < 2; ++i) {
+          RECT panel{0, i * kPanelHeight, TPosForm::ClientWidth, (i + 1) * kPanelHeight};
+          ::DrawEdge(dc, &panel, BDR_RAISEDOUTER, BF_RECT);
+        }
+      });
       return 0;
-    }
     case WM_CTLCOLORSTATIC: {
       HDC dc = reinterpret_cast<HDC>(wp);
       ::SetTextColor(dc, kNavy);

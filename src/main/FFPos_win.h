@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "util/WindowProc_win.h"
+#include "winkit/WindowProc_win.h"
 
 #include "main/FFPos.h"
 
@@ -9,7 +9,7 @@ namespace korvi {
 
 // The Win32 window of the position read-out: borderless, 298 x 82, two raised panels
 // of 41 pixels each holding a centred text in Arial 10 pt bold navy.
-class PosWindow : public PosHost {
+class PosWindow : public ViewWindow, public PosHost {
  public:
   static constexpr const char* kClassName = "Korvi8Position";
   static constexpr int kPanelHeight = 41, kTextWidth = 281;
@@ -18,7 +18,6 @@ class PosWindow : public PosHost {
   ~PosWindow() override;
   // Creates the hidden window centred on the screen; false when Windows refuses.
   bool Create(HINSTANCE instance);
-  HWND Hwnd() const { return hwnd_; }
   HWND Static1() const { return static1_; }
   HWND Static2() const { return static2_; }
   void Show();
@@ -28,12 +27,10 @@ class PosWindow : public PosHost {
   void ShowTexts(const std::string& top, const std::string& bottom) override;
 
  private:
-  template <class T>
-  friend LRESULT CALLBACK WindowProcOf(HWND, UINT, WPARAM, LPARAM);
-  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) override;
 
   TPosForm& form_;
-  HWND hwnd_ = nullptr, static1_ = nullptr, static2_ = nullptr;
+  HWND static1_ = nullptr, static2_ = nullptr;
   HFONT font_ = nullptr;
   HBRUSH face_ = nullptr;
 };

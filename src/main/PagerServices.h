@@ -27,8 +27,7 @@ class PagerServices {
 
   // The about box, not modal.
   virtual void ShowAbout() = 0;
-  // Loads a file into the help viewer, then shows it (not modal).
-  virtual void LoadHelp(const std::string& path) = 0;
+  // The help viewer, not modal; the first time in a run it loads the help file.
   virtual void ShowHelp() = 0;
 
   // The position read-out of move mode (its texts come from TPosForm).

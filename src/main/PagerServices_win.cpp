@@ -2,7 +2,7 @@
 
 #include <commdlg.h>
 
-#include "main/DibPicture_win.h"
+#include "winkit/DibPicture_win.h"
 
 namespace korvi {
 

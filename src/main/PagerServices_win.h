@@ -24,7 +24,6 @@ class Win32PagerServices : public PagerServices {
   std::function<bool(int32_t n)> OnConfigure;
   std::function<bool(std::string& fileName)> OnChooseImage;
   std::function<void()> OnAbout;
-  std::function<void(const std::string& path)> OnLoadHelp;
   std::function<void()> OnShowHelp;
 
   bool ConfigureButton(int32_t n) override { return OnConfigure && OnConfigure(n); }
@@ -34,9 +33,6 @@ class Win32PagerServices : public PagerServices {
   int32_t SelectWindow() override { return picker_.SelectWindow(); }
   void ShowAbout() override {
     if (OnAbout) OnAbout();
-  }
-  void LoadHelp(const std::string& path) override {
-    if (OnLoadHelp) OnLoadHelp(path);
   }
   void ShowHelp() override {
     if (OnShowHelp) OnShowHelp();

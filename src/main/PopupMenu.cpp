@@ -1,5 +1,8 @@
 #include "main/PopupMenu.h"
 
+#include "main/MenuTags.h"
+#include "panel/data.h"
+
 namespace korvi {
 
 namespace {
@@ -47,50 +50,50 @@ TMenuItem* TPopupMenu::FindTag(int32_t tag) {
 TPopupMenu MakePopup1() {
   TPopupMenu m;
   auto& items = m.Items;
-  items.push_back(Item("ppAbout", 2, "About Korvi8"));
-  items.push_back(Item("ppHelp", 3, "Help"));
+  items.push_back(Item("ppAbout", tag::About, "About Korvi8"));
+  items.push_back(Item("ppHelp", tag::Help, "Help"));
   items.push_back(Separator());
-  items.push_back(Item("ppHide", 202, "Auto-Hide"));
-  items.push_back(Item("ppOnTop", 201, "Always On Top"));
-  items.push_back(Item("ppSmooth", 203, "Smooth Scroll"));
+  items.push_back(Item("ppHide", tag::AutoHide, "Auto-Hide"));
+  items.push_back(Item("ppOnTop", tag::OnTop, "Always On Top"));
+  items.push_back(Item("ppSmooth", tag::Smooth, "Smooth Scroll"));
   items.push_back(Separator());
-  items.push_back(Item("ppMoveWindow", 501, "Move Window to Desktop ..."));
+  items.push_back(Item("ppMoveWindow", tag::MoveWindow, "Move Window to Desktop ..."));
   items.push_back(Separator());
 
-  TMenuItem dock = Item("ppDockEdge", 200, "Dock to Edge");
-  dock.Items = {Radio("ppTop", 204, "Top Edge"), Radio("ppBottom", 205, "Bottom Edge"),
-                Radio("ppLeft", 206, "Left Edge"), Radio("ppRight", 207, "Right Edge")};
+  TMenuItem dock = Item("ppDockEdge", tag::DockEdgeMenu, "Dock to Edge");
+  dock.Items = {Radio("ppTop", tag::DockTop, "Top Edge"), Radio("ppBottom", tag::DockBottom, "Bottom Edge"),
+                Radio("ppLeft", tag::DockLeft, "Left Edge"), Radio("ppRight", tag::DockRight, "Right Edge")};
   items.push_back(dock);
 
   // The caption is the one users know; kept as it stands.
-  TMenuItem count = Item("ppDeskCount", 100, "Numer of Desktops");
-  for (int n = 1; n <= 10; ++n) {
+  TMenuItem count = Item("ppDeskCount", tag::DeskCountMenu, "Numer of Desktops");
+  for (int n = 1; n <= kMaxDesktops; ++n) {
     std::string caption = n == 1 ? "1  Desktop" : n < 10 ? std::to_string(n) + "  Desktops" : "10 Desktops";
-    count.Items.push_back(Radio("ppDeskCount" + std::to_string(n), 100 + n, caption));
+    count.Items.push_back(Radio("ppDeskCount" + std::to_string(n), tag::DeskCount + n, caption));
   }
   items.push_back(count);
 
-  TMenuItem select = Item("ppDeskSelect", 300, "Go To Desktop");
-  for (int n = 1; n <= 10; ++n)
-    select.Items.push_back(Radio("ppDeskSelect" + std::to_string(n), 300 + n, "Desktop #" + std::to_string(n)));
+  TMenuItem select = Item("ppDeskSelect", tag::DeskSelectMenu, "Go To Desktop");
+  for (int n = 1; n <= kMaxDesktops; ++n)
+    select.Items.push_back(Radio("ppDeskSelect" + std::to_string(n), tag::DeskSelect + n, "Desktop #" + std::to_string(n)));
   items.push_back(select);
   items.push_back(Separator());
 
-  items.push_back(Item("ppNewExe", 401, "New Executable File"));
-  items.push_back(Item("ppNewClock", 402, "New Clock"));
-  items.push_back(Item("ppNewLoad", 403, "New System Load"));
-  items.push_back(Item("ppNewControl", 404, "New Control Panel"));
-  items.push_back(Item("ppNewExplorer", 405, "New Windows Explorer"));
+  items.push_back(Item("ppNewExe", tag::NewExe, "New Executable File"));
+  items.push_back(Item("ppNewClock", tag::NewClock, "New Clock"));
+  items.push_back(Item("ppNewLoad", tag::NewLoad, "New System Load"));
+  items.push_back(Item("ppNewControl", tag::NewControl, "New Control Panel"));
+  items.push_back(Item("ppNewExplorer", tag::NewExplorer, "New Windows Explorer"));
   items.push_back(Separator());
-  items.push_back(Item("ppConfig", 407, "Configure Buttons"));
-  items.push_back(Item("ppArange", 503, "Arrange Buttons"));
-  items.push_back(Item("ppMove", 504, "Move Button"));
-  items.push_back(Item("ppDelete", 406, "Remove Button ..."));
+  items.push_back(Item("ppConfig", tag::Configure, "Configure Buttons"));
+  items.push_back(Item("ppArange", tag::Arrange, "Arrange Buttons"));
+  items.push_back(Item("ppMove", tag::MoveButton, "Move Button"));
+  items.push_back(Item("ppDelete", tag::RemoveButton, "Remove Button ..."));
   items.push_back(Separator());
-  items.push_back(Item("ppBackground", 502, "Set Panel Color"));
-  items.push_back(Item("ppWallpaper", 505, "Set Wallpaper"));
+  items.push_back(Item("ppBackground", tag::PanelColor, "Set Panel Color"));
+  items.push_back(Item("ppWallpaper", tag::Wallpaper, "Set Wallpaper"));
   items.push_back(Separator());
-  items.push_back(Item("ppExit", 1, "Exit"));
+  items.push_back(Item("ppExit", tag::Exit, "Exit"));
   return m;
 }
 

@@ -1,20 +1,17 @@
 #include "main/main.h"
 
 #include "main/ClockPanel.h"
-#include "main/StartupOverrides.h"
+#include "panel/FreezeGuard.h"
 #include "panel/Settings.h"
-
-#include <algorithm>
 
 namespace korvi {
 
 TForm1::TForm1(SharedState& data, Platform& platform, TWinListDialog& winList, GlyphSource* glyphs,
                LaunchServices* launch)
-    : data_(data), platform_(platform), winList_(winList) {
-  for (auto& b : buttons_) b = std::make_unique<TExeButton>(glyphs, launch);
-  data_.Form = this;
-  data_.Edge = &edge_;
-}
+    : data_(data),
+      platform_(platform),
+      table_(glyphs, launch, [this](TExeButton& s) { ButtonClick(s); }),
+      desktops_(data, platform, winList) {}
 
 void TForm1::FormCreate(const std::string& programDir) {
   MouseX = MouseY = HotButton = MovingButton = 0;
@@ -29,65 +26,58 @@ void TForm1::FormCreate(const std::string& programDir) {
   }
   edge_.SetAutoFull(false);
   edge_.SetInterval(1000);
-  for (int i = 1; i <= kButtonCount; ++i) {
-    TExeButton& b = Button(i);
-    b.Tag = i;
-    b.Caption = "(unused)";
-    b.Width = 48;
-    b.Height = 48;
-    b.Visible = false;
-    b.Enabled = false;
-    b.OnClick = nullptr;
-    b.IData = kind::Launcher;
-  }
-  for (int n = 1; n <= kMaxDesktops; ++n) {
-    TExeButton& b = Button(n);
-    b.Width = 75;
-    b.Height = 25;
-    b.ExeDisabled = true;
-    b.SetExeName("");
-    b.SetExeArgs("");
-    b.SetExeStart("");
-    b.SetGlyphName("");
-    b.SetIconIndex(0);
-    b.IData = n;
-    b.OnClick = [this](TExeButton& s) { ButtonClick(s); };
-    b.GroupIndex = 1001;
-    b.Caption = "Desktop " + std::to_string(n);
-    b.Font.Color = clRed;
-  }
+  desktops_.Reset();
+  table_.Reset(desktops_.Count());
   for (auto& s : data_.LoadHistory) s = LoadSample{};
-  for (auto& w : data_.Wallpapers) w.clear();
-  data_.DesktopCount = 4;
-  data_.CurrentDesktop = 1;
-  ApplySelectorCount();
-  SetSelectorDown(1);
-  data_.ScratchFont = TFont{};
   data_.LastMinute = -1;
   ArrangeButtons();
-  LoadSettings(data_, platform_.Files);
-  ApplyStartupOverrides(*this, [this](TExeButton& s) { ButtonClick(s); });
+  LoadSettings();
   DisplayWallpaper();
   Timer1Timer();
+}
+
+void TForm1::LoadSettings() {
+  // The panel expands and stays so meanwhile.
+  FreezeGuard freeze(edge_, FreezeGuard::End::Release);
+  Apply(korvi::LoadSettings(data_, platform_.Files));
+}
+
+void TForm1::Save() {
+  // Freezing expands a collapsed panel first, so the size saved is the expanded thickness.
+  FreezeGuard freeze(edge_, FreezeGuard::End::Release);
+  SaveSettings(Snapshot(), data_, platform_.Files, platform_.Desktop);
+}
+
+void TForm1::Apply(const PagerSettings& s) {
+  SetDockEdge(s.Form.Edge);
+  edge_.SetSize(s.Form.Size);  // 0 or less is ignored by Size
+  edge_.SetSmooth(s.Form.Smooth);
+  edge_.SetAutoFull(s.Form.Hide);
+  SetColor(s.Form.Color);
+  SetStayOnTop(s.Form.OnTop);
+  desktops_.Apply(s);
+  table_.Apply(s.Buttons);
+  table_.MakeSelectors(desktops_.Count());
+}
+
+PagerSettings TForm1::Snapshot() const {
+  PagerSettings s;
+  s.Form.Edge = DockEdge();
+  s.Form.Size = edge_.Size();
+  s.Form.Smooth = edge_.Smooth();
+  s.Form.OnTop = StayOnTop();
+  s.Form.Hide = edge_.AutoFull();
+  s.Form.Color = Color();
+  desktops_.Snapshot(s);
+  table_.Snapshot(s.Buttons);
+  return s;
 }
 
 void TForm1::Timer1Timer() {
   if (clocks_) clocks_->Tick();
 }
 
-void TForm1::ApplySelectorCount() {
-  for (int n = 1; n <= kMaxDesktops; ++n) {
-    Button(n).Enabled = n <= data_.DesktopCount;
-    Button(n).Visible = Button(n).Enabled;
-  }
-}
-
-void TForm1::SetSelectorDown(int32_t n) {
-  for (int i = 1; i <= kButtonCount; ++i) {
-    TExeButton& b = Button(i);
-    if (b.GroupIndex == 1001) b.Down = (i == n);
-  }
-}
+void TForm1::SetSelectorDown(int32_t n) { table_.SetSelectorDown(n); }
 
 void TForm1::ButtonClick(TExeButton& button) {
   if (kind::IsDesktop(button.IData)) {
@@ -98,28 +88,12 @@ void TForm1::ButtonClick(TExeButton& button) {
   } else if (kind::IsGauge(button.IData)) {
     if (clocks_) clocks_->StepGaugeStyle(button);
   }
-  if (host_) host_->Repaint();
+  Repaint();
 }
 
 void TForm1::ArrangeButtons() {
-  int32_t x = 4, y = 4, rowHeight = 0;
-  const int32_t width = Width();
-  for (int i = 1; i <= kButtonCount; ++i) {
-    TExeButton& b = Button(i);
-    if (!b.Enabled) continue;
-    b.Left = x;
-    b.Top = y;
-    if (b.Left + b.Width > width) {
-      x = 4;
-      y = y + rowHeight + 4;
-      rowHeight = 0;
-      b.Left = 4;
-      b.Top = y;
-    }
-    x = x + b.Width + 4;
-    rowHeight = std::max(rowHeight, b.Height);
-  }
-  if (host_) host_->Repaint();
+  table_.Arrange(Width());
+  Repaint();
 }
 
 void TForm1::AttachHost(FormHost* host, EdgeHost* edgeHost, ScreenOutline* outline) {
@@ -136,7 +110,7 @@ void TForm1::SetDockEdge(uint8_t e) {
 
 void TForm1::SetColor(TColor c) {
   color_ = c;
-  if (host_) host_->Repaint();
+  Repaint();
 }
 
 void TForm1::SetStayOnTop(bool v) {
@@ -145,32 +119,11 @@ void TForm1::SetStayOnTop(bool v) {
 }
 
 void TForm1::ChangeDesktop(int32_t n) {
-  if (n < 1 || n > kMaxDesktops) return;
-  // One snapshot, and every window's final place computed on it before anything
-  // moves: the shift, then the gathering of windows stranded beyond the first or last
-  // desktop. Moves are posted and land when each window's program gets to them, so
-  // reading the windows back here would see old places and move them a second time.
-  // Each window is moved once, to where it belongs.
-  winList_.Load();
-  const int32_t from = data_.CurrentDesktop;
-  data_.CurrentDesktop = n;
-  const bool gather = n == 1 || n == data_.DesktopCount;
-  for (int i = 1; i <= kWinListSize; ++i) {
-    const TWinData& e = winList_.Entry(i);
-    if (e.Handle == 0 || e.Handle == OwnWindow) continue;
-    winList_.ShiftInfo(from, n, i);
-    if (gather) winList_.GatherInfo(n == 1, i);
-    winList_.MoveToEntry(i);
-  }
-  SetColor(data_.PanelColors[n]);
+  if (!desktops_.Change(n, OwnWindow)) return;
+  SetColor(desktops_.PanelColor());
   DisplayWallpaper();
 }
 
-void TForm1::DisplayWallpaper() {
-  int d = data_.CurrentDesktop;
-  if (d < 1 || d > kMaxDesktops) return;
-  const std::string& name = data_.Wallpapers[d];
-  if (!name.empty() && platform_.Files.FileExists(name)) platform_.Desktop.SetWallpaper(name);
-}
+void TForm1::DisplayWallpaper() { desktops_.DisplayWallpaper(); }
 
 }  // namespace korvi

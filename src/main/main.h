@@ -6,14 +6,19 @@
 #include <string>
 
 #include "buttons/ExeButton.h"
+#include "main/ButtonTable.h"
 #include "main/DDWinList.h"
+#include "main/Desktops.h"
 #include "main/FFPos.h"
+#include "main/MenuTags.h"
 #include "main/PagerServices.h"
+#include "main/PanelPointer.h"
 #include "main/PopupMenu.h"
 #include "panel/Docking.h"
 #include "panel/EdgeForm.h"
-#include "platform/FormHost.h"
+#include "panel/PagerSettings.h"
 #include "panel/data.h"
+#include "platform/FormHost.h"
 #include "platform/Platform.h"
 
 namespace korvi {
@@ -21,7 +26,10 @@ namespace korvi {
 class ClockPanel;
 
 // The pager window: the panel with the button table, docked to a screen edge.
-// Holds the rules; its Win32 view (main_win.cpp) turns messages into calls here.
+// A facade over the pager's rooms, each holding its own rules: the desktops
+// (Desktops.h), the button table (ButtonTable.h), the mouse on the panel
+// (PanelPointer.h) and the command menu (MenuTags.h, CommandMenu.cpp). Its Win32
+// view (PagerWindow_win.cpp) turns messages into calls here.
 class TForm1 {
  public:
   TForm1(SharedState& data, Platform& platform, TWinListDialog& winList, GlyphSource* glyphs = nullptr,
@@ -37,9 +45,17 @@ class TForm1 {
   void SetStayOnTop(bool v);
 
   // Entries 1..128 of the button table.
-  TExeButton& Button(int n) { return *buttons_[n - 1]; }
+  TExeButton& Button(int n) { return table_.Button(n); }
+  const TExeButton& Button(int n) const { return table_.Button(n); }
   TEdgeForm& Edge() { return edge_; }
   SharedState& Data() { return data_; }
+
+  // --- The settings --------------------------------------------------------------
+  // The settings given to the live pager, in the order start-up reads them: the
+  // docking and panel, the desktops, then the buttons with the selectors made again.
+  void Apply(const PagerSettings& settings);
+  // The live pager as settings.
+  PagerSettings Snapshot() const;
 
   // Start-up of the whole program (the steps that are not the window's own):
   // paths, the button table and its selectors, the settings, desktop 1 shown.
@@ -66,7 +82,7 @@ class TForm1 {
   // HotButton names it afterwards, or is 0 when every entry is in use.
   void NewButton();
   // The ready-made kinds the menu adds, given to the entry NewButton took.
-  enum class SetUp { Clock, Load, ControlPanel, Explorer };
+  using SetUp = ButtonTable::Kind;
   void SetUpButton(TExeButton& button, SetUp kind);
   // Move mode for HotButton: the mouse or the arrow keys move its bottom right
   // corner, or size it with Shift; a background click, Enter or Tab ends it.
@@ -92,6 +108,11 @@ class TForm1 {
   // Before the menu opens from the keyboard: the button under the mouse pointer is
   // hot, or the bare panel when the pointer is elsewhere.
   void HotFromPointer(bool insidePanel, int32_t x, int32_t y);
+  // Where the menu opened from the keyboard stands, in client coordinates, once
+  // HotFromPointer has run: below the hot button, as a keyboard user expects it;
+  // else at the pointer on the panel, or near the panel's corner when the pointer
+  // is elsewhere.
+  Point KeyboardMenuPoint(bool insidePanel, int32_t x, int32_t y) const;
 
   // --- The panel's mouse (client coordinates, as the window reports it) ---------
   // The button under a point: later entries lie on top of earlier ones, and
@@ -103,13 +124,16 @@ class TForm1 {
   // the release opens the command menu (the right button).
   bool PanelMouseUp(MouseButton button, ShiftState shift, int32_t x, int32_t y, bool inside);
   // The mouse capture went to another window: no click follows.
-  void PanelCaptureLost() { pressed_ = 0, panelPress_ = false; }
+  void PanelCaptureLost() { pointer_.CaptureLost(); }
   // The button held down by the left mouse button, 0 for none.
-  int32_t PressedButton() const { return pressed_; }
+  int32_t PressedButton() const { return pointer_.Pressed(); }
   // Drawn pressed: down by its group, or held by the mouse with the pointer over it.
-  bool ShownDown(const TExeButton& b) const { return b.Down || (pressed_ == b.Tag && pressedOver_); }
-  // While the docking component slides the panel, the buttons are not there.
-  bool ButtonsHeld = false;
+  bool ShownDown(const TExeButton& b) const { return pointer_.ShownDown(b); }
+  // While the docking component slides the panel, the buttons are not there:
+  // they take no mouse and are not drawn. Holding them forgets a press.
+  bool ButtonsHeld() const { return pointer_.Held(); }
+  void HoldButtons();
+  void ReleaseButtons();
 
   // --- Desktops ------------------------------------------------------------------
   void ChangeDesktop(int32_t n);
@@ -125,9 +149,9 @@ class TForm1 {
   // A click on the panel background: ends move mode and saves the settings.
   void FormClick();
   void FormKeyDown(uint16_t key, ShiftState shift);
-  // Virtual key codes FormKeyDown knows.
+  // Virtual key codes the pager knows.
   static constexpr uint16_t vkTab = 9, vkReturn = 13, vkLeft = 37, vkUp = 38, vkRight = 39, vkDown = 40;
-  static constexpr uint16_t vkApps = 0x5D, vkF10 = 0x79;
+  static constexpr uint16_t vkApps = 0x5D, vkF1 = 0x70, vkF10 = 0x79;
 
   // Handle of the pager's own window: never moved by a desktop switch.
   WindowHandle OwnWindow = 0;
@@ -138,21 +162,27 @@ class TForm1 {
   int32_t MovingButton = 0;
 
  private:
-  void ApplySelectorCount();
   void RefreshMenu();
+  // Runs the command of a menu item.
+  void RunCommand(int32_t tag);
   void SetDeskCount(int32_t count);
   void MoveWindowToDesktop();
   void SetPanelColor();
   void SetWallpaper();
   void RemoveButton();
   void ConfigureButton(int32_t n);
+  void LoadSettings();
   void Save();
+  void Repaint() {
+    if (host_) host_->Repaint();
+  }
 
   SharedState& data_;
   Platform& platform_;
-  TWinListDialog& winList_;
   TEdgeForm edge_;
-  std::array<std::unique_ptr<TExeButton>, kButtonCount> buttons_;
+  ButtonTable table_;
+  PagerDesktops desktops_;
+  PanelPointer pointer_{table_};
   FormHost* host_ = nullptr;
   ClockPanel* clocks_ = nullptr;
   EdgeHost* edgeHost_ = nullptr;
@@ -163,9 +193,6 @@ class TForm1 {
   bool stayOnTop_ = false;
   PagerServices* services_ = nullptr;
   TPosForm* pos_ = nullptr;
-  int32_t pressed_ = 0;       // button under a left press, until its release
-  bool pressedOver_ = false;  // the pointer is over the pressed button
-  bool panelPress_ = false;   // a press on the panel background, until its release
 };
 
 }  // namespace korvi

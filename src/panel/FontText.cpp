@@ -32,8 +32,7 @@ std::string NextField(std::string_view& rest) {
 
 }  // namespace
 
-TFont& StrToFont(SharedState& data, std::string_view text) {
-  TFont& font = data.ScratchFont;
+TFont& StrToFont(TFont& font, std::string_view text) {
   std::string_view rest = text;
 
   std::string name = NextField(rest);

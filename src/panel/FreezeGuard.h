@@ -3,20 +3,25 @@
 
 namespace korvi {
 
-// Keeps the docked panel out (Freeze) while a command runs, and gives the switch
-// back however it ends, early return or exception alike. The switch goes back to
-// what it was, so a command run while a button is being moved leaves the panel
-// frozen for the move (until the command's save, which always releases it).
+// Keeps the docked panel out (Freeze) for a bracket of work, and ends the bracket
+// however the work ends, early return or exception alike. A command that opens a
+// window gives the switch back as it was, so one run while a button is being moved
+// leaves the panel frozen for the move; a load or save of the settings releases it,
+// which is how move mode's freeze ends at the next save.
 class FreezeGuard {
  public:
-  explicit FreezeGuard(TEdgeForm& edge) : edge_(edge), was_(edge.Freeze()) { edge_.SetFreeze(true); }
-  ~FreezeGuard() { edge_.SetFreeze(was_); }
+  enum class End { Restore, Release };
+  explicit FreezeGuard(TEdgeForm& edge, End end = End::Restore)
+      : edge_(edge), after_(end == End::Restore && edge.Freeze()) {
+    edge_.SetFreeze(true);
+  }
+  ~FreezeGuard() { edge_.SetFreeze(after_); }
   FreezeGuard(const FreezeGuard&) = delete;
   FreezeGuard& operator=(const FreezeGuard&) = delete;
 
  private:
   TEdgeForm& edge_;
-  bool was_;
+  bool after_;
 };
 
 }  // namespace korvi

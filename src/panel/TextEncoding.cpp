@@ -1,29 +1,13 @@
 #include "panel/TextEncoding.h"
 
+#include "util/Text.h"
+
 namespace korvi {
 
 namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 constexpr uint32_t kReplacement = 0xFFFD;
-
-void AppendUtf8(std::string& out, uint32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
 
 // The next code point of UTF-8 text at `i`, which moves past it; a malformed
 // sequence gives U+FFFD for its first byte.
@@ -87,7 +71,7 @@ std::string DecodeToUtf8(std::string_view bytes, TextEncoding encoding) {
       AppendUtf8(out, 0x10000 + ((u - 0xD800u) << 10) + (unit(k + 1) - 0xDC00u));
       ++k;
     } else {
-      AppendUtf8(out, u >= 0xD800 && u < 0xE000 ? kReplacement : u);
+      AppendUtf8(out, u);  // a lone surrogate becomes the replacement character
     }
   }
   return out;

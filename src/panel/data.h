@@ -8,9 +8,6 @@
 
 namespace korvi {
 
-class TForm1;
-class TEdgeForm;
-
 constexpr int kMaxDesktops = 10;
 constexpr int kButtonCount = 128;
 constexpr int kLoadSamples = 100;
@@ -28,9 +25,6 @@ struct SharedState {
   std::string HelpPath;      // lower case of ProgramDir + "korvi8.html"
   bool HelpLoaded = false;
 
-  TForm1* Form = nullptr;      // the pager window
-  TEdgeForm* Edge = nullptr;   // its docking component
-
   // Entries 1..10 are used; entry 0 is unused so that desktop d is entry d.
   std::array<std::string, kMaxDesktops + 1> Wallpapers{};
   std::array<TColor, kMaxDesktops + 1> PanelColors{};
@@ -44,7 +38,6 @@ struct SharedState {
   // The user was told once that saves leave that file alone.
   bool SettingsUnreadReported = false;
 
-  TFont ScratchFont;  // result object of StrToFont, reused by every call
   std::array<LoadSample, kLoadSamples + 1> LoadHistory{};  // 1..100, 100 is newest
   int32_t LastMinute = -1;
 

@@ -16,6 +16,8 @@ class FileSystem {
   enum class ReadResult { Ok, Missing, TooLarge, Failed };
   // Reads a whole file into `content`, refusing files larger than `limit` bytes.
   virtual ReadResult ReadWholeFile(const std::string& path, std::string& content, std::size_t limit) = 0;
+  // Reads the first `count` bytes of a file into `content`, or all of a shorter file.
+  virtual ReadResult ReadFileStart(const std::string& path, std::string& content, std::size_t count) = 0;
 
   // Writes `content` to a temporary file beside `path` and then replaces `path` with it,
   // so that the old file stays intact when anything fails. Returns false on failure.

@@ -22,4 +22,8 @@ struct Point {
   bool operator==(const Point&) const = default;
 };
 
+// Where a dialog of the given size stands when centred on the screen (truncating halves),
+// never above or left of the screen.
+Rect CentredOnScreen(int32_t screenWidth, int32_t screenHeight, int32_t width, int32_t height);
+
 }  // namespace korvi

@@ -12,14 +12,36 @@ bool Win32FileSystem::DirectoryExists(const std::string& path) {
   return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+namespace {
+// Opens a file for reading, shared with writers and deleters; Missing or Failed when it cannot.
+FileSystem::ReadResult OpenForReading(const std::string& path, HANDLE& f) {
+  f = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (f != INVALID_HANDLE_VALUE) return FileSystem::ReadResult::Ok;
+  DWORD e = ::GetLastError();
+  return (e == ERROR_FILE_NOT_FOUND || e == ERROR_PATH_NOT_FOUND) ? FileSystem::ReadResult::Missing
+                                                                  : FileSystem::ReadResult::Failed;
+}
+
+// Reads up to `count` bytes from the file's current place; a file that ends (or shrinks
+// while being read) sooner gives what was there.
+void ReadUpTo(HANDLE f, std::string& content, size_t count) {
+  content.assign(count, '\0');
+  size_t done = 0;
+  while (done < content.size()) {
+    DWORD got = 0;
+    DWORD want = static_cast<DWORD>(std::min<size_t>(content.size() - done, 1u << 24));
+    if (!::ReadFile(f, content.data() + done, want, &got, nullptr) || got == 0) break;
+    done += got;
+  }
+  content.resize(done);
+}
+}  // namespace
+
 FileSystem::ReadResult Win32FileSystem::ReadWholeFile(const std::string& path, std::string& content,
                                                        std::size_t limit) {
-  HANDLE f = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (f == INVALID_HANDLE_VALUE) {
-    DWORD e = ::GetLastError();
-    return (e == ERROR_FILE_NOT_FOUND || e == ERROR_PATH_NOT_FOUND) ? ReadResult::Missing : ReadResult::Failed;
-  }
+  HANDLE f;
+  if (ReadResult opened = OpenForReading(path, f); opened != ReadResult::Ok) return opened;
   LARGE_INTEGER size{};
   ReadResult result = ReadResult::Ok;
   if (!::GetFileSizeEx(f, &size) || size.QuadPart < 0) {
@@ -27,18 +49,19 @@ FileSystem::ReadResult Win32FileSystem::ReadWholeFile(const std::string& path, s
   } else if (static_cast<unsigned long long>(size.QuadPart) > limit) {
     result = ReadResult::TooLarge;
   } else {
-    content.assign(static_cast<size_t>(size.QuadPart), '\0');
-    size_t done = 0;
-    while (done < content.size()) {
-      DWORD got = 0;
-      DWORD want = static_cast<DWORD>(std::min<size_t>(content.size() - done, 1u << 24));
-      if (!::ReadFile(f, content.data() + done, want, &got, nullptr) || got == 0) break;
-      done += got;
-    }
-    content.resize(done);  // a file that shrank while being read gives what was there
+    ReadUpTo(f, content, static_cast<size_t>(size.QuadPart));
   }
   ::CloseHandle(f);
   return result;
+}
+
+FileSystem::ReadResult Win32FileSystem::ReadFileStart(const std::string& path, std::string& content,
+                                                       std::size_t count) {
+  HANDLE f;
+  if (ReadResult opened = OpenForReading(path, f); opened != ReadResult::Ok) return opened;
+  ReadUpTo(f, content, count);
+  ::CloseHandle(f);
+  return ReadResult::Ok;
 }
 
 bool Win32FileSystem::ReplaceFileContent(const std::string& path, const std::string& content) {

@@ -11,6 +11,7 @@ class Win32FileSystem : public FileSystem {
   bool FileExists(const std::string& path) override;
   bool DirectoryExists(const std::string& path) override;
   ReadResult ReadWholeFile(const std::string& path, std::string& content, std::size_t limit) override;
+  ReadResult ReadFileStart(const std::string& path, std::string& content, std::size_t count) override;
   bool ReplaceFileContent(const std::string& path, const std::string& content) override;
   std::string AnsiToUtf8(std::string_view ansi) override;
   std::string Utf8ToAnsi(std::string_view utf8) override;

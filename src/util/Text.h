@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -16,5 +17,9 @@ std::string ExtractFileExt(std::string_view path);
 std::string UpperCase(std::string_view s);
 std::string LowerCase(std::string_view s);
 bool SameText(std::string_view a, std::string_view b);
+
+// Appends the UTF-8 bytes of a code point; one that is no Unicode scalar value (a surrogate,
+// or beyond U+10FFFF) is appended as U+FFFD, the replacement character.
+void AppendUtf8(std::string& out, uint32_t codePoint);
 
 }  // namespace korvi

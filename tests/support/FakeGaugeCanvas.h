@@ -1,7 +1,7 @@
 #pragma once
 #include <vector>
 
-#include "platform/GaugeCanvas.h"
+#include "main/GaugeCanvas.h"
 
 namespace korvi::test {
 

@@ -42,7 +42,6 @@ class FakePagerServices : public PagerServices {
     return PickedEntry ? PickedEntry() : 0;
   }
   void ShowAbout() override { Log.push_back("about"); }
-  void LoadHelp(const std::string& path) override { Log.push_back("load help " + path); }
   void ShowHelp() override { Log.push_back("help"); }
   void ShowReadout() override { Log.push_back("show readout"); }
   void HideReadout() override { Log.push_back("hide readout"); }

@@ -73,6 +73,14 @@ FileSystem::ReadResult FakeFileSystem::ReadWholeFile(const std::string& path, st
   return ReadResult::Ok;
 }
 
+FileSystem::ReadResult FakeFileSystem::ReadFileStart(const std::string& path, std::string& content,
+                                                      std::size_t count) {
+  auto it = Files.find(path);
+  if (it == Files.end()) return ReadResult::Missing;
+  content = it->second.substr(0, count);
+  return ReadResult::Ok;
+}
+
 bool FakeFileSystem::ReplaceFileContent(const std::string& path, const std::string& content) {
   if (FailWrites) return false;
   ++Writes;

@@ -65,6 +65,7 @@ class FakeFileSystem : public FileSystem {
   bool FileExists(const std::string& path) override { return Files.count(path) != 0; }
   bool DirectoryExists(const std::string& path) override { return Directories.count(path) != 0; }
   ReadResult ReadWholeFile(const std::string& path, std::string& content, std::size_t limit) override;
+  ReadResult ReadFileStart(const std::string& path, std::string& content, std::size_t count) override;
   bool ReplaceFileContent(const std::string& path, const std::string& content) override;
   // The fake's ANSI code page is Latin-1: bytes are U+0000..U+00FF.
   std::string AnsiToUtf8(std::string_view ansi) override;

@@ -308,7 +308,8 @@ TEST_F(CommandMenu, ExitSavesFirstAndHelpLoadsItsFileOnce) {
   form.Popup1Popup(3);
   form.Popup1Popup(3);
   form.Popup1Popup(2);
-  EXPECT_EQ(services.Log, (std::vector<std::string>{"load help c:\\korvi\\korvi8.html", "help", "help", "about"}));
+  // The help viewer loads its file the first time itself (HelpForm_test).
+  EXPECT_EQ(services.Log, (std::vector<std::string>{"help", "help", "about"}));
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ TEST_F(PanelMouse, LaterButtonsLieOnTopAndDisabledOnesLetTheMouseThrough) {
   EXPECT_EQ(form.ButtonAt(45, 45), 11) << "a disabled button lets the mouse through";
   form.Button(11).Visible = false;
   EXPECT_EQ(form.ButtonAt(45, 45), 0) << "a hidden one too";
-  form.ButtonsHeld = true;
+  form.HoldButtons();
   EXPECT_EQ(form.ButtonAt(form.Button(1).Left + 1, form.Button(1).Top + 1), 0) << "no buttons while sliding";
 }
 

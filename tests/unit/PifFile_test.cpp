@@ -1,29 +1,19 @@
-// Reading the basic section of PIF files from real files.
+// Reading the basic section of PIF files through the file system.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <vector>
 
 #include "buttons/PifFile.h"
+#include "support/FakePlatform.h"
 
 namespace korvi {
 namespace {
 
-namespace fs = std::filesystem;
-
 class PifFileTest : public ::testing::Test {
  protected:
-  fs::path dir = fs::temp_directory_path() / ("korvi-pif-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                              "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-  void SetUp() override { fs::create_directories(dir); }
-  void TearDown() override { fs::remove_all(dir); }
-
   std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) {
-    fs::path p = dir / name;
-    std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    return p.string();
+    files.Files[name].assign(bytes.begin(), bytes.end());
+    return name;
   }
   static std::vector<uint8_t> Record(std::size_t size = 369) {
     std::vector<uint8_t> r(size, 0);
@@ -33,13 +23,15 @@ class PifFileTest : public ::testing::Test {
     put(165, "/H notes.txt");
     return r;
   }
+  bool Read(const std::string& name) { return pif.ReadPif(files, name); }
+  test::FakeFileSystem files;
   TPifFile pif;
 };
 
 TEST_F(PifFileTest, ReadsTheThreeFieldsAtTheirOffsets) {
   std::vector<uint8_t> r = Record(545);  // a real PIF carries extension sections after the basic one
   r[99] = 'X';                           // bytes between the fields are not part of any text
-  ASSERT_TRUE(pif.ReadPif(Write("edit.pif", r)));
+  ASSERT_TRUE(Read(Write("edit.pif", r)));
   EXPECT_TRUE(pif.PifOk());
   EXPECT_EQ(pif.PifProgram(), "C:\\DOS\\EDIT.COM");
   EXPECT_EQ(pif.PifStartDir(), "C:\\WORK");
@@ -53,27 +45,27 @@ TEST_F(PifFileTest, FullFieldsWithoutZeroEndAtTheFieldEdge) {
   std::fill(r.begin() + 101, r.begin() + 165, 'D');  // 64 bytes
   std::fill(r.begin() + 165, r.begin() + 229, ' ');  // 64 blanks: not trimmed
   std::fill(r.begin() + 229, r.end(), 'y');
-  ASSERT_TRUE(pif.ReadPif(Write("full.pif", r)));
+  ASSERT_TRUE(Read(Write("full.pif", r)));
   EXPECT_EQ(pif.PifProgram(), std::string(63, 'P'));
   EXPECT_EQ(pif.PifStartDir(), std::string(64, 'D'));
   EXPECT_EQ(pif.PifParams(), std::string(64, ' '));
 }
 
 TEST_F(PifFileTest, ShortMissingOrFolderGiveFalse) {
-  EXPECT_FALSE(pif.ReadPif(Write("short.pif", Record(368))));
+  EXPECT_FALSE(Read(Write("short.pif", Record(368))));
   EXPECT_FALSE(pif.PifOk());
-  EXPECT_TRUE(pif.ReadPif(Write("ok.pif", Record())));
-  EXPECT_FALSE(pif.ReadPif((dir / "missing.pif").string()));
-  EXPECT_FALSE(pif.ReadPif(Write("empty.pif", {})));
-  fs::create_directory(dir / "folder.pif");
-  EXPECT_FALSE(pif.ReadPif((dir / "folder.pif").string()));
+  EXPECT_TRUE(Read(Write("ok.pif", Record())));
+  EXPECT_FALSE(Read("missing.pif"));
+  EXPECT_FALSE(Read(Write("empty.pif", {})));
+  files.Directories["folder.pif"] = true;
+  EXPECT_FALSE(Read("folder.pif"));
 }
 
 TEST_F(PifFileTest, EachReadReplacesTheLast) {
-  ASSERT_TRUE(pif.ReadPif(Write("a.pif", Record())));
+  ASSERT_TRUE(Read(Write("a.pif", Record())));
   std::vector<uint8_t> other(369, 0);
   other[36] = 'B';
-  ASSERT_TRUE(pif.ReadPif(Write("b.pif", other)));
+  ASSERT_TRUE(Read(Write("b.pif", other)));
   EXPECT_EQ(pif.PifProgram(), "B");
   EXPECT_EQ(pif.PifStartDir(), "");
 }

@@ -89,8 +89,8 @@ TEST(StrToFont, DecodesFieldsFromTheFront) {
       {"Comic, Sans, $000000FF, 8, ----", "Comic", 0, 255, "----"},  // the comma splits the face
   };
   for (const FontCase& c : cases) {
-    SharedState data;
-    TFont f = StrToFont(data, c.text);
+    TFont scratch;
+    TFont f = StrToFont(scratch, c.text);
     std::string style = {f.Bold ? 'B' : '-', f.Italic ? 'I' : '-', f.Underline ? 'U' : '-', f.StrikeOut ? 'S' : '-'};
     EXPECT_EQ(f.Name, c.name) << c.text;
     EXPECT_EQ(f.Color, c.color) << c.text;
@@ -100,12 +100,12 @@ TEST(StrToFont, DecodesFieldsFromTheFront) {
 }
 
 TEST(StrToFont, EmptyNameKeepsThePreviousFaceAndOtherAttributes) {
-  SharedState data;
-  data.ScratchFont.Charset = 204;
-  EXPECT_EQ(StrToFont(data, "").Name, "Arial") << "the pager's face on the first call";
-  StrToFont(data, "Georgia, $00000001, 14, BIUS");
-  TFont& f = StrToFont(data, "");
-  EXPECT_EQ(&f, &data.ScratchFont) << "the scratch font is the result";
+  TFont scratch;
+  scratch.Charset = 204;
+  EXPECT_EQ(StrToFont(scratch, "").Name, "Arial") << "the pager's face on the first call";
+  StrToFont(scratch, "Georgia, $00000001, 14, BIUS");
+  TFont& f = StrToFont(scratch, "");
+  EXPECT_EQ(&f, &scratch) << "the scratch font is the result";
   EXPECT_EQ(f.Name, "Georgia");
   EXPECT_EQ(f.Color, clBlack);
   EXPECT_EQ(f.Size, 10);
@@ -119,8 +119,8 @@ TEST(StrToFont, ReadsBackWhatFontToStrWrote) {
   f.Color = static_cast<TColor>(0x80000012);
   f.Size = 11;
   f.Underline = true;
-  SharedState data;
-  EXPECT_EQ(StrToFont(data, FontToStr(&f)), f);
+  TFont scratch;
+  EXPECT_EQ(StrToFont(scratch, FontToStr(&f)), f);
 }
 
 // ---------------------------------------------------------------------------------

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "platform/Launch_win.h"
+#include "buttons/Launch_win.h"
 #include "win/WinTestUtil.h"
 
 namespace korvi {
@@ -32,7 +32,7 @@ TEST(ShellLaunch, MissingFileIsRefusedQuietly) {
 }
 
 TEST(ShellLaunch, PifFileGivesProgramParametersAndDirectory) {
-  std::string pif(369, '\0');
+  std::string pif(545, '\0');  // the basic section, then the extensions a PIF editor writes
   pif.replace(36, 11, "EDIT.COM   ");
   pif.replace(101, 7, "C:\\WORK");
   pif.replace(165, 9, "/fast a.b");
@@ -45,6 +45,10 @@ TEST(ShellLaunch, PifFileGivesProgramParametersAndDirectory) {
   EXPECT_EQ(t.Directory, "C:\\WORK");
   EXPECT_EQ(t.Args, "/fast a.b");
   EXPECT_FALSE(launch.ReadPif(test::TempDir() + "\\none.pif", t));
+  const std::string folder = test::TempDir() + "\\folder.pif";
+  ::CreateDirectoryA(folder.c_str(), nullptr);
+  EXPECT_FALSE(launch.ReadPif(folder, t));
+  ::RemoveDirectoryA(folder.c_str());
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "main/main.h"
-#include "main/main_win.h"
+#include "main/PagerWindow_win.h"
 #include "platform/Win32Platform_win.h"
 #include "win/WinTestUtil.h"
 
@@ -33,7 +33,7 @@ class RealPagerDrag : public ::testing::Test {
 
   void SetUp() override {
     ASSERT_TRUE(pager.Create(::GetModuleHandleA(nullptr)));
-    form.AttachHost(&pager, &pager, &pager);
+    form.AttachHost(&pager, &pager, &pager.Outline());
     const std::string dir = test::TempDir() + "\\drag" + std::to_string(++counter_);
     ::CreateDirectoryA(dir.c_str(), nullptr);
     form.FormCreate(dir + "\\");  // no settings file: a 100-pixel panel at the bottom, auto-hide on

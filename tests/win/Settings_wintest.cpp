@@ -139,8 +139,7 @@ class RealSave : public ::testing::Test {
  protected:
   Win32Platform platform;
   SharedState data;
-  TWinListDialog winList{platform.Windows};
-  TForm1 form{data, platform.Ref, winList};
+  PagerSettings settings;
   test::FakeShellRecorder shell;
 
   void SetUp() override {
@@ -153,10 +152,10 @@ class RealSave : public ::testing::Test {
 
 TEST_F(RealSave, SaveReadsBackThroughTheSystemAndKeepsForeignSections) {
   test::WriteFileBytes(data.SettingsPath, "[Mine]\r\nnote=kept\r\n");
-  form.Button(11).Enabled = form.Button(11).Visible = true;
-  form.Button(11).Caption = "Editor";
-  data.Wallpapers[3] = "C:\\walls\\three.bmp";
-  ASSERT_TRUE(SaveSettings(data, platform.Files, shell));
+  settings.Buttons[10].Enabled = settings.Buttons[10].Visible = true;
+  settings.Buttons[10].Caption = "Editor";
+  settings.Wallpapers[3] = "C:\\walls\\three.bmp";
+  ASSERT_TRUE(SaveSettings(settings, data, platform.Files, shell));
   EXPECT_EQ(SystemRead(data.SettingsPath, {"Mine", "note"}), "kept");
   EXPECT_EQ(SystemRead(data.SettingsPath, {"BUTTON11", "CAPTION"}), "Editor");
   EXPECT_EQ(SystemRead(data.SettingsPath, {"FORM", "COLOR"}), "-2147483633");
@@ -170,12 +169,10 @@ TEST_F(RealSave, ReadOnlyFileIsLeftIntactAndTheUserIsTold) {
   const std::string before = "[FORM]\r\nEDGE=1\r\n";
   test::WriteFileBytes(data.SettingsPath, before);
   ::SetFileAttributesA(data.SettingsPath.c_str(), FILE_ATTRIBUTE_READONLY);
-  form.Edge().SetFreeze(true);
-  EXPECT_FALSE(SaveSettings(data, platform.Files, shell));
+  EXPECT_FALSE(SaveSettings(settings, data, platform.Files, shell));
   EXPECT_EQ(test::ReadFileBytes(data.SettingsPath), before) << "the old file is untouched";
   ASSERT_EQ(shell.Errors.size(), 1u);
   EXPECT_EQ(shell.Errors[0], "Unable to write to " + data.SettingsPath);
-  EXPECT_FALSE(form.Edge().Freeze()) << "the panel is free to hide again";
   ::SetFileAttributesA(data.SettingsPath.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
@@ -183,10 +180,10 @@ TEST_F(RealSave, UnicodeFileIsWrittenBackInItsEncodingWithItsAttributes) {
   const std::string text = "[Mine]\r\nnote=\xE6\x97\xA5\xE6\x9C\xAC\r\n";
   test::WriteFileBytes(data.SettingsPath, EncodeFromUtf8(text, TextEncoding::Utf16LE));
   ::SetFileAttributesA(data.SettingsPath.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE);
-  LoadSettings(data, platform.Files);
-  form.Button(11).Enabled = form.Button(11).Visible = true;
-  form.Button(11).Caption = "Caf\xE9";  // in the ANSI code page, as the program holds it
-  ASSERT_TRUE(SaveSettings(data, platform.Files, shell));
+  settings = LoadSettings(data, platform.Files);
+  settings.Buttons[10].Enabled = settings.Buttons[10].Visible = true;
+  settings.Buttons[10].Caption = "Caf\xE9";  // in the ANSI code page, as the program holds it
+  ASSERT_TRUE(SaveSettings(settings, data, platform.Files, shell));
   const std::string bytes = test::ReadFileBytes(data.SettingsPath);
   EXPECT_EQ(DetectTextEncoding(bytes), TextEncoding::Utf16LE) << "still UTF-16";
   EXPECT_NE(DecodeToUtf8(bytes, TextEncoding::Utf16LE).find("note=\xE6\x97\xA5\xE6\x9C\xAC\r\n"), std::string::npos)

@@ -1,9 +1,10 @@
 #pragma once
 #include <windows.h>
 
-#include "platform/Launch.h"
 #include "buttons/PifFile.h"
 #include "buttons/ShortCut_win.h"
+#include "platform/Launch.h"
+#include "platform/Win32Platform_win.h"
 
 namespace korvi {
 
@@ -31,6 +32,7 @@ class Win32LaunchServices : public LaunchServices {
   std::string programDir_;
   HWND owner_;
   HWND dialogOwner_ = nullptr;
+  Win32FileSystem files_;
   Win32ShortCut shortcut_;
   TPifFile pif_;
 };

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <memory>
 
-#include "buttons/DibBitmap_win.h"
-#include "platform/Colors_win.h"
-#include "platform/DrawablePicture_win.h"
+#include "winkit/DibBitmap_win.h"
+#include "winkit/Colors_win.h"
+#include "winkit/DrawablePicture_win.h"
 
 namespace korvi {
 

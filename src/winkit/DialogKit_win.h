@@ -20,6 +20,11 @@ HWND CreateControl(HWND parent, const char* cls, const char* text, DWORD style, 
 std::string WindowTextOf(HWND h);
 // Sets the text only when it differs, so an edit keeps its caret while the user types.
 void SetTextIfChanged(HWND h, const std::string& text);
+// The outer size of a window with the given client size and styles (no menu bar).
+SIZE OuterSizeOf(int clientW, int clientH, DWORD style, DWORD exStyle);
+// Creates a hidden top-level window of the given outer size, centred on the screen.
+HWND CreateCentredWindow(const char* cls, const char* title, DWORD style, DWORD exStyle, SIZE outer, HWND owner,
+                         HMENU menu, HINSTANCE instance, void* self);
 // Creates a hidden top-level dialog window of the given client size (design units),
 // centred on the screen.
 HWND CreateDialogWindow(const char* cls, const char* title, DWORD style, DWORD exStyle, int clientW, int clientH,

@@ -1,16 +1,16 @@
-#include "main/main_win.h"
+#include "main/PagerWindow_win.h"
 
-#include <commctrl.h>
 #include <shellapi.h>
 #include <windowsx.h>
 
-#include "buttons/ButtonLayout.h"
-#include "main/DibPicture_win.h"
+#include <utility>
+#include <vector>
+
 #include "buttons/ButtonDraw_win.h"
 #include "main/PopupMenu_win.h"
-#include "platform/DrawablePicture_win.h"
 #include "platform/Win32Platform_win.h"
-#include "util/FontCache_win.h"
+#include "winkit/Colors_win.h"
+#include "winkit/Paint_win.h"
 
 namespace korvi {
 
@@ -69,47 +69,15 @@ bool PagerWindow::Create(HINSTANCE instance) {
   if (hwnd_) {
     form_.OwnWindow = FromHwnd(hwnd_);
     ::SetTimer(hwnd_, kTickTimer, 1000, nullptr);
-    CreateTooltip(instance);
+    tip_.Create(instance, appWindow_, hwnd_);
     ::DragAcceptFiles(hwnd_, TRUE);  // files dropped on the panel become launchers
   }
   return hwnd_ != nullptr;
 }
 
-void PagerWindow::CreateTooltip(HINSTANCE instance) {
-  // The tip is owned by the hidden application window, not by the pager. Wine places a
-  // window asked to stay on top just below its topmost owned popups without marking it
-  // topmost, so a tip owned by the pager kept "Always On Top" from taking effect.
-  tip_ = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0,
-                           0, appWindow_, nullptr, instance, nullptr);
-  if (!tip_) return;
-  TOOLINFOA ti{};
-  ti.cbSize = sizeof ti;
-  ti.hwnd = hwnd_;
-  ti.uId = 1;
-  ti.lpszText = const_cast<char*>("");
-  ::SendMessageA(tip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
-  ::SendMessageA(tip_, TTM_SETMAXTIPWIDTH, 0, 400);
-}
-
 void PagerWindow::UpdateTooltip() {
-  if (!tip_) return;
-  TOOLINFOA ti{};
-  ti.cbSize = sizeof ti;
-  ti.hwnd = hwnd_;
-  ti.uId = 1;
-  std::string text;
-  if (form_.HotButton) {
-    const TExeButton& b = form_.Button(form_.HotButton);
-    if (b.ShowHint && !b.Hint.empty()) {
-      ti.rect = {b.Left, b.Top, b.Left + b.Width, b.Top + b.Height};
-      text = b.Hint;
-    }
-  }
-  if (text == tipText_ && !text.empty()) return;
-  tipText_ = text;
-  ::SendMessageA(tip_, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&ti));
-  ti.lpszText = const_cast<char*>(tipText_.c_str());
-  ::SendMessageA(tip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti));
+  const PagerInput::Hint hint = input_.HotHint();
+  tip_.Show(hint.Text, hint.Area);
 }
 
 void PagerWindow::Show() { ::ShowWindow(hwnd_, SW_SHOWNOACTIVATE); }
@@ -164,17 +132,6 @@ void PagerWindow::ApplyCursor() {
   ::SetCursor(::LoadCursorA(nullptr, id));
 }
 
-void PagerWindow::HoldChildren() {
-  form_.ButtonsHeld = true;
-  form_.PanelCaptureLost();
-  Repaint();
-}
-
-void PagerWindow::ReleaseChildren() {
-  form_.ButtonsHeld = false;
-  Repaint();
-}
-
 void PagerWindow::SetTimer(int32_t periodMs) {
   if (periodMs > 0)
     ::SetTimer(hwnd_, kEdgeTimer, static_cast<UINT>(periodMs), nullptr);
@@ -182,42 +139,16 @@ void PagerWindow::SetTimer(int32_t periodMs) {
     ::KillTimer(hwnd_, kEdgeTimer);
 }
 
-// --- ScreenOutline ------------------------------------------------------------------
-
-void PagerWindow::Begin() {
-  if (!screenDc_) screenDc_ = ::GetDC(nullptr);
-}
-
-void PagerWindow::DrawFocusRect(const Rect& r) {
-  if (!screenDc_) return;
-  RECT rc{r.Left, r.Top, r.Right, r.Bottom};
-  ::DrawFocusRect(screenDc_, &rc);
-}
-
-void PagerWindow::End() {
-  if (screenDc_) ::ReleaseDC(nullptr, screenDc_);
-  screenDc_ = nullptr;
-}
-
 // --- Drawing ------------------------------------------------------------------------
-
-void PagerWindow::DrawButton(HDC dc, const TExeButton& b) {
-  DrawExeButton(dc, b, form_.HotButton == b.Tag, form_.ShownDown(b));
-}
 
 bool PagerWindow::RepaintLiveButtons() {
   // Only the clocks and gauges change with the tick: only their places are redrawn.
-  bool any = false;
-  if (form_.ButtonsHeld) return false;
-  for (int i = 1; i <= kButtonCount; ++i) {
-    const TExeButton& b = form_.Button(i);
-    if (b.Enabled && b.Visible && (kind::IsClock(b.IData) || kind::IsGauge(b.IData))) {
-      RECT r{b.Left, b.Top, b.Left + b.Width, b.Top + b.Height};
-      ::InvalidateRect(hwnd_, &r, FALSE);
-      any = true;
-    }
+  const std::vector<Rect> places = input_.LivePlaces();
+  for (const Rect& p : places) {
+    RECT r{p.Left, p.Top, p.Right, p.Bottom};
+    ::InvalidateRect(hwnd_, &r, FALSE);
   }
-  return any;
+  return !places.empty();
 }
 
 void PagerWindow::Paint(HDC dc) {
@@ -226,71 +157,40 @@ void PagerWindow::Paint(HDC dc) {
   HBRUSH bg = ::CreateSolidBrush(ColorRefOf(form_.Color()));
   ::FillRect(dc, &client, bg);
   ::DeleteObject(bg);
-  if (form_.ButtonsHeld) return;
-  for (int i = 1; i <= kButtonCount; ++i)
-    if (form_.Button(i).Visible) DrawButton(dc, form_.Button(i));
+  if (form_.ButtonsHeld()) return;
+  for (int i = 1; i <= kButtonCount; ++i) {
+    const TExeButton& b = form_.Button(i);
+    if (b.Visible) DrawExeButton(dc, b, form_.HotButton == b.Tag, form_.ShownDown(b));
+  }
 }
 
 // --- Input --------------------------------------------------------------------------
 
-void PagerWindow::MouseDown(MouseButton button, WPARAM wp, LPARAM lp, bool dbl) {
-  ::SetCapture(hwnd_);
-  form_.PanelMouseDown(button, ShiftFromMouse(wp) | (dbl ? ssDouble : 0), GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
-  Repaint();
-}
-
-bool PagerWindow::MouseUp(MouseButton button, WPARAM wp, LPARAM lp) {
+bool PagerWindow::InClient(POINT p) const {
   RECT c{};
   ::GetClientRect(hwnd_, &c);
-  POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-  const bool menu = form_.PanelMouseUp(button, ShiftFromMouse(wp), p.x, p.y, ::PtInRect(&c, p) != FALSE);
-  Repaint();
-  // Released last: losing the capture clears the press state (WM_CAPTURECHANGED).
-  if (::GetCapture() == hwnd_ && !(wp & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) ::ReleaseCapture();
-  return menu;
+  return ::PtInRect(&c, p) != FALSE;
 }
 
-void PagerWindow::MouseMove(WPARAM wp, LPARAM lp) {
-  const int32_t hot = form_.HotButton, pressed = form_.PressedButton();
-  const bool down = pressed && form_.ShownDown(form_.Button(pressed));
-  form_.PanelMouseMove(ShiftFromMouse(wp), GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
-  if (hot != form_.HotButton || down != (pressed && form_.ShownDown(form_.Button(pressed)))) {
-    UpdateTooltip();
-    Repaint();
-  }
-  if (tip_) {
-    MSG m{hwnd_, WM_MOUSEMOVE, wp, lp, static_cast<DWORD>(::GetMessageTime()), {}};
-    ::SendMessageA(tip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&m));
-  }
-  // Over a button the arrow; over the panel whatever the docking component chose.
-  if (form_.HotButton) cursor_ = EdgeCursor::Default;
-  ApplyCursor();
-}
-
-void PagerWindow::ShowMenu(int x, int y, UINT alignment) {
-  form_.Popup1Popup(0);
-  const int32_t tag = TrackPopup(form_.Popup1, hwnd_, x, y, alignment);
-  if (tag) form_.Popup1Popup(tag);
-  if (::IsWindow(hwnd_)) Repaint();
-}
-
-void PagerWindow::ShowMenuFromKeyboard() {
-  POINT p{};
+bool PagerWindow::PointerInClient(POINT& p) const {
   ::GetCursorPos(&p);
   ::ScreenToClient(hwnd_, &p);
-  RECT c{};
-  ::GetClientRect(hwnd_, &c);
-  form_.HotFromPointer(::PtInRect(&c, p) != FALSE, p.x, p.y);
-  Repaint();
-  if (form_.HotButton) {
-    // Below the hot button, as a keyboard user expects it.
-    const TExeButton& b = form_.Button(form_.HotButton);
-    p = {b.Left, b.Top + b.Height};
-  } else if (!::PtInRect(&c, p)) {
-    p = {4, 4};
-  }
+  return InClient(p);
+}
+
+void PagerWindow::Follow(const PagerAnswer& a) {
+  if (a.UpdateTip) UpdateTooltip();
+  if (a.Repaint) Repaint();
+  if (a.OpenMenu) ShowMenu(a.MenuAt);
+}
+
+void PagerWindow::ShowMenu(Point at) {
+  POINT p{at.X, at.Y};
   ::ClientToScreen(hwnd_, &p);
-  ShowMenu(p.x, p.y);
+  form_.Popup1Popup(tag::Opening);
+  const int32_t chosen = TrackPopup(form_.Popup1, hwnd_, p.x, p.y, TPM_LEFTALIGN | TPM_TOPALIGN);
+  if (chosen) form_.Popup1Popup(chosen);
+  if (::IsWindow(hwnd_)) Repaint();
 }
 
 void PagerWindow::DropFiles(HDROP drop) {
@@ -319,18 +219,7 @@ LRESULT PagerWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       return 1;  // painted with the buttons, without flicker
     case WM_PAINT: {
       // Drawn off screen, only the part asked for, then copied: no flicker.
-      PAINTSTRUCT ps;
-      HDC dc = ::BeginPaint(hwnd_, &ps);
-      const RECT& c = ps.rcPaint;
-      HBITMAP bmp = ::CreateCompatibleBitmap(dc, c.right - c.left, c.bottom - c.top);
-      if (BitmapDC mem(bmp); mem && bmp) {
-        ::SetViewportOrgEx(mem.Get(), -c.left, -c.top, nullptr);
-        Paint(mem.Get());
-        ::SetViewportOrgEx(mem.Get(), 0, 0, nullptr);
-        ::BitBlt(dc, c.left, c.top, c.right - c.left, c.bottom - c.top, mem.Get(), 0, 0, SRCCOPY);
-      }
-      if (bmp) ::DeleteObject(bmp);
-      ::EndPaint(hwnd_, &ps);
+      PaintWindowBuffered(hwnd_, [this](HDC dc, const RECT&) { Paint(dc); });
       form_.Edge().OnPaint();
       return 0;
     }
@@ -353,43 +242,67 @@ LRESULT PagerWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         if (RepaintLiveButtons()) UpdateTooltip();  // clock and gauge hints change with every tick
       }
       return 0;
-    case WM_LBUTTONDOWN: MouseDown(MouseButton::Left, wp, lp, false); return 0;
-    case WM_LBUTTONDBLCLK: MouseDown(MouseButton::Left, wp, lp, true); return 0;
-    case WM_MBUTTONDOWN: MouseDown(MouseButton::Middle, wp, lp, false); return 0;
-    case WM_RBUTTONDOWN: MouseDown(MouseButton::Right, wp, lp, false); return 0;
-    case WM_LBUTTONUP: MouseUp(MouseButton::Left, wp, lp); return 0;
-    case WM_MBUTTONUP: MouseUp(MouseButton::Middle, wp, lp); return 0;
-    case WM_RBUTTONUP: {
-      if (!MouseUp(MouseButton::Right, wp, lp)) return 0;
-      POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-      ::ClientToScreen(hwnd_, &p);
-      ShowMenu(p.x, p.y);
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_RBUTTONDOWN: {
+      const MouseButton button = msg == WM_MBUTTONDOWN ? MouseButton::Middle
+                                 : msg == WM_RBUTTONDOWN ? MouseButton::Right
+                                                         : MouseButton::Left;
+      const ShiftState dbl = msg == WM_LBUTTONDBLCLK ? ssDouble : 0;
+      ::SetCapture(hwnd_);
+      Follow(input_.MouseDown(button, ShiftFromMouse(wp) | dbl, GET_X_LPARAM(lp), GET_Y_LPARAM(lp)));
       return 0;
     }
-    case WM_CONTEXTMENU:
-      // From the keyboard (the system sends -1), or from another source at a point.
-      if (lp == -1) {
-        ShowMenuFromKeyboard();
-      } else {
-        POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-        POINT c = p;
-        ::ScreenToClient(hwnd_, &c);
-        form_.HotFromPointer(true, c.x, c.y);
-        ShowMenu(p.x, p.y);
-      }
+    case WM_LBUTTONUP:
+    case WM_MBUTTONUP:
+    case WM_RBUTTONUP: {
+      const MouseButton button = msg == WM_MBUTTONUP ? MouseButton::Middle
+                                 : msg == WM_RBUTTONUP ? MouseButton::Right
+                                                       : MouseButton::Left;
+      const POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+      PagerAnswer a = input_.MouseUp(button, ShiftFromMouse(wp), p.x, p.y, InClient(p));
+      const bool menu = std::exchange(a.OpenMenu, false);
+      Follow(a);
+      // Released last: losing the capture clears the press state (WM_CAPTURECHANGED).
+      if (::GetCapture() == hwnd_ && !(wp & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) ::ReleaseCapture();
+      if (menu) ShowMenu(a.MenuAt);
       return 0;
-    case WM_SYSKEYDOWN:
-      if (TForm1::IsMenuKey(static_cast<uint16_t>(wp), ShiftFromKeyboard())) return ShowMenuFromKeyboard(), 0;
-      break;
+    }
+    case WM_MOUSEMOVE:
+      Follow(input_.MouseMove(ShiftFromMouse(wp), GET_X_LPARAM(lp), GET_Y_LPARAM(lp)));
+      tip_.Relay(wp, lp);
+      cursor_ = PanelPointer::CursorOver(form_.HotButton, cursor_);
+      ApplyCursor();
+      return 0;
+    case WM_CONTEXTMENU: {
+      // From the keyboard (the system sends -1), or from another source at a screen point.
+      POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+      bool inside = true;
+      if (lp == -1)
+        inside = PointerInClient(p);
+      else
+        ::ScreenToClient(hwnd_, &p);
+      Follow(input_.ContextMenu(lp == -1, inside, p.x, p.y));
+      return 0;
+    }
+    case WM_SYSKEYDOWN: {
+      POINT p;
+      const bool inside = PointerInClient(p);
+      const PagerAnswer a = input_.SysKeyDown(static_cast<uint16_t>(wp), ShiftFromKeyboard(), inside, p.x, p.y);
+      if (!a.Handled) break;
+      Follow(a);
+      return 0;
+    }
     case WM_SYSKEYUP:
       if (wp == VK_F10) return 0;  // F10 alone would enter a menu bar the panel does not have
       break;
-    case WM_MOUSEMOVE: MouseMove(wp, lp); return 0;
-    case WM_KEYDOWN:
-      if (wp == VK_F1) return form_.Popup1Popup(3), 0;  // the "Help" command
-      if (TForm1::IsMenuKey(static_cast<uint16_t>(wp), ShiftFromKeyboard())) return ShowMenuFromKeyboard(), 0;
-      form_.Edge().OnKeyDown(static_cast<uint16_t>(wp), ShiftFromKeyboard());
+    case WM_KEYDOWN: {
+      POINT p;
+      const bool inside = PointerInClient(p);
+      Follow(input_.KeyDown(static_cast<uint16_t>(wp), ShiftFromKeyboard(), inside, p.x, p.y));
       return 0;
+    }
     case WM_KEYUP: form_.Edge().OnKeyUp(static_cast<uint16_t>(wp), ShiftFromKeyboard()); return 0;
     case WM_CHAR: form_.Edge().OnKeyPress(static_cast<char>(wp)); return 0;
     case WM_CAPTURECHANGED:

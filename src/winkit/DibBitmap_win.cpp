@@ -1,8 +1,8 @@
-#include "buttons/DibBitmap_win.h"
+#include "winkit/DibBitmap_win.h"
 
 #include <cstring>
 
-#include "buttons/PictureCheck.h"
+#include "platform/Picture.h"
 
 namespace korvi {
 

@@ -1,8 +1,8 @@
-#include "util/DialogKit_win.h"
+#include "winkit/DialogKit_win.h"
 
 #include <vector>
 
-#include "main/FFPos.h"
+#include "platform/Geometry.h"
 
 namespace korvi {
 
@@ -51,13 +51,23 @@ void SetTextIfChanged(HWND h, const std::string& text) {
   if (h && WindowTextOf(h) != text) ::SetWindowTextA(h, text.c_str());
 }
 
+SIZE OuterSizeOf(int clientW, int clientH, DWORD style, DWORD exStyle) {
+  RECT frame{0, 0, clientW, clientH};
+  ::AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+  return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+HWND CreateCentredWindow(const char* cls, const char* title, DWORD style, DWORD exStyle, SIZE outer, HWND owner,
+                         HMENU menu, HINSTANCE instance, void* self) {
+  const Rect at = CentredOnScreen(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), outer.cx, outer.cy);
+  return ::CreateWindowExA(exStyle, cls, title, style, at.Left, at.Top, outer.cx, outer.cy, owner, menu, instance,
+                           self);
+}
+
 HWND CreateDialogWindow(const char* cls, const char* title, DWORD style, DWORD exStyle, int clientW, int clientH,
                         HWND owner, HINSTANCE instance, void* self) {
-  RECT frame{0, 0, DialogScale(clientW), DialogScale(clientH)};
-  ::AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-  const int w = frame.right - frame.left, h = frame.bottom - frame.top;
-  const Rect at = CentredOnScreen(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), w, h);
-  return ::CreateWindowExA(exStyle, cls, title, style, at.Left, at.Top, w, h, owner, nullptr, instance, self);
+  const SIZE outer = OuterSizeOf(DialogScale(clientW), DialogScale(clientH), style, exStyle);
+  return CreateCentredWindow(cls, title, style, exStyle, outer, owner, nullptr, instance, self);
 }
 
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/DrawablePicture_win.h"
+#include "winkit/DrawablePicture_win.h"
 
 #include <cstdint>
 #include <vector>

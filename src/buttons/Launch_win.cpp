@@ -1,35 +1,16 @@
-#include "platform/Launch_win.h"
+#include "buttons/Launch_win.h"
 
-#include <commdlg.h>
 #include <shellapi.h>
 
-#include <vector>
-
-#include "util/Text.h"
+#include "winkit/FileOpen_win.h"
 
 namespace korvi {
 
-bool Win32LaunchServices::DirectoryExists(const std::string& path) {
-  DWORD a = ::GetFileAttributesA(path.c_str());
-  return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
-}
+bool Win32LaunchServices::DirectoryExists(const std::string& path) { return files_.DirectoryExists(path); }
 
 std::optional<std::string> Win32LaunchServices::ChooseFile(const std::string& folder) {
-  // Large enough for any path the shell hands back; starts empty each time.
-  std::vector<char> file(4096, '\0');
-  OPENFILENAMEA ofn{};
-  ofn.lStructSize = sizeof ofn;
   // Owned by the pager, which stays disabled while the dialog is open: one question at a time.
-  ofn.hwndOwner = dialogOwner_ ? dialogOwner_ : owner_;
-  ofn.lpstrFilter = "All Files\0*.*\0";
-  ofn.nFilterIndex = 1;
-  ofn.lpstrFile = file.data();
-  ofn.nMaxFile = static_cast<DWORD>(file.size());
-  ofn.lpstrInitialDir = folder.c_str();
-  // No read-only box, share-aware, a chosen shortcut comes back as the ".lnk" itself, resizable.
-  ofn.Flags = OFN_HIDEREADONLY | OFN_SHAREAWARE | OFN_NODEREFERENCELINKS | OFN_ENABLESIZING | OFN_EXPLORER;
-  if (!::GetOpenFileNameA(&ofn)) return std::nullopt;
-  return std::string(file.data());
+  return ChooseFileToOpen(dialogOwner_ ? dialogOwner_ : owner_, "All Files|*.*", folder.c_str());
 }
 
 bool Win32LaunchServices::ResolveShortcut(const std::string& file, LaunchTarget& target) {
@@ -42,7 +23,7 @@ bool Win32LaunchServices::ResolveShortcut(const std::string& file, LaunchTarget&
 }
 
 bool Win32LaunchServices::ReadPif(const std::string& file, LaunchTarget& target) {
-  if (!pif_.ReadPif(file)) return false;
+  if (!pif_.ReadPif(files_, file)) return false;
   target.Program = pif_.PifProgram();
   target.Args = pif_.PifParams();
   target.Directory = pif_.PifStartDir();

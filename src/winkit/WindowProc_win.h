@@ -1,13 +1,38 @@
 #pragma once
 #include <windows.h>
 
+#include <type_traits>
+
 namespace korvi {
+
+template <class T>
+LRESULT CALLBACK WindowProcOf(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
+// The base of a view: the window handle that its window procedure stores when the
+// window is created, and the message handler that procedure calls. A view registers
+// its class with RegisterViewClass and passes `this` as CreateWindowEx's last argument.
+class ViewWindow {
+ public:
+  virtual ~ViewWindow() = default;
+  ViewWindow(const ViewWindow&) = delete;
+  ViewWindow& operator=(const ViewWindow&) = delete;
+  HWND Hwnd() const { return hwnd_; }
+
+ protected:
+  ViewWindow() = default;
+  HWND hwnd_ = nullptr;
+
+ private:
+  template <class T>
+  friend LRESULT CALLBACK WindowProcOf(HWND, UINT, WPARAM, LPARAM);
+  virtual LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) = 0;
+};
 
 // The window procedure of a view class T: finds the T that the window was created
 // for (CreateWindowEx's last argument), stores the window handle in its `hwnd_`,
 // and hands every message to its `Handle`. No C++ exception may cross into the
 // window manager (on 32-bit Windows it ends the process), so any that reaches here
-// ends in the default handling. T declares this template a friend.
+// ends in the default handling. T is a ViewWindow, or declares this template a friend.
 template <class T>
 LRESULT CALLBACK WindowProcOf(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   T* self = reinterpret_cast<T*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
@@ -18,7 +43,8 @@ LRESULT CALLBACK WindowProcOf(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   }
   if (!self) return ::DefWindowProcA(hwnd, msg, wp, lp);
   try {
-    return self->Handle(msg, wp, lp);
+    if constexpr (std::is_base_of_v<ViewWindow, T>) return static_cast<ViewWindow*>(self)->Handle(msg, wp, lp);
+    else return self->Handle(msg, wp, lp);
   } catch (...) {
     return ::DefWindowProcA(hwnd, msg, wp, lp);
   }

@@ -1,4 +1,4 @@
-#include "util/FontCache_win.h"
+#include "winkit/FontCache_win.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "main/DibPicture_win.h"
+#include "winkit/DibPicture_win.h"
 
 namespace korvi {
 

@@ -1,0 +1,53 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "main/DDWinList.h"
+#include "panel/PagerSettings.h"
+#include "panel/data.h"
+#include "platform/Platform.h"
+
+namespace korvi {
+
+// The desktops: how many there are, which one is shown, each one's panel colour
+// and wallpaper, and the moves of windows between them. A desktop is one screen
+// width of the window plane; switching slides every other window by whole widths.
+// The state lives in the shared state, where the rest of the pager reads it.
+class PagerDesktops {
+ public:
+  PagerDesktops(SharedState& data, Platform& platform, TWinListDialog& winList)
+      : data_(data), platform_(platform), winList_(winList) {}
+
+  int32_t Current() const { return data_.CurrentDesktop; }
+  int32_t Count() const { return data_.DesktopCount; }
+  void SetCount(int32_t count) { data_.DesktopCount = count; }
+
+  // Start-up: four desktops, desktop 1 shown, no wallpapers.
+  void Reset();
+  // The settings' count, wallpapers and panel colours; desktop 1 is shown.
+  void Apply(const PagerSettings& settings);
+  void Snapshot(PagerSettings& settings) const;
+
+  // Shows desktop n (1..10; any other number does nothing and gives false):
+  // every window but `own` is moved once, to its place on the new desktop.
+  bool Change(int32_t n, WindowHandle own);
+  // The panel colour of the current desktop, and a new one for it.
+  TColor PanelColor() const;
+  void SetPanelColor(TColor c);
+  // Sets the current desktop's wallpaper file and shows it.
+  void SetWallpaper(const std::string& file);
+  // Shows the current desktop's wallpaper, when it has one that exists.
+  void DisplayWallpaper();
+  // Moves window-table entry `index` to desktop `target` (1..10), from the current
+  // one. The pager's own window and the root window stay.
+  void MoveWindowTo(int32_t target, int32_t index, WindowHandle own);
+
+ private:
+  static bool IsDesktop(int32_t d) { return d >= 1 && d <= kMaxDesktops; }
+
+  SharedState& data_;
+  Platform& platform_;
+  TWinListDialog& winList_;
+};
+
+}  // namespace korvi

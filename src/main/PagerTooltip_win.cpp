@@ -1,0 +1,44 @@
+#include "main/PagerTooltip_win.h"
+
+#include <commctrl.h>
+
+namespace korvi {
+
+void PagerTooltip::Create(HINSTANCE instance, HWND owner, HWND pager) {
+  pager_ = pager;
+  // The tip is owned by the hidden application window, not by the pager. Wine places a
+  // window asked to stay on top just below its topmost owned popups without marking it
+  // topmost, so a tip owned by the pager kept "Always On Top" from taking effect.
+  tip_ = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0,
+                           0, owner, nullptr, instance, nullptr);
+  if (!tip_) return;
+  TOOLINFOA ti{};
+  ti.cbSize = sizeof ti;
+  ti.hwnd = pager_;
+  ti.uId = 1;
+  ti.lpszText = const_cast<char*>("");
+  ::SendMessageA(tip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+  ::SendMessageA(tip_, TTM_SETMAXTIPWIDTH, 0, 400);
+}
+
+void PagerTooltip::Show(const std::string& text, const Rect& r) {
+  if (!tip_) return;
+  if (text == text_ && !text.empty()) return;
+  TOOLINFOA ti{};
+  ti.cbSize = sizeof ti;
+  ti.hwnd = pager_;
+  ti.uId = 1;
+  if (!text.empty()) ti.rect = {r.Left, r.Top, r.Right, r.Bottom};
+  text_ = text;
+  ::SendMessageA(tip_, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&ti));
+  ti.lpszText = const_cast<char*>(text_.c_str());
+  ::SendMessageA(tip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti));
+}
+
+void PagerTooltip::Relay(WPARAM wp, LPARAM lp) {
+  if (!tip_) return;
+  MSG m{pager_, WM_MOUSEMOVE, wp, lp, static_cast<DWORD>(::GetMessageTime()), {}};
+  ::SendMessageA(tip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&m));
+}
+
+}  // namespace korvi
