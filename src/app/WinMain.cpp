@@ -29,6 +29,7 @@
 #include "panel/Settings.h"
 #include "panel/data.h"
 #include "platform/Win32Platform_win.h"
+#include "util/SystemLibrary_win.h"
 #include "util/Text.h"
 
 using namespace korvi;
@@ -44,6 +45,8 @@ std::string ExecutableDirectory() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  // Before anything loads a DLL on demand (themes, the shell's extensions, COM servers).
+  RestrictDllSearchToSystem();
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   ::InitCommonControlsEx(&icc);
 

@@ -82,8 +82,8 @@ void AboutWindow::Paint(HDC dc) {
   BITMAP bm{};
   ::GetObjectA(picture_, sizeof bm, &bm);
   // Magenta is the picture's transparent colour: the panel shows through.
-  ::TransparentBlt(dc, kPictureX, kPictureY, kPictureWidth, kPictureHeight, mem, 0, 0, bm.bmWidth, bm.bmHeight,
-                   RGB(255, 0, 255));
+  ::GdiTransparentBlt(dc, kPictureX, kPictureY, kPictureWidth, kPictureHeight, mem, 0, 0, bm.bmWidth, bm.bmHeight,
+                      RGB(255, 0, 255));
   ::SelectObject(mem, old);
   ::DeleteDC(mem);
 }
