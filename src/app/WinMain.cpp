@@ -111,7 +111,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
 
   MSG msg;
   while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    if (helpView.TranslateAccelerator(msg)) continue;
+    if (helpView.TranslateAccelerator(msg) || aboutView.TakeDialogKey(msg)) continue;
     ::TranslateMessage(&msg);
     ::DispatchMessageA(&msg);
   }

@@ -69,6 +69,10 @@ void AboutWindow::ShowForm(bool activate) {
   ::SetForegroundWindow(hwnd_);
   ::SetFocus(ok_);  // Enter or Space closes it
 }
+bool AboutWindow::TakeDialogKey(MSG& msg) {
+  if (!hwnd_ || !::IsWindowVisible(hwnd_) || (msg.hwnd != hwnd_ && !::IsChild(hwnd_, msg.hwnd))) return false;
+  return ::IsDialogMessageA(hwnd_, &msg) != 0;
+}
 void AboutWindow::HideForm() { ::ShowWindow(hwnd_, SW_HIDE); }
 void AboutWindow::StartTimer(int32_t periodMs) { ::SetTimer(hwnd_, kTimerId, static_cast<UINT>(periodMs), nullptr); }
 void AboutWindow::StopTimer() { ::KillTimer(hwnd_, kTimerId); }
@@ -104,6 +108,8 @@ LRESULT AboutWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_TIMER:
       if (wp == kTimerId) form_.Timer1Timer();
       return 0;
+    case DM_GETDEFID:  // what Enter presses
+      return MAKELRESULT(IDOK, DC_HASDEFID);
     case WM_COMMAND:
       if (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL) form_.bOKClick();
       return 0;
