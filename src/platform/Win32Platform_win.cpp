@@ -32,7 +32,12 @@ FileSystem::ReadResult Win32FileSystem::ReadWholeFile(const std::string& path, s
     while (done < content.size()) {
       DWORD got = 0;
       DWORD want = static_cast<DWORD>(std::min<size_t>(content.size() - done, 1u << 24));
-      if (!::ReadFile(f, content.data() + done, want, &got, nullptr) || got == 0) break;
+      if (!Read(f, content.data() + done, want, &got, nullptr)) {
+        // Half a settings file must never be taken for the whole one: it would be saved over it.
+        result = ReadResult::Failed;
+        break;
+      }
+      if (got == 0) break;
       done += got;
     }
     content.resize(done);  // a file that shrank while being read gives what was there
@@ -62,12 +67,29 @@ bool Win32FileSystem::ReplaceFileContent(const std::string& path, const std::str
   // new file the old one's attributes (hidden, compressed, ...), security and
   // creation time; either it or the rename leaves the old file or the new one under
   // the name, never a mix.
-  if (ok && attrs != INVALID_FILE_ATTRIBUTES) {
-    ok = ::ReplaceFileA(path.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0;
+  const auto moveIntoPlace = [&] {
+    return ::MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  };
+  if (!ok) {
+    ::DeleteFileA(temp.c_str());
+    return false;
+  }
+  if (attrs == INVALID_FILE_ATTRIBUTES) {
+    ok = moveIntoPlace();
+  } else if (Replace(path.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
     // Wine's ReplaceFileA leaves the new file's own attributes: give it the old ones.
-    if (ok && ::GetFileAttributesA(path.c_str()) != attrs) ::SetFileAttributesA(path.c_str(), attrs);
-  } else if (ok) {
-    ok = ::MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    if (::GetFileAttributesA(path.c_str()) != attrs) ::SetFileAttributesA(path.c_str(), attrs);
+  } else {
+    const DWORD error = ::GetLastError();
+    // These two say the old file has already left its name (deleted, or renamed to a name we
+    // were not told), and the new text exists only in the temporary file: it must go in place.
+    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT || error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
+      ok = moveIntoPlace();
+      if (!ok) return false;  // the temporary file is all that is left of the text: keep it
+      ::SetFileAttributesA(path.c_str(), attrs);
+    } else {
+      ok = false;  // the old file is untouched
+    }
   }
   if (!ok) ::DeleteFileA(temp.c_str());
   return ok;
