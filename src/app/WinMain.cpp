@@ -29,6 +29,7 @@
 #include "panel/Settings.h"
 #include "panel/data.h"
 #include "platform/Win32Platform_win.h"
+#include "platform/SystemLibrary_win.h"
 #include "util/Text.h"
 
 using namespace korvi;
@@ -44,6 +45,8 @@ std::string ExecutableDirectory() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  // Before anything loads a DLL on demand (themes, the shell's extensions, COM servers).
+  RestrictDllSearchToSystem();
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   ::InitCommonControlsEx(&icc);
 
@@ -107,7 +110,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
 
   MSG msg;
   while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    if (helpView.TranslateAccelerator(msg)) continue;
+    if (helpView.TranslateAccelerator(msg) || aboutView.TakeDialogKey(msg)) continue;
     ::TranslateMessage(&msg);
     ::DispatchMessageA(&msg);
   }

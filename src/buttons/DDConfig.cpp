@@ -147,6 +147,9 @@ void TConfigDialog::FillParams() {
   // A multiple selection shows at a glance.
   SetColor(C::cbEnabled, count >= 2 ? kMaroon : clRed);
   marks_.fill(false);
+  // The fields' own change events update the sample only for what changed, and some of them
+  // come before the picture's fields are filled: once more here, with everything in place.
+  UpdateSample();
 }
 
 uint8_t TConfigDialog::CheckedLayout() const {

@@ -162,6 +162,9 @@ bool FileImage::LoadMetafile(const std::string& fileName) {
 }
 
 bool FileImage::LoadProgramIcon(const std::string& fileName, int32_t iconIndex) {
+  // A negative index names no icon: ExtractIcon would answer -1 with the icon count (no handle)
+  // and -2 with the icon of resource 2.
+  if (iconIndex < 0) return ShellIcon(fileName, 0);
   HICON icon = ExtractIconA(module_, fileName.c_str(), static_cast<UINT>(iconIndex));
   if (icon == nullptr) return ShellIcon(fileName, 0);  // no icon with that index
   if (icon == reinterpret_cast<HICON>(1)) return false;  // not a program, library or icon file

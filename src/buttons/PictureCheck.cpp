@@ -46,7 +46,7 @@ std::optional<PictureSize> CheckBmp(Bytes file) {
   const uint32_t infoSize = *ReadU32(file, kFileHeader);
 
   int64_t width, height;
-  uint32_t planes, bpp, compression = 0, clrUsed = 0;
+  uint32_t planes, bpp, compression = 0, clrUsed = 0, sizeImage = 0;
   std::size_t paletteEntry = 4, masks = 0;
   if (infoSize == 12) {  // OS/2 core header: 16-bit sizes, 3-byte palette entries
     width = *ReadU16(file, 18);
@@ -60,6 +60,7 @@ std::optional<PictureSize> CheckBmp(Bytes file) {
     planes = *ReadU16(file, 26);
     bpp = *ReadU16(file, 28);
     compression = *ReadU32(file, 30);
+    sizeImage = *ReadU32(file, 34);
     clrUsed = *ReadU32(file, 46);
     if (infoSize == 40 && compression == 3) masks = 12;  // BI_BITFIELDS masks follow a plain header
   } else {
@@ -85,6 +86,8 @@ std::optional<PictureSize> CheckBmp(Bytes file) {
 
   const uint64_t pixelBytes = file.size() - offBits;
   if (!rle && static_cast<uint64_t>(Stride(width, bpp) * height) > pixelBytes) return std::nullopt;
+  // Run-length data has no size of its own: the decoder reads as many bytes as the header says.
+  if (rle && (sizeImage == 0 || sizeImage > pixelBytes)) return std::nullopt;
   return PictureSize{static_cast<int32_t>(width), static_cast<int32_t>(height)};
 }
 

@@ -23,8 +23,8 @@ struct PictureSize {
   bool operator==(const PictureSize&) const = default;
 };
 
-// A ".bmp" file: "BM", a known info header, a sane pixel format, and (unless run-length
-// encoded) all pixel rows inside the file. Gives the picture's size.
+// A ".bmp" file: "BM", a known info header, a sane pixel format, and all pixel rows inside the
+// file (for run-length data: the image size its header gives). Gives the picture's size.
 std::optional<PictureSize> CheckBmp(Bytes file);
 
 enum class IconFileType : uint16_t { Icon = 1, Cursor = 2 };

@@ -10,6 +10,8 @@ namespace korvi {
 namespace {
 
 constexpr int kTextSize = MAX_PATH;
+// The shell keeps up to 1024 characters of arguments in a shortcut.
+constexpr int kArgsSize = 1024 + 1;
 
 // Where the shortcut's own file and its target are looked at.
 Win32FileSystem files;
@@ -47,7 +49,7 @@ bool Win32ShortCut::ResolveShortcut(const std::string& fileName) {
     if (hr != S_OK) ok_ = false;
   };
   // After the first failure every text comes out empty.
-  std::array<char, kTextSize> text{};
+  std::array<char, kArgsSize> text{};
   auto take = [&]() { return ok_ ? std::string(text.data(), strnlen(text.data(), text.size())) : std::string(); };
 
   ReleaseLink();
@@ -67,7 +69,9 @@ bool Win32ShortCut::ResolveShortcut(const std::string& fileName) {
         MultiByteToWideChar(CP_ACP, 0, fileName.c_str(), static_cast<int>(fileName.size()), wide.data(), 255) == 0)
       ok_ = false;
     check(file_->Load(wide.data(), STGM_READ));
-    check(link_->Resolve(nullptr, SLR_ANY_MATCH));
+    // Never a dialog or a search of the disk for a target that moved: a launcher's click or the
+    // start-up must not hang on a shortcut. The high word is the time-out in milliseconds.
+    check(link_->Resolve(nullptr, SLR_NO_UI | SLR_NOSEARCH | SLR_ANY_MATCH | (1000u << 16)));
 
     text.fill(0);
     check(link_->GetWorkingDirectory(text.data(), kTextSize));
@@ -99,7 +103,7 @@ bool Win32ShortCut::ResolveShortcut(const std::string& fileName) {
     check(link_->GetHotkey(&hotkey));
 
     text.fill(0);
-    check(link_->GetArguments(text.data(), kTextSize));
+    check(link_->GetArguments(text.data(), kArgsSize));
     args_ = take();
   }
 

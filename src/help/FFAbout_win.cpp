@@ -67,6 +67,10 @@ void AboutWindow::ShowForm(bool activate) {
   ::SetForegroundWindow(hwnd_);
   ::SetFocus(ok_);  // Enter or Space closes it
 }
+bool AboutWindow::TakeDialogKey(MSG& msg) {
+  if (!hwnd_ || !::IsWindowVisible(hwnd_) || (msg.hwnd != hwnd_ && !::IsChild(hwnd_, msg.hwnd))) return false;
+  return ::IsDialogMessageA(hwnd_, &msg) != 0;
+}
 void AboutWindow::HideForm() { ::ShowWindow(hwnd_, SW_HIDE); }
 void AboutWindow::StartTimer(int32_t periodMs) { ::SetTimer(hwnd_, kTimerId, static_cast<UINT>(periodMs), nullptr); }
 void AboutWindow::StopTimer() { ::KillTimer(hwnd_, kTimerId); }
@@ -80,8 +84,8 @@ void AboutWindow::Paint(HDC dc) {
   BITMAP bm{};
   ::GetObjectA(picture_, sizeof bm, &bm);
   // Magenta is the picture's transparent colour: the panel shows through.
-  ::TransparentBlt(dc, kPictureX, kPictureY, kPictureWidth, kPictureHeight, mem, 0, 0, bm.bmWidth, bm.bmHeight,
-                   RGB(255, 0, 255));
+  ::GdiTransparentBlt(dc, kPictureX, kPictureY, kPictureWidth, kPictureHeight, mem, 0, 0, bm.bmWidth, bm.bmHeight,
+                      RGB(255, 0, 255));
   ::SelectObject(mem, old);
   ::DeleteDC(mem);
 }
@@ -98,6 +102,8 @@ LRESULT AboutWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_TIMER:
       if (wp == kTimerId) form_.Timer1Timer();
       return 0;
+    case DM_GETDEFID:  // what Enter presses
+      return MAKELRESULT(IDOK, DC_HASDEFID);
     case WM_COMMAND:
       if (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL) form_.bOKClick();
       return 0;

@@ -20,6 +20,9 @@ class AboutWindow : public ViewWindow, public AboutHost {
   ~AboutWindow() override;
   // Creates the hidden window, centred, and starts its timer (the form's FormCreate).
   bool Create(HINSTANCE instance);
+  // The dialog keys of the shown box, taken from the program's message loop: Enter and Escape
+  // close it as OK does (Space presses OK itself). True when the message was the box's.
+  bool TakeDialogKey(MSG& msg);
 
   // AboutHost
   void ShowForm(bool activate) override;

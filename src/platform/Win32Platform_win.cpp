@@ -24,17 +24,24 @@ FileSystem::ReadResult OpenForReading(const std::string& path, HANDLE& f) {
 }
 
 // Reads up to `count` bytes from the file's current place; a file that ends (or shrinks
-// while being read) sooner gives what was there.
-void ReadUpTo(HANDLE f, std::string& content, size_t count) {
+// while being read) sooner gives what was there. False when a read fails: half a settings
+// file must never be taken for the whole one, since it would be saved over it.
+bool ReadUpTo(Win32FileSystem::ReadCall read, HANDLE f, std::string& content, size_t count) {
   content.assign(count, '\0');
   size_t done = 0;
+  bool ok = true;
   while (done < content.size()) {
     DWORD got = 0;
     DWORD want = static_cast<DWORD>(std::min<size_t>(content.size() - done, 1u << 24));
-    if (!::ReadFile(f, content.data() + done, want, &got, nullptr) || got == 0) break;
+    if (!read(f, content.data() + done, want, &got, nullptr)) {
+      ok = false;
+      break;
+    }
+    if (got == 0) break;
     done += got;
   }
   content.resize(done);
+  return ok;
 }
 }  // namespace
 
@@ -49,7 +56,7 @@ FileSystem::ReadResult Win32FileSystem::ReadWholeFile(const std::string& path, s
   } else if (static_cast<unsigned long long>(size.QuadPart) > limit) {
     result = ReadResult::TooLarge;
   } else {
-    ReadUpTo(f, content, static_cast<size_t>(size.QuadPart));
+    if (!ReadUpTo(Read, f, content, static_cast<size_t>(size.QuadPart))) result = ReadResult::Failed;
   }
   ::CloseHandle(f);
   return result;
@@ -59,9 +66,9 @@ FileSystem::ReadResult Win32FileSystem::ReadFileStart(const std::string& path, s
                                                        std::size_t count) {
   HANDLE f;
   if (ReadResult opened = OpenForReading(path, f); opened != ReadResult::Ok) return opened;
-  ReadUpTo(f, content, count);
+  const bool whole = ReadUpTo(Read, f, content, count);
   ::CloseHandle(f);
-  return ReadResult::Ok;
+  return whole ? ReadResult::Ok : ReadResult::Failed;
 }
 
 bool Win32FileSystem::ReplaceFileContent(const std::string& path, const std::string& content) {
@@ -85,12 +92,29 @@ bool Win32FileSystem::ReplaceFileContent(const std::string& path, const std::str
   // new file the old one's attributes (hidden, compressed, ...), security and
   // creation time; either it or the rename leaves the old file or the new one under
   // the name, never a mix.
-  if (ok && attrs != INVALID_FILE_ATTRIBUTES) {
-    ok = ::ReplaceFileA(path.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0;
+  const auto moveIntoPlace = [&] {
+    return ::MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  };
+  if (!ok) {
+    ::DeleteFileA(temp.c_str());
+    return false;
+  }
+  if (attrs == INVALID_FILE_ATTRIBUTES) {
+    ok = moveIntoPlace();
+  } else if (Replace(path.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
     // Wine's ReplaceFileA leaves the new file's own attributes: give it the old ones.
-    if (ok && ::GetFileAttributesA(path.c_str()) != attrs) ::SetFileAttributesA(path.c_str(), attrs);
-  } else if (ok) {
-    ok = ::MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    if (::GetFileAttributesA(path.c_str()) != attrs) ::SetFileAttributesA(path.c_str(), attrs);
+  } else {
+    const DWORD error = ::GetLastError();
+    // These two say the old file has already left its name (deleted, or renamed to a name we
+    // were not told), and the new text exists only in the temporary file: it must go in place.
+    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT || error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
+      ok = moveIntoPlace();
+      if (!ok) return false;  // the temporary file is all that is left of the text: keep it
+      ::SetFileAttributesA(path.c_str(), attrs);
+    } else {
+      ok = false;  // the old file is untouched
+    }
   }
   if (!ok) ::DeleteFileA(temp.c_str());
   return ok;

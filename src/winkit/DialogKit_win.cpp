@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/Geometry.h"
+#include "platform/SystemLibrary_win.h"
 
 namespace korvi {
 
@@ -110,7 +111,7 @@ namespace korvi {
 void UseTextColourLook(HWND control) {
   using SetThemeFn = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
   static SetThemeFn setTheme = [] {
-    HMODULE ux = ::LoadLibraryA("uxtheme.dll");
+    HMODULE ux = LoadSystemLibrary(L"uxtheme.dll");
     return ux ? reinterpret_cast<SetThemeFn>(reinterpret_cast<void*>(::GetProcAddress(ux, "SetWindowTheme")))
               : nullptr;
   }();

@@ -363,6 +363,47 @@ TEST_F(ConfigDialogTest, SaveQuestionsOnListClickAndOnClose) {
   EXPECT_EQ(host.Questions.size(), 4u);
 }
 
+// What the sample shows after each selection: the glyph of the button now selected, even when its
+// index and layout are those of the one before; none for a selector or an empty selection.
+TEST_F(ConfigDialogTest, EachSelectionShowsItsOwnValuesAndSample) {
+  Launcher(12, "First").SetGlyphName("C:\\a.bmp");
+  Launcher(13, "Second").SetGlyphName("C:\\b.bmp");
+  auto sampleGlyph = [&]() -> std::string {
+    auto* p = dynamic_cast<const test::FakePicture*>(config.Sample().Glyph.get());
+    return p ? p->File : "(none)";
+  };
+  struct Step {
+    std::vector<int32_t> selected;
+    const char* id;
+    const char* group;
+    bool enabled;
+    TColor enableColour;
+    const char* caption;
+    const char* glyph;
+  };
+  const Step steps[] = {
+      {{12}, "12", "0", true, clRed, "First", "C:\\a.bmp"},
+      {{13}, "13", "0", true, clRed, "Second", "C:\\b.bmp"},
+      {{1}, "1", "128", true, clRed, "Desktop 1", "(none)"},      // entry 1: the first selector
+      {{1, 13}, "1", "128", true, kMaroon, "Desktop 1", "(none)"},  // the lowest entry speaks for all
+      {{}, "", "0", false, clRed, "", "(none)"},
+  };
+  B(1).Caption = "Desktop 1";
+  Open(12, [&] {
+    for (const Step& s : steps) {
+      if (s.selected != std::vector<int32_t>{12}) config.ListSelectionChanged(s.selected, s.selected.empty() ? 0 : s.selected.back());
+      const std::string at = "selection of " + std::to_string(s.selected.size()) + " from " + s.id;
+      EXPECT_EQ(Text(C::llID), s.id) << at;
+      EXPECT_EQ(Text(C::ssGroup), s.group) << at;
+      EXPECT_EQ(config.Control(C::cbEnabled).Checked, s.enabled) << at;
+      EXPECT_EQ(Color(C::cbEnabled), s.enableColour) << at;
+      EXPECT_EQ(Text(C::eeCaption), s.caption) << at;
+      EXPECT_EQ(config.Sample().Caption, s.caption) << at;
+      EXPECT_EQ(sampleGlyph(), s.glyph) << at;
+    }
+  });
+}
+
 TEST_F(ConfigDialogTest, SampleIsCutTo48AndCentredInTheBar) {
   Launcher(12, "Editor");
   host.Bar = {632, 40};

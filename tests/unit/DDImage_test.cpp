@@ -70,7 +70,8 @@ TEST_F(ImageDialogTest, IndexIsReadAsTypedAndSnapsWhenTheFieldIsLeft) {
     const char* text;
   };
   const Step steps[] = {
-      {"2", 2, "2"},   {"abc", 0, "abc"}, {nullptr, 0, "abc"},  // no number: reads 0, stays as typed
+      {"2", 2, "2"},   {"3 ", 3, "3 "}, {" 1", 1, " 1"},        // blanks around the number are read past
+      {"abc", 0, "abc"}, {nullptr, 0, "abc"},                 // no number: reads 0, stays as typed
       {"2000", 2000, "2000"}, {nullptr, 1024, "1024"},          // used as typed until left
       {"-3", -3, "-3"}, {nullptr, 0, "0"},
   };

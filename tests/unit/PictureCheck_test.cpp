@@ -36,6 +36,7 @@ Buf MakeBmp(int32_t w, int32_t h, uint16_t bpp = 24, uint32_t compression = 0) {
   Put16(b, 26, 1);
   Put16(b, 28, bpp);
   Put32(b, 30, compression);
+  Put32(b, 34, static_cast<uint32_t>(b.size() - off));  // the size of the pixel data
   return b;
 }
 
@@ -64,6 +65,15 @@ TEST(CheckBmp, RefusesTruncatedOrLyingFiles) {
   EXPECT_FALSE(CheckBmp(rle)) << "run-length data cannot be size-checked, so the pixel limit must hold";
   EXPECT_TRUE(CheckBmp(MakeBmp(4, 4, 8, 1))) << "a small run-length picture is fine";
   EXPECT_FALSE(CheckBmp(MakeBmp(4, -4, 8, 1))) << "run-length pictures cannot be top-down";
+  // The decoder reads as many run-length bytes as the header's image size says.
+  for (uint32_t claimed : {0u, 4u * 4u + 1u, 0xFFFFFFFFu}) {
+    Buf lying = MakeBmp(4, 4, 8, 1);
+    Put32(lying, 34, claimed);
+    EXPECT_FALSE(CheckBmp(lying)) << "run-length data said to be " << claimed << " bytes, 16 in the file";
+  }
+  Buf shorter = MakeBmp(4, 4, 8, 1);
+  Put32(shorter, 34, 6);
+  EXPECT_TRUE(CheckBmp(shorter)) << "run-length data shorter than the file holds is fine";
 }
 
 TEST(CheckBmp, RefusesImpossibleFormats) {

@@ -130,9 +130,12 @@ TEST_F(FileImageTest, MissingIconIndexFallsBackToTheShellIcon) {
   const std::string shell32 = SystemFile("shell32.dll");
   Buf shellIcon = PixelsOf(images.LoadShellIcon(shell32, 0));
   ASSERT_TRUE(images.Succeeded());
-  Buf beyond = LoadPixels(shell32, FileImage::CountIcons(shell32) + 5);
-  EXPECT_TRUE(images.Succeeded());
-  EXPECT_EQ(beyond, shellIcon);
+  // A negative index names no icon either: -1 would ask for the count, -2 for resource 2.
+  for (int32_t index : {FileImage::CountIcons(shell32) + 5, -1, -2}) {
+    Buf shown = LoadPixels(shell32, index);
+    EXPECT_TRUE(images.Succeeded()) << "index " << index;
+    EXPECT_EQ(shown, shellIcon) << "index " << index;
+  }
 }
 
 TEST_F(FileImageTest, OtherFilesGetTheirTypesShellIconOverWhite) {

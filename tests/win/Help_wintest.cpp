@@ -121,6 +121,24 @@ TEST(AboutWindow, FrameLabelsAndOk) {
   EXPECT_TRUE(::IsWindowVisible(view.Hwnd()));
   ::SendMessageA(ok, BM_CLICK, 0, 0);
   EXPECT_FALSE(::IsWindowVisible(view.Hwnd()));
+
+  // The keys of a dialog, through the program's own message loop.
+  for (WPARAM key : {VK_RETURN, VK_ESCAPE, VK_SPACE}) {
+    about.ShowAbout();
+    ASSERT_TRUE(::IsWindowVisible(view.Hwnd()));
+    ::PostMessageA(ok, WM_KEYDOWN, key, 1);
+    ::PostMessageA(ok, WM_KEYUP, key, 0xC0000001);
+    const bool closed = test::PumpUntil([&] {
+      MSG m;
+      while (::PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE))
+        if (!view.TakeDialogKey(m)) {
+          ::TranslateMessage(&m);
+          ::DispatchMessageA(&m);
+        }
+      return !::IsWindowVisible(view.Hwnd());
+    }, 2000);
+    EXPECT_TRUE(closed) << "key " << key << " leaves the about box open";
+  }
 }
 
 }  // namespace

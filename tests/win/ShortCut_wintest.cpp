@@ -52,6 +52,12 @@ TEST_F(ShortCutTest, FileTargetWithArgumentsAndDirectory) {
       << reader.ShortcutDir();
   EXPECT_EQ(reader.ShortcutShowCmd(), SW_SHOWNORMAL);
   EXPECT_EQ(reader.ShortcutFileName(), link);
+  // Arguments come through at their full length, far beyond a path's.
+  std::string longArgs;
+  while (longArgs.size() < 1000) longArgs += "-option" + std::to_string(longArgs.size()) + " ";
+  longArgs.resize(1000, 'x');
+  ASSERT_TRUE(reader.ResolveShortcut(MakeLink("long.lnk", target, longArgs, temp.Path())));
+  EXPECT_EQ(reader.ShortcutArgs(), longArgs);
 }
 
 TEST_F(ShortCutTest, FolderTargetGainsATrailingBackslash) {
