@@ -62,12 +62,23 @@ bool Win32FileSystem::ReplaceFileContent(const std::string& path, const std::str
   // new file the old one's attributes (hidden, compressed, ...), security and
   // creation time; either it or the rename leaves the old file or the new one under
   // the name, never a mix.
-  if (ok && attrs != INVALID_FILE_ATTRIBUTES) {
-    ok = ::ReplaceFileA(path.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0;
-    // Wine's ReplaceFileA leaves the new file's own attributes: give it the old ones.
-    if (ok && ::GetFileAttributesA(path.c_str()) != attrs) ::SetFileAttributesA(path.c_str(), attrs);
-  } else if (ok) {
-    ok = ::MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  // Another program reading the file at this moment (a viewer, a virus scanner, a
+  // backup) keeps it from being replaced: the replace is tried again until it lets go,
+  // for a second at most.
+  const DWORD since = ::GetTickCount();
+  for (bool again = ok; again;) {
+    if (attrs != INVALID_FILE_ATTRIBUTES) {
+      ok = ::ReplaceFileA(path.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0;
+      // Wine's ReplaceFileA leaves the new file's own attributes: give it the old ones.
+      if (ok && ::GetFileAttributesA(path.c_str()) != attrs) ::SetFileAttributesA(path.c_str(), attrs);
+    } else {
+      ok = ::MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    }
+    const DWORD error = ok ? ERROR_SUCCESS : ::GetLastError();
+    again = (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_ACCESS_DENIED ||
+             error == ERROR_UNABLE_TO_REMOVE_REPLACED) &&
+            ::GetTickCount() - since < 1000;
+    if (again) ::Sleep(20);
   }
   if (!ok) ::DeleteFileA(temp.c_str());
   return ok;
