@@ -106,7 +106,8 @@ TEST(HelpEndToEnd, AboutBoxGreetsThenHelpShowsTheManualAndBrowsesIt) {
 
   // F1 on the panel: the first "Help" loads the manual, titled with its lower-case path.
   PressHelpKey(pager);
-  ASSERT_TRUE(test::PumpUntil([] { return Visible("Korvi8Help"); }, 8000)) << "no help window";
+  ASSERT_TRUE(test::PumpUntil([] { return Visible("Korvi8Help"); }, 8000))
+      << "no help window; " << InputState(pager.Pager(), {0, 0});
   HWND help = ::FindWindowA("Korvi8Help", nullptr);
   const std::string manual = LowerCase(pager.Folder() + "\\korvi8.html");
   EXPECT_EQ(TextOf(help), manual);
@@ -161,7 +162,8 @@ TEST(HelpEndToEnd, AboutBoxGreetsThenHelpShowsTheManualAndBrowsesIt) {
   ::PostMessageA(help, WM_CLOSE, 0, 0);
   ASSERT_TRUE(test::PumpUntil([] { return !Visible("Korvi8Help"); }));
   PressHelpKey(pager);
-  ASSERT_TRUE(test::PumpUntil([] { return Visible("Korvi8Help"); }, 8000));
+  ASSERT_TRUE(test::PumpUntil([] { return Visible("Korvi8Help"); }, 8000))
+      << "no help window; " << InputState(pager.Pager(), {0, 0});
   EXPECT_TRUE(SameText(TextOf(help), other)) << "the second Help did not load the manual again";
   pager.Close();
 }
@@ -172,7 +174,8 @@ TEST(HelpEndToEnd, MissingManualIsReportedInTheStatusLine) {
   ASSERT_TRUE(pager.Start());
   PressHelpKey(pager);
   if (!test::PumpUntil([] { return Visible("Korvi8Help"); }, 4000)) PressHelpKey(pager);  // the about box took the key
-  ASSERT_TRUE(test::PumpUntil([] { return Visible("Korvi8Help"); }, 8000)) << "no help window";
+  ASSERT_TRUE(test::PumpUntil([] { return Visible("Korvi8Help"); }, 8000))
+      << "no help window; " << InputState(pager.Pager(), {0, 0});
   HWND help = ::FindWindowA("Korvi8Help", nullptr);
   const std::string manual = LowerCase(pager.Folder() + "\\korvi8.html");
   EXPECT_EQ(TextOf(help), manual);
