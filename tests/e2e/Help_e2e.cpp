@@ -45,9 +45,14 @@ void Press(HWND help, const char* caption) {
   ::SendMessageA(::FindWindowExA(help, nullptr, "BUTTON", caption), BM_CLICK, 0, 0);
 }
 
-// F1 on the panel, as a user does: a click on the bare panel gives it the keyboard.
+// F1 on the panel, as a user does: a click on the bare panel gives it the keyboard. The
+// key goes to the foreground window as the system takes it, so it waits until the click
+// has brought the pager to the front; a click that did not is given again.
 void PressHelpKey(PagerSession& pager) {
-  pager.ClickClient(600, 60);
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    pager.ClickClient(600, 60);
+    if (test::PumpUntil([&] { return ::GetForegroundWindow() == pager.Pager(); }, 2000)) break;
+  }
   Key(VK_F1);
 }
 

@@ -287,6 +287,14 @@ std::string InputState(HWND window, POINT at) {
       << ", pointer " << cursor.x << "," << cursor.y << ", left button "
       << ((::GetAsyncKeyState(VK_LBUTTON) & 0x8000) ? "down" : "up") << ", at " << at.x << "," << at.y << " "
       << Describe(::WindowFromPoint(at));
+  // A message box of the program says why.
+  for (HWND c = gui.hwndActive ? ::GetWindow(gui.hwndActive, GW_CHILD) : nullptr; c; c = ::GetWindow(c, GW_HWNDNEXT)) {
+    char text[256] = {};
+    DWORD_PTR got = 0;
+    if (::SendMessageTimeoutA(c, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 500, &got) &&
+        got)
+      out << " [" << text << "]";
+  }
   // The visible top-level windows of the window's process, front to back.
   DWORD pid = 0;
   ::GetWindowThreadProcessId(window, &pid);
