@@ -99,22 +99,34 @@ bool Win32FileSystem::ReplaceFileContent(const std::string& path, const std::str
     ::DeleteFileA(temp.c_str());
     return false;
   }
-  if (attrs == INVALID_FILE_ATTRIBUTES) {
-    ok = moveIntoPlace();
-  } else if (Replace(path.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
-    // Wine's ReplaceFileA leaves the new file's own attributes: give it the old ones.
-    if (::GetFileAttributesA(path.c_str()) != attrs) ::SetFileAttributesA(path.c_str(), attrs);
-  } else {
-    const DWORD error = ::GetLastError();
-    // These two say the old file has already left its name (deleted, or renamed to a name we
-    // were not told), and the new text exists only in the temporary file: it must go in place.
-    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT || error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
+  // Another program reading the file at this moment (a viewer, a virus scanner, a
+  // backup) keeps it from being replaced: the replace is tried again until it lets go,
+  // for a second at most.
+  const DWORD since = ::GetTickCount();
+  for (;;) {
+    DWORD error = ERROR_SUCCESS;
+    if (attrs == INVALID_FILE_ATTRIBUTES) {
       ok = moveIntoPlace();
-      if (!ok) return false;  // the temporary file is all that is left of the text: keep it
-      ::SetFileAttributesA(path.c_str(), attrs);
+      if (!ok) error = ::GetLastError();
+    } else if (Replace(path.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+      ok = true;
+      // Wine's ReplaceFileA leaves the new file's own attributes: give it the old ones.
+      if (::GetFileAttributesA(path.c_str()) != attrs) ::SetFileAttributesA(path.c_str(), attrs);
     } else {
-      ok = false;  // the old file is untouched
+      error = ::GetLastError();
+      // These two say the old file has already left its name (deleted, or renamed to a name we
+      // were not told), and the new text exists only in the temporary file: it must go in place.
+      if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT || error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
+        if (!moveIntoPlace()) return false;  // the temporary file is all that is left of the text: keep it
+        ::SetFileAttributesA(path.c_str(), attrs);
+        return true;
+      }
+      ok = false;
     }
+    const bool busy = error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+                      error == ERROR_ACCESS_DENIED || error == ERROR_UNABLE_TO_REMOVE_REPLACED;
+    if (ok || !busy || ::GetTickCount() - since >= 1000) break;
+    ::Sleep(20);
   }
   if (!ok) ::DeleteFileA(temp.c_str());
   return ok;

@@ -265,6 +265,47 @@ std::vector<COLORREF> ScreenPixels(const RECT& area) {
   return out;
 }
 
+namespace {
+std::string Describe(HWND h) {
+  if (!h) return "none";
+  char cls[64] = {}, text[64] = {};
+  ::GetClassNameA(h, cls, sizeof cls);
+  ::GetWindowTextA(h, text, sizeof text);
+  return std::string(cls) + " '" + text + "'";
+}
+}  // namespace
+
+std::string InputState(HWND window, POINT at) {
+  GUITHREADINFO gui{};
+  gui.cbSize = sizeof gui;
+  ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &gui);
+  POINT cursor{};
+  ::GetCursorPos(&cursor);
+  std::ostringstream out;
+  out << "capture " << Describe(gui.hwndCapture) << ", active " << Describe(gui.hwndActive) << ", focus "
+      << Describe(gui.hwndFocus) << ", flags " << gui.flags << ", foreground " << Describe(::GetForegroundWindow())
+      << ", pointer " << cursor.x << "," << cursor.y << ", left button "
+      << ((::GetAsyncKeyState(VK_LBUTTON) & 0x8000) ? "down" : "up") << ", at " << at.x << "," << at.y << " "
+      << Describe(::WindowFromPoint(at));
+  // A message box of the program says why.
+  for (HWND c = gui.hwndActive ? ::GetWindow(gui.hwndActive, GW_CHILD) : nullptr; c; c = ::GetWindow(c, GW_HWNDNEXT)) {
+    char text[256] = {};
+    DWORD_PTR got = 0;
+    if (::SendMessageTimeoutA(c, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 500, &got) &&
+        got)
+      out << " [" << text << "]";
+  }
+  // The visible top-level windows of the window's process, front to back.
+  DWORD pid = 0;
+  ::GetWindowThreadProcessId(window, &pid);
+  for (HWND h = ::GetTopWindow(nullptr); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(h, &owner);
+    if (owner == pid && ::IsWindowVisible(h)) out << "; shown " << Describe(h);
+  }
+  return out.str();
+}
+
 COLORREF ScreenPixel(int x, int y) {
   HDC screen = ::GetDC(nullptr);
   COLORREF c = ::GetPixel(screen, x, y);

@@ -66,6 +66,9 @@ std::string ProgramFolder();
 // Saves the whole screen as a 24-bit BMP in the screenshot folder (KORVI_SCREENSHOT_DIR
 // or the temp folder); returns the path.
 std::string SaveScreenshot(const std::string& name);
+// What the input system holds for the thread of `window` and at a screen point: for the
+// message of a failed expectation about input.
+std::string InputState(HWND window, POINT at);
 // Colour of one screen pixel.
 COLORREF ScreenPixel(int x, int y);
 // Colours of the screen pixels in `area` (screen coordinates), row by row from the top.

@@ -80,12 +80,13 @@ TEST_F(PanelEndToEnd, InnerSideResizesAndEndsRedock) {
   // The next click on the panel background writes the new thickness.
   pager.ClickClient(700, 80);
   EXPECT_TRUE(test::PumpUntil([&] { return pager.ReadIni().find("SIZE=150") != std::string::npos; }))
-      << pager.ReadIni().substr(0, 200);
+      << pager.ReadIni().substr(0, 200) << InputState(pager.Pager(), {700, r.top + 80});
 
   // A short end (left) dragged to the right screen edge re-docks the panel there.
   Drag({r.left + 3, (r.top + r.bottom) / 2}, {::GetSystemMetrics(SM_CXSCREEN) - 2, 384});
   EXPECT_TRUE(test::PumpUntil([&] { return Width(pager.PagerRect()) == 150; }))
-      << "width after the re-dock " << Width(pager.PagerRect());
+      << "width after the re-dock " << Width(pager.PagerRect()) << "; "
+      << InputState(pager.Pager(), {::GetSystemMetrics(SM_CXSCREEN) - 2, 384});
   r = pager.PagerRect();
   EXPECT_EQ(r.right, work.right);
   EXPECT_EQ(r.top, work.top);

@@ -199,5 +199,39 @@ TEST_F(RealSave, UnicodeFileIsWrittenBackInItsEncodingWithItsAttributes) {
   ::SetFileAttributesA(data.SettingsPath.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
+// Another program reading the settings file (a viewer, a virus scanner) holds it open
+// for reading as the C runtime does, without sharing its deletion: a save that meets
+// it waits for it to let go, and gives up, telling the user, when it holds on.
+DWORD WINAPI CloseAfterAWhile(LPVOID handle) {
+  ::Sleep(300);
+  ::CloseHandle(static_cast<HANDLE>(handle));
+  return 0;
+}
+
+TEST_F(RealSave, SaveWaitsForAReaderToLetGoOfTheFile) {
+  for (const bool letsGo : {true, false}) {
+    SCOPED_TRACE(letsGo ? "the reader lets go" : "the reader holds on");
+    const std::string before = "[FORM]\r\nEDGE=1\r\n";
+    test::WriteFileBytes(data.SettingsPath, before);
+    shell.Errors.clear();
+    HANDLE reader = ::CreateFileA(data.SettingsPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+    HANDLE closer = letsGo ? ::CreateThread(nullptr, 0, CloseAfterAWhile, reader, 0, nullptr) : nullptr;
+    const bool saved = SaveSettings(data, platform.Files, shell);
+    if (closer) {
+      ::WaitForSingleObject(closer, INFINITE);
+      ::CloseHandle(closer);
+    } else {
+      ::CloseHandle(reader);
+    }
+    EXPECT_EQ(saved, letsGo);
+    EXPECT_EQ(shell.Errors.size(), letsGo ? 0u : 1u);
+    EXPECT_EQ(SystemRead(data.SettingsPath, {"FORM", "EDGE"}), letsGo ? "2" : "1");
+    EXPECT_EQ(::GetFileAttributesA((data.SettingsPath + ".tmp").c_str()), INVALID_FILE_ATTRIBUTES)
+        << "no temporary file left behind";
+  }
+}
+
 }  // namespace
 }  // namespace korvi
