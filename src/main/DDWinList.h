@@ -19,6 +19,9 @@ struct TWinData {
 
 constexpr int kWinListSize = 128;
 
+// What window positions may hold: much of the system keeps them in 16 bits.
+constexpr int32_t kMinCoord = -32768, kMaxCoord = 32767;
+
 // The window table: a snapshot of the root window and the visible, non-minimised
 // top-level windows in Z-order from the top. Entries are numbered 1..128.
 class TWinListDialog {
@@ -28,7 +31,7 @@ class TWinListDialog {
   void Load();
   // Fills one entry from a window of a snapshot.
   static void GetWindowInfo(const WindowInfo& window, TWinData& entry);
-  // Shifts entry `index` by the screen width times (from - to) and moves its window.
+  // Shifts entry `index` by the virtual screen's width times (from - to) and moves its window.
   void MoveWindowInfo(int32_t from, int32_t to, int32_t index);
   // Brings windows lying wholly off one side of the screen back within reach:
   // off the left side when AtFirst, off the right side otherwise. Works on the table
@@ -38,8 +41,11 @@ class TWinListDialog {
   // The two halves of the above, on the table only, for a switch that computes each
   // window's final place first and then moves it once.
   void ShiftInfo(int32_t from, int32_t to, int32_t index);
-  // True when the entry was stepped.
+  // True when the entry was stepped. Widths and edges are the virtual screen's.
   bool GatherInfo(bool AtFirst, int32_t index);
+  // Both sides at once: the entry is brought onto the screen from whichever side it
+  // lies beyond, at its place within its own desktop. True when it was stepped.
+  bool GatherAllInfo(int32_t index);
   // Moves entry `index`'s window to the entry's rectangle (not the root window).
   void MoveToEntry(int32_t index);
 

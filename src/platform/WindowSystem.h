@@ -44,6 +44,15 @@ class WindowSystem {
   // Screen size in pixels, read afresh at every call.
   virtual int32_t ScreenWidth() = 0;
   virtual int32_t ScreenHeight() = 0;
+  // The virtual screen: every monitor together, in the primary monitor's coordinates.
+  // With one monitor it is the screen.
+  virtual Rect VirtualScreen() { return {0, 0, ScreenWidth(), ScreenHeight()}; }
+  // Asks the windows moved so far whether their moves have landed, for at most `ms`
+  // milliseconds; true when none is left waiting.
+  virtual bool SettleMoves(int32_t ms) {
+    (void)ms;
+    return true;
+  }
   // The desktop work area (the screen less the taskbar).
   virtual Rect WorkArea() = 0;
   virtual Point CursorPos() = 0;

@@ -70,6 +70,26 @@ void Win32WindowSystem::MoveWindow(WindowHandle window, const Rect& r) {
 int32_t Win32WindowSystem::ScreenWidth() { return ::GetSystemMetrics(SM_CXSCREEN); }
 int32_t Win32WindowSystem::ScreenHeight() { return ::GetSystemMetrics(SM_CYSCREEN); }
 
+Rect Win32WindowSystem::VirtualScreen() {
+  const int32_t x = ::GetSystemMetrics(SM_XVIRTUALSCREEN), y = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
+  const int32_t w = ::GetSystemMetrics(SM_CXVIRTUALSCREEN), h = ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
+  if (w <= 0 || h <= 0) return {0, 0, ScreenWidth(), ScreenHeight()};
+  return {x, y, x + w, y + h};
+}
+
+bool Win32WindowSystem::SettleMoves(int32_t ms) {
+  // Each snapshot compares the windows with their posted moves and forgets the ones
+  // that have landed; a window whose program does not answer keeps its move pending
+  // until the time is up.
+  const ULONGLONG end = ::GetTickCount64() + static_cast<ULONGLONG>(ms < 0 ? 0 : ms);
+  for (;;) {
+    TopLevelWindows();
+    if (pending_.Empty()) return true;
+    if (::GetTickCount64() >= end) return false;
+    ::Sleep(20);
+  }
+}
+
 Rect Win32WindowSystem::WorkArea() {
   // The primary monitor's work area, asked afresh each time: Wine answers
   // SPI_GETWORKAREA from a copy each process takes once, which a change of

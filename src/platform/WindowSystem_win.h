@@ -17,6 +17,8 @@ class Win32WindowSystem : public WindowSystem {
   void MoveWindow(WindowHandle window, const Rect& bounds) override;
   int32_t ScreenWidth() override;
   int32_t ScreenHeight() override;
+  Rect VirtualScreen() override;
+  bool SettleMoves(int32_t ms) override;
   Rect WorkArea() override;
   Point CursorPos() override;
 
