@@ -128,6 +128,8 @@ void TForm1::RunCommand(int32_t t) {
       // desktops stay where they are unless the user asked for them at "Exit".
       Save();
       if (gatherOnExit_) GatherAll();
+      // Nothing for the guardian to bring back after a normal Exit.
+      platform_.Windows.ForgetHomes();
       if (services_) services_->EndProgram();
       return;
     case tag::About:

@@ -86,6 +86,32 @@ void TWinListDialog::MoveToEntry(int32_t index) {
   // The root window is recorded but never moved: only its entry changes.
   if (e.Handle == 0 || e.Handle == RootWindow) return;
   windows_.MoveWindow(e.Handle, {e.Left, e.Top, e.Right, e.Bottom});
+  // Its place within its own desktop is where gathering would bring it.
+  const int64_t w = windows_.VirtualScreen().Width();
+  TWinData& scratch = Entry(index);
+  const TWinData kept = scratch;
+  const bool away = w > 0 && GatherAllInfo(index);
+  const HomeRecord home{static_cast<int32_t>(Shown + (kept.Left - scratch.Left) / w), scratch.Left, scratch.Top};
+  scratch = kept;
+  windows_.RecordHome(e.Handle, away ? &home : nullptr);
+}
+
+std::optional<Rect> TWinListDialog::PlaceToRestore(const Rect& at, const HomeRecord& home, const Rect& screen) {
+  const int64_t w = screen.Width();
+  if (w <= 0) return std::nullopt;
+  // The record is believed even for a window still seen on the screen: a move the
+  // pager posted may not have landed yet, and a move posted now lands after it.
+  Rect r{home.Left, home.Top, home.Left + at.Width(), home.Top + at.Height()};
+  if (r.Right > screen.Left && r.Left < screen.Right) return r;
+  // No believable record: whole widths towards the screen, as gathering steps.
+  if (at.Right > screen.Left && at.Left < screen.Right) return std::nullopt;
+  r = at;
+  int64_t steps = 0;
+  if (r.Right <= screen.Left) steps = (static_cast<int64_t>(screen.Left) - r.Right) / w + 1;
+  if (r.Left >= screen.Right) steps = -((static_cast<int64_t>(r.Left) - screen.Right) / w + 1);
+  r.Left = static_cast<int32_t>(r.Left + steps * w);
+  r.Right = static_cast<int32_t>(r.Right + steps * w);
+  return r;
 }
 
 }  // namespace korvi

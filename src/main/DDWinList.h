@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/WindowSystem.h"
@@ -46,8 +47,17 @@ class TWinListDialog {
   // Both sides at once: the entry is brought onto the screen from whichever side it
   // lies beyond, at its place within its own desktop. True when it was stepped.
   bool GatherAllInfo(int32_t index);
-  // Moves entry `index`'s window to the entry's rectangle (not the root window).
+  // Moves entry `index`'s window to the entry's rectangle (not the root window), and
+  // keeps with the window where it belongs when that lies off the screen.
   void MoveToEntry(int32_t index);
+  // Where a window at `at`, recorded as `home`, goes when it is brought back onto
+  // `screen` (the virtual screen): its recorded place, with its size. A record that
+  // would not bring it onto the screen is not believed: a window off the screen is
+  // stepped onto it by whole widths instead, one on the screen stays (nothing).
+  static std::optional<Rect> PlaceToRestore(const Rect& at, const HomeRecord& home, const Rect& screen);
+
+  // The desktop shown, for the records of windows moved off the screen.
+  int32_t Shown = 1;
 
   TWinData& Entry(int index) { return WinList[index - 1]; }
   const TWinData& Entry(int index) const { return WinList[index - 1]; }

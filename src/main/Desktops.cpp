@@ -52,6 +52,7 @@ bool PagerDesktops::Change(int32_t n, WindowHandle own) {
   winList_.Load();
   const int32_t from = data_.CurrentDesktop;
   data_.CurrentDesktop = n;
+  winList_.Shown = n;
   const bool gather = n == 1 || n == data_.DesktopCount;
   for (int i = 1; i <= kWinListSize; ++i) {
     const TWinData& e = winList_.Entry(i);
@@ -65,6 +66,7 @@ bool PagerDesktops::Change(int32_t n, WindowHandle own) {
 
 void PagerDesktops::GatherAll(WindowHandle own) {
   winList_.Load();
+  winList_.Shown = data_.CurrentDesktop;
   for (int i = 1; i <= kWinListSize; ++i) {
     const TWinData& e = winList_.Entry(i);
     if (e.Handle == 0 || e.Handle == own) continue;
@@ -94,6 +96,7 @@ void PagerDesktops::MoveWindowTo(int32_t target, int32_t index, WindowHandle own
   WindowHandle h = 0;
   if (index >= 1 && index <= kWinListSize && IsDesktop(target)) h = winList_.Entry(index).Handle;
   // The picked window takes the place windows of the target desktop have.
+  winList_.Shown = data_.CurrentDesktop;
   if (h != 0 && h != own && h != winList_.RootWindow) winList_.MoveWindowInfo(target, data_.CurrentDesktop, index);
 }
 

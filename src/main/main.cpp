@@ -130,4 +130,9 @@ void TForm1::DisplayWallpaper() { desktops_.DisplayWallpaper(); }
 
 void TForm1::GatherAll() { desktops_.GatherAll(OwnWindow); }
 
+void TForm1::EndSession(int32_t ms) {
+  GatherAll();
+  platform_.Windows.SettleMoves(ms);
+}
+
 }  // namespace korvi

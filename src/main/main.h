@@ -140,6 +140,10 @@ class TForm1 {
   void DisplayWallpaper();
   // Every window of every desktop onto the current one (see PagerDesktops::GatherAll).
   void GatherAll();
+  // The session ends (logoff or shutdown) while the windows' programs may still save
+  // their places: every window of every desktop onto the screen, waiting at most `ms`
+  // milliseconds in all for programs that do not carry the moves out.
+  void EndSession(int32_t ms);
   // The option "Gather Windows on Exit".
   bool GatherOnExit() const { return gatherOnExit_; }
 

@@ -19,6 +19,14 @@ struct WindowInfo {
   bool Minimised = false;
 };
 
+// Where a window the pager moved off the screen belongs: its desktop and its place
+// within that desktop (the place it takes when that desktop is shown).
+struct HomeRecord {
+  int32_t Desktop = 0;
+  int32_t Left = 0, Top = 0;
+  bool operator==(const HomeRecord&) const = default;
+};
+
 // The top-level windows at one moment.
 struct WindowSnapshot {
   WindowInfo Root;                  // the root (desktop) window: the whole screen
@@ -53,6 +61,14 @@ class WindowSystem {
     (void)ms;
     return true;
   }
+  // Keeps where `window` belongs with the window itself, so that the record outlives
+  // the pager's process; null forgets it. A window that has gone is ignored.
+  virtual void RecordHome(WindowHandle window, const HomeRecord* home) {
+    (void)window;
+    (void)home;
+  }
+  // Forgets every record this pager made: after a normal "Exit" nothing is brought back.
+  virtual void ForgetHomes() {}
   // The desktop work area (the screen less the taskbar).
   virtual Rect WorkArea() = 0;
   virtual Point CursorPos() = 0;

@@ -39,6 +39,11 @@ class FakeWindowSystem : public WindowSystem {
   int32_t ScreenWidth() override { return Screen.Width(); }
   int32_t ScreenHeight() override { return Screen.Height(); }
   Rect VirtualScreen() override { return Virtual.Width() > 0 ? Virtual : Screen; }
+  void RecordHome(WindowHandle window, const HomeRecord* home) override {
+    if (home) Homes[window] = *home;
+    else Homes.erase(window);
+  }
+  void ForgetHomes() override { Homes.clear(); }
   Rect WorkArea() override { return Work; }
   Point CursorPos() override { return Cursor; }
 
@@ -55,6 +60,7 @@ class FakeWindowSystem : public WindowSystem {
   std::string RootText = "Desktop";
   std::vector<Window> Windows;  // Z-order, topmost first
   std::vector<Move> Moves;      // every move asked for, in order
+  std::map<WindowHandle, HomeRecord> Homes;  // the records kept with the windows
 
  private:
   Window* Find(WindowHandle h);

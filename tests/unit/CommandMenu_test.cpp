@@ -301,8 +301,10 @@ TEST_F(CommandMenu, NewExecutableFileOpensButtonSetupOnTheNewEntry) {
 
 TEST_F(CommandMenu, GatherOnExitIsACheckedOptionSavedInItsOwnSection) {
   WindowHandle away = fake.Windows.Add({1024 + 10, 0, 1024 + 110, 50});
+  fake.Windows.Homes[away] = {2, 10, 0};
   form.Popup1Popup(tag::Exit);
   EXPECT_EQ(fake.Windows.Get(away).Bounds.Left, 1024 + 10) << "by default Exit leaves other desktops' windows";
+  EXPECT_TRUE(fake.Windows.Homes.empty()) << "and leaves the guardian nothing to bring back";
   EXPECT_FALSE(SavedIni().Get("OPTIONS", "GATHERONEXIT")) << "a file that never had the option stays as it was";
   form.Popup1Popup(tag::GatherOnExit);
   form.Popup1Popup(tag::Opening);

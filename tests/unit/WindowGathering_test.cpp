@@ -2,6 +2,8 @@
 // counts that keep positions within 16 bits, and a virtual screen of two monitors.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "main/main.h"
 #include "support/FakePlatform.h"
 
@@ -133,6 +135,39 @@ TEST_F(Gathering, TwoMonitorsSwitchAsOneBand) {
   EXPECT_EQ(At(primary).Left, 100);
   EXPECT_EQ(At(second).Left, 2000) << "gathering uses the virtual screen's edges";
   EXPECT_EQ(At(desk2).Left, 2000);
+}
+
+TEST_F(Gathering, EveryWindowOffTheScreenCarriesItsDesktopAndPlace) {
+  WindowHandle home = fake.Windows.Add({100, 7, 400, 300});
+  WindowHandle third = fake.Windows.Add({2 * 1024 + 50, 9, 2 * 1024 + 150, 99});
+  form.ChangeDesktop(2);
+  EXPECT_EQ(fake.Windows.Homes[home], (HomeRecord{1, 100, 7}));
+  EXPECT_EQ(fake.Windows.Homes[third], (HomeRecord{3, 50, 9}));
+  form.ChangeDesktop(3);
+  EXPECT_EQ(fake.Windows.Homes.count(third), 0u) << "shown: no record";
+  EXPECT_EQ(fake.Windows.Homes[home], (HomeRecord{1, 100, 7}));
+  form.GatherAll();
+  EXPECT_TRUE(fake.Windows.Homes.empty()) << "gathered windows have no record left";
+}
+
+TEST(RestorePlace, RecordsAreBelievedOnlyWhenTheyBringTheWindowOnTheScreen) {
+  const Rect screen{0, 0, 1024, 768};
+  struct Case {
+    const char* name;
+    Rect at;
+    HomeRecord home;
+    std::optional<Rect> place;
+  };
+  const Case cases[] = {
+      {"off to the right", {2148, 5, 2248, 55}, {3, 100, 5}, Rect{100, 5, 200, 55}},
+      {"off to the left", {-1924, 5, -1824, 55}, {1, 100, 5}, Rect{100, 5, 200, 55}},
+      {"still shown, its move not landed", {100, 5, 200, 55}, {2, 100, 5}, Rect{100, 5, 200, 55}},
+      {"record off the screen: stepped", {2148, 5, 2248, 55}, {3, 5000, 5}, Rect{100, 5, 200, 55}},
+      {"record off, window shown: stays", {10, 5, 110, 55}, {3, -5000, 5}, std::nullopt},
+      {"right edge exactly 0: stepped", {-100, 5, 0, 55}, {1, -300, 5}, Rect{924, 5, 1024, 55}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(TWinListDialog::PlaceToRestore(c.at, c.home, screen), c.place) << c.name;
+  EXPECT_EQ(TWinListDialog::PlaceToRestore({0, 0, 1, 1}, {}, {0, 0, 0, 0}), std::nullopt) << "no screen";
 }
 
 }  // namespace
