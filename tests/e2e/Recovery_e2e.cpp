@@ -40,18 +40,20 @@ DWORD ChildOf(DWORD parent) {
   return child;
 }
 
+struct FindWindowOf {
+  DWORD pid;
+  bool found;
+};
+
+BOOL CALLBACK IsWindowOf(HWND h, LPARAM p) {
+  auto* f = reinterpret_cast<FindWindowOf*>(p);
+  if (ProcessOf(h) == f->pid) f->found = true;
+  return !f->found;
+}
+
 bool HasWindows(DWORD pid) {
-  struct Find {
-    DWORD pid;
-    bool found;
-  } f{pid, false};
-  ::EnumWindows(
-      [](HWND h, LPARAM p) -> BOOL {
-        auto* f = reinterpret_cast<Find*>(p);
-        if (ProcessOf(h) == f->pid) f->found = true;
-        return !f->found;
-      },
-      reinterpret_cast<LPARAM>(&f));
+  FindWindowOf f{pid, false};
+  ::EnumWindows(&IsWindowOf, reinterpret_cast<LPARAM>(&f));
   return f.found;
 }
 
