@@ -51,6 +51,8 @@ rc=0; (cd "$build/asan" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stack
   tee "$logs/asan.log" || rc=1
 record "tier 1 ASan+UBSan" $rc "$logs/asan.log"
 
+# The virtual display is wide enough for the 3840-pixel Wine desktop of the wide-screen run.
+export KORVI_XVFB_SIZE="${KORVI_XVFB_SIZE:-3840x1200}"
 if korvi_can_run_wine32; then runnable=" i686 x86_64 "; else runnable=" x86_64 "; fi
 for arch in i686 x86_64; do
   dir=$(korvi_win_build_dir "$build" "$arch")
@@ -89,6 +91,16 @@ for arch in i686 x86_64; do
     --gtest_filter='Taskbar*' </dev/null >"$logs/taskbar-$arch.log" 2>&1 || rc=1; }
   cat "$logs/taskbar-$arch.log"
   record "tier 3 taskbar $arch" $rc "$logs/taskbar-$arch.log"
+
+  step "tier 3 on a desktop 3840 pixels wide ($arch)"
+  rc=0
+  wine_env_server "$dir" wide 3840x1080 || rc=1
+  : >"$logs/wide-$arch.log"
+  [ $rc = 0 ] && { "$root/scripts/wine-run.sh" "$dir/korvi_e2e_tests.exe" --gtest_brief=1 \
+    --gtest_filter='*WideScreen*' </dev/null >"$logs/wide-$arch.log" 2>&1 || rc=1; }
+  cat "$logs/wide-$arch.log"
+  grep -q "SKIPPED" "$logs/wide-$arch.log" && rc=1
+  record "tier 3 wide desktop $arch" $rc "$logs/wide-$arch.log"
   wine_env_stop
 
   # Screenshots the end-to-end tests took, as PNG for any image viewer.

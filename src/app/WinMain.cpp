@@ -22,6 +22,7 @@
 #include "main/DDWinList_win.h"
 #include "main/FFPos.h"
 #include "main/FFPos_win.h"
+#include "main/Guardian_win.h"
 #include "main/main.h"
 #include "main/PagerServices_win.h"
 #include "main/PagerWindow_win.h"
@@ -42,11 +43,22 @@ std::string ExecutableDirectory() {
   return ExtractFilePath(std::string(path, n));
 }
 
+TForm1* g_pager = nullptr;
+
+// A fault the program cannot survive: the windows of every desktop come onto the
+// screen before the process goes (the guardian checks them again afterwards).
+LONG WINAPI GatherBeforeCrash(EXCEPTION_POINTERS*) {
+  static LONG once = 0;
+  if (g_pager && ::InterlockedExchange(&once, 1) == 0) g_pager->GatherAll();
+  return EXCEPTION_CONTINUE_SEARCH;
+}
+
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   // Before anything loads a DLL on demand (themes, the shell's extensions, COM servers).
   RestrictDllSearchToSystem();
+  if (const DWORD pager = GuardedProcess(commandLine)) return RunGuardian(pager);
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   ::InitCommonControlsEx(&icc);
 
@@ -74,6 +86,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   form.AttachClocks(&clocks);
   form.FormCreate(ExecutableDirectory());
   pager.Show();
+  g_pager = &form;
+  ::SetUnhandledExceptionFilter(&GatherBeforeCrash);
+  StartGuardian();
 
   // Then the helper windows, once each, hidden until needed.
   static ConfigDialogWindow configView(configDialog);

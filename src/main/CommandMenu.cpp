@@ -41,6 +41,7 @@ CommandShape ShapeOf(int32_t t) {
     case tag::Arrange:
     case tag::Wallpaper: return {true, true};
     case tag::MoveWindow: return {true, false};
+    case tag::GatherOnExit:
     case tag::OnTop:
     case tag::AutoHide:
     case tag::Smooth:
@@ -58,6 +59,7 @@ void TForm1::RefreshMenu() {
   Popup1.Find("ppOnTop")->Checked = StayOnTop();
   Popup1.Find("ppHide")->Checked = edge_.AutoFull();
   Popup1.Find("ppSmooth")->Checked = edge_.Smooth();
+  Popup1.Find("ppGatherOnExit")->Checked = gatherOnExit_;
 
   const uint8_t e = DockEdge();
   const int32_t edgeTag = e == edge::Top      ? tag::DockTop
@@ -71,7 +73,12 @@ void TForm1::RefreshMenu() {
   const int32_t count = desktops_.Count();
   CheckRadio(Popup1, tag::DeskCount + 1, tag::DeskCount + kMaxDesktops, tag::DeskCount + upTo10(count));
   CheckRadio(Popup1, tag::DeskSelect + 1, tag::DeskSelect + kMaxDesktops, tag::DeskSelect + upTo10(desktops_.Current()));
-  for (int n = 1; n <= kMaxDesktops; ++n) Popup1.FindTag(tag::DeskSelect + n)->Enabled = n <= count;
+  // Counts too many for the screen's width to keep within 16-bit positions are not offered.
+  const int32_t fit = desktops_.Fitting();
+  for (int n = 1; n <= kMaxDesktops; ++n) {
+    Popup1.FindTag(tag::DeskSelect + n)->Enabled = n <= count;
+    Popup1.FindTag(tag::DeskCount + n)->Enabled = n <= fit;
+  }
 
   // The three items that act on the hot button name it; the selectors cannot be removed.
   const std::string hot = std::to_string(HotButton);
@@ -117,8 +124,12 @@ void TForm1::RunCommand(int32_t t) {
   }
   switch (t) {
     case tag::Exit:
-      // Saved first; the program then ends whatever the save said.
+      // Saved first; the program then ends whatever the save said. Windows of other
+      // desktops stay where they are unless the user asked for them at "Exit".
       Save();
+      if (gatherOnExit_) GatherAll();
+      // Nothing for the guardian to bring back after a normal Exit.
+      platform_.Windows.ForgetHomes();
       if (services_) services_->EndProgram();
       return;
     case tag::About:
@@ -146,6 +157,8 @@ void TForm1::RunCommand(int32_t t) {
     case tag::RemoveButton: RemoveButton(); return;
     case tag::Configure: ConfigureButton(HotButton); return;
     case tag::MoveWindow: MoveWindowToDesktop(); return;
+    case tag::GatherAll: GatherAll(); return;
+    case tag::GatherOnExit: gatherOnExit_ = !gatherOnExit_; return;
     case tag::PanelColor: SetPanelColor(); return;
     case tag::Arrange: ArrangeButtons(); return;
     case tag::MoveButton: MoveButton(); return;

@@ -29,11 +29,23 @@ void TWinListDialog::ShiftInfo(int32_t from, int32_t to, int32_t index) {
   if (index < 1 || index > kWinListSize) return;
   TWinData& e = Entry(index);
   if (e.Handle == 0) return;
-  // Arithmetic in 64 bits and wrapped back, so that windows far off screen never overflow.
-  const int64_t w = windows_.ScreenWidth();
+  // Arithmetic in 64 bits: a desktop is one width of the whole virtual screen.
+  const int64_t w = windows_.VirtualScreen().Width();
   const int64_t shift = w * (from - 1) - w * (to - 1);
-  e.Left = static_cast<int32_t>(static_cast<uint32_t>(e.Left + shift));
-  e.Right = static_cast<int32_t>(static_cast<uint32_t>(e.Right + shift));
+  int64_t left = e.Left + shift, right = e.Right + shift;
+  // Positions beyond 16 bits are clamped by the system, and a window put there comes
+  // back at another place. The desktop count keeps every desktop's windows within
+  // them; a window hanging far out of its desktop is kept within them too, whole.
+  if (left < kMinCoord && right - left <= kMaxCoord - kMinCoord) {
+    right += kMinCoord - left;
+    left = kMinCoord;
+  }
+  if (right > kMaxCoord && right - left <= kMaxCoord - kMinCoord) {
+    left -= right - kMaxCoord;
+    right = kMaxCoord;
+  }
+  e.Left = static_cast<int32_t>(static_cast<uint32_t>(left));
+  e.Right = static_cast<int32_t>(static_cast<uint32_t>(right));
 }
 
 void TWinListDialog::MoveWindowInfo(int32_t from, int32_t to, int32_t index) {
@@ -44,17 +56,24 @@ void TWinListDialog::MoveWindowInfo(int32_t from, int32_t to, int32_t index) {
 
 bool TWinListDialog::GatherInfo(bool AtFirst, int32_t index) {
   TWinData& e = Entry(index);
-  const int32_t w = windows_.ScreenWidth();
+  const Rect screen = windows_.VirtualScreen();
+  const int64_t w = screen.Width();
   if (e.Handle == 0 || w <= 0) return false;  // no screen: nothing can be brought onto it
-  // Whole screen-width steps, counted at once: the same result as stepping one width
-  // at a time while the window lies wholly outside, without looping for far windows.
+  // Whole virtual-screen-width steps, counted at once, until the window reaches into
+  // the screen: a window whose right edge is the screen's left edge (or whose left
+  // edge is its right edge) shows no pixel, so it is stepped too.
   int64_t steps = 0;
-  if (AtFirst && e.Right < 0) steps = (-static_cast<int64_t>(e.Right) + w - 1) / w;
-  if (!AtFirst && e.Left > w) steps = -((static_cast<int64_t>(e.Left) - w + w - 1) / w);
+  if (AtFirst && e.Right <= screen.Left) steps = (static_cast<int64_t>(screen.Left) - e.Right) / w + 1;
+  if (!AtFirst && e.Left >= screen.Right) steps = -((static_cast<int64_t>(e.Left) - screen.Right) / w + 1);
   if (steps == 0) return false;
   e.Left = static_cast<int32_t>(e.Left + steps * w);
   e.Right = static_cast<int32_t>(e.Right + steps * w);
   return true;
+}
+
+bool TWinListDialog::GatherAllInfo(int32_t index) {
+  const bool left = GatherInfo(true, index);
+  return GatherInfo(false, index) || left;
 }
 
 void TWinListDialog::Normalize(bool AtFirst) {
@@ -67,6 +86,32 @@ void TWinListDialog::MoveToEntry(int32_t index) {
   // The root window is recorded but never moved: only its entry changes.
   if (e.Handle == 0 || e.Handle == RootWindow) return;
   windows_.MoveWindow(e.Handle, {e.Left, e.Top, e.Right, e.Bottom});
+  // Its place within its own desktop is where gathering would bring it.
+  const int64_t w = windows_.VirtualScreen().Width();
+  TWinData& scratch = Entry(index);
+  const TWinData kept = scratch;
+  const bool away = w > 0 && GatherAllInfo(index);
+  const HomeRecord home{static_cast<int32_t>(Shown + (kept.Left - scratch.Left) / w), scratch.Left, scratch.Top};
+  scratch = kept;
+  windows_.RecordHome(e.Handle, away ? &home : nullptr);
+}
+
+std::optional<Rect> TWinListDialog::PlaceToRestore(const Rect& at, const HomeRecord& home, const Rect& screen) {
+  const int64_t w = screen.Width();
+  if (w <= 0) return std::nullopt;
+  // The record is believed even for a window still seen on the screen: a move the
+  // pager posted may not have landed yet, and a move posted now lands after it.
+  Rect r{home.Left, home.Top, home.Left + at.Width(), home.Top + at.Height()};
+  if (r.Right > screen.Left && r.Left < screen.Right) return r;
+  // No believable record: whole widths towards the screen, as gathering steps.
+  if (at.Right > screen.Left && at.Left < screen.Right) return std::nullopt;
+  r = at;
+  int64_t steps = 0;
+  if (r.Right <= screen.Left) steps = (static_cast<int64_t>(screen.Left) - r.Right) / w + 1;
+  if (r.Left >= screen.Right) steps = -((static_cast<int64_t>(r.Left) - screen.Right) / w + 1);
+  r.Left = static_cast<int32_t>(r.Left + steps * w);
+  r.Right = static_cast<int32_t>(r.Right + steps * w);
+  return r;
 }
 
 }  // namespace korvi

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/WindowSystem.h"
@@ -19,6 +20,9 @@ struct TWinData {
 
 constexpr int kWinListSize = 128;
 
+// What window positions may hold: much of the system keeps them in 16 bits.
+constexpr int32_t kMinCoord = -32768, kMaxCoord = 32767;
+
 // The window table: a snapshot of the root window and the visible, non-minimised
 // top-level windows in Z-order from the top. Entries are numbered 1..128.
 class TWinListDialog {
@@ -28,7 +32,7 @@ class TWinListDialog {
   void Load();
   // Fills one entry from a window of a snapshot.
   static void GetWindowInfo(const WindowInfo& window, TWinData& entry);
-  // Shifts entry `index` by the screen width times (from - to) and moves its window.
+  // Shifts entry `index` by the virtual screen's width times (from - to) and moves its window.
   void MoveWindowInfo(int32_t from, int32_t to, int32_t index);
   // Brings windows lying wholly off one side of the screen back within reach:
   // off the left side when AtFirst, off the right side otherwise. Works on the table
@@ -38,10 +42,22 @@ class TWinListDialog {
   // The two halves of the above, on the table only, for a switch that computes each
   // window's final place first and then moves it once.
   void ShiftInfo(int32_t from, int32_t to, int32_t index);
-  // True when the entry was stepped.
+  // True when the entry was stepped. Widths and edges are the virtual screen's.
   bool GatherInfo(bool AtFirst, int32_t index);
-  // Moves entry `index`'s window to the entry's rectangle (not the root window).
+  // Both sides at once: the entry is brought onto the screen from whichever side it
+  // lies beyond, at its place within its own desktop. True when it was stepped.
+  bool GatherAllInfo(int32_t index);
+  // Moves entry `index`'s window to the entry's rectangle (not the root window), and
+  // keeps with the window where it belongs when that lies off the screen.
   void MoveToEntry(int32_t index);
+  // Where a window at `at`, recorded as `home`, goes when it is brought back onto
+  // `screen` (the virtual screen): its recorded place, with its size. A record that
+  // would not bring it onto the screen is not believed: a window off the screen is
+  // stepped onto it by whole widths instead, one on the screen stays (nothing).
+  static std::optional<Rect> PlaceToRestore(const Rect& at, const HomeRecord& home, const Rect& screen);
+
+  // The desktop shown, for the records of windows moved off the screen.
+  int32_t Shown = 1;
 
   TWinData& Entry(int index) { return WinList[index - 1]; }
   const TWinData& Entry(int index) const { return WinList[index - 1]; }

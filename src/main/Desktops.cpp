@@ -4,12 +4,31 @@ namespace korvi {
 
 void PagerDesktops::Reset() {
   for (auto& w : data_.Wallpapers) w.clear();
-  data_.DesktopCount = 4;
+  asked_ = given_ = data_.DesktopCount = 4;
   data_.CurrentDesktop = 1;
 }
 
+void PagerDesktops::SetCount(int32_t count) {
+  asked_ = count;
+  const int32_t fit = Fitting();
+  given_ = data_.DesktopCount = count > fit ? fit : count;
+}
+
+int32_t PagerDesktops::FittingFor(const Rect& v) {
+  // Seen from desktop 1, desktop n's windows reach out to Right + (n - 1) x width;
+  // seen from desktop n, desktop 1's reach back to Left - (n - 1) x width.
+  const int64_t w = v.Width();
+  if (w <= 0) return kMaxDesktops;
+  const int64_t right = (static_cast<int64_t>(kMaxCoord) - v.Right) / w;
+  const int64_t left = (static_cast<int64_t>(v.Left) - kMinCoord) / w;
+  const int64_t n = 1 + (right < left ? right : left);
+  return n < 1 ? 1 : n > kMaxDesktops ? kMaxDesktops : static_cast<int32_t>(n);
+}
+
+int32_t PagerDesktops::Fitting() { return FittingFor(platform_.Windows.VirtualScreen()); }
+
 void PagerDesktops::Apply(const PagerSettings& s) {
-  data_.DesktopCount = s.DesktopCount;
+  SetCount(s.DesktopCount);
   data_.Wallpapers = s.Wallpapers;
   data_.PanelColors = s.PanelColors;
   // Korvi8 always starts on desktop 1 and moves no window when it starts.
@@ -17,13 +36,14 @@ void PagerDesktops::Apply(const PagerSettings& s) {
 }
 
 void PagerDesktops::Snapshot(PagerSettings& s) const {
-  s.DesktopCount = data_.DesktopCount;
+  // A count asked for and not fitting stays in the file until the user picks another.
+  s.DesktopCount = data_.DesktopCount == given_ ? asked_ : data_.DesktopCount;
   s.Wallpapers = data_.Wallpapers;
   s.PanelColors = data_.PanelColors;
 }
 
 bool PagerDesktops::Change(int32_t n, WindowHandle own) {
-  if (!IsDesktop(n)) return false;
+  if (!IsDesktop(n) || n > Fitting()) return false;
   // One snapshot, and every window's final place computed on it before anything
   // moves: the shift, then the gathering of windows stranded beyond the first or last
   // desktop. Moves are posted and land when each window's program gets to them, so
@@ -32,6 +52,7 @@ bool PagerDesktops::Change(int32_t n, WindowHandle own) {
   winList_.Load();
   const int32_t from = data_.CurrentDesktop;
   data_.CurrentDesktop = n;
+  winList_.Shown = n;
   const bool gather = n == 1 || n == data_.DesktopCount;
   for (int i = 1; i <= kWinListSize; ++i) {
     const TWinData& e = winList_.Entry(i);
@@ -41,6 +62,16 @@ bool PagerDesktops::Change(int32_t n, WindowHandle own) {
     winList_.MoveToEntry(i);
   }
   return true;
+}
+
+void PagerDesktops::GatherAll(WindowHandle own) {
+  winList_.Load();
+  winList_.Shown = data_.CurrentDesktop;
+  for (int i = 1; i <= kWinListSize; ++i) {
+    const TWinData& e = winList_.Entry(i);
+    if (e.Handle == 0 || e.Handle == own) continue;
+    if (winList_.GatherAllInfo(i)) winList_.MoveToEntry(i);
+  }
 }
 
 TColor PagerDesktops::PanelColor() const { return data_.PanelColors[data_.CurrentDesktop]; }
@@ -65,6 +96,7 @@ void PagerDesktops::MoveWindowTo(int32_t target, int32_t index, WindowHandle own
   WindowHandle h = 0;
   if (index >= 1 && index <= kWinListSize && IsDesktop(target)) h = winList_.Entry(index).Handle;
   // The picked window takes the place windows of the target desktop have.
+  winList_.Shown = data_.CurrentDesktop;
   if (h != 0 && h != own && h != winList_.RootWindow) winList_.MoveWindowInfo(target, data_.CurrentDesktop, index);
 }
 

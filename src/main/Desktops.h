@@ -5,13 +5,15 @@
 #include "main/DDWinList.h"
 #include "panel/PagerSettings.h"
 #include "panel/data.h"
+#include "platform/Geometry.h"
 #include "platform/Platform.h"
 
 namespace korvi {
 
 // The desktops: how many there are, which one is shown, each one's panel colour
 // and wallpaper, and the moves of windows between them. A desktop is one screen
-// width of the window plane; switching slides every other window by whole widths.
+// width of the window plane (every monitor together); switching slides every
+// other window by whole widths.
 // The state lives in the shared state, where the rest of the pager reads it.
 class PagerDesktops {
  public:
@@ -20,7 +22,12 @@ class PagerDesktops {
 
   int32_t Current() const { return data_.CurrentDesktop; }
   int32_t Count() const { return data_.DesktopCount; }
-  void SetCount(int32_t count) { data_.DesktopCount = count; }
+  // The count the user chose; the pager runs on as many of them as fit (Fitting).
+  void SetCount(int32_t count);
+  // The most desktops whose windows all lie within 16-bit positions on this virtual
+  // screen, from any desktop shown: 1..10.
+  int32_t Fitting();
+  static int32_t FittingFor(const Rect& virtualScreen);
 
   // Start-up: four desktops, desktop 1 shown, no wallpapers.
   void Reset();
@@ -34,6 +41,9 @@ class PagerDesktops {
   // The panel colour of the current desktop, and a new one for it.
   TColor PanelColor() const;
   void SetPanelColor(TColor c);
+  // Brings every window of every desktop onto the current one, each at its place
+  // within its own desktop; every window but `own` is moved at most once.
+  void GatherAll(WindowHandle own);
   // Sets the current desktop's wallpaper file and shows it.
   void SetWallpaper(const std::string& file);
   // Shows the current desktop's wallpaper, when it has one that exists.
@@ -48,6 +58,8 @@ class PagerDesktops {
   SharedState& data_;
   Platform& platform_;
   TWinListDialog& winList_;
+  // The settings' count, kept for the file while fewer fit the screen.
+  int32_t asked_ = 4, given_ = 4;
 };
 
 }  // namespace korvi

@@ -17,6 +17,8 @@ constexpr int32_t DockTop = 204, DockBottom = 205, DockLeft = 206, DockRight = 2
 constexpr int32_t NewExe = 401, NewClock = 402, NewLoad = 403, NewControl = 404, NewExplorer = 405;
 constexpr int32_t RemoveButton = 406, Configure = 407;
 constexpr int32_t MoveWindow = 501, PanelColor = 502, Arrange = 503, MoveButton = 504, Wallpaper = 505;
+// Every window of every desktop onto the current one, and the option to do so at "Exit".
+constexpr int32_t GatherAll = 506, GatherOnExit = 507;
 }  // namespace tag
 
 }  // namespace korvi

@@ -17,6 +17,9 @@ namespace korvi {
 namespace {
 constexpr UINT_PTR kEdgeTimer = 1;   // auto-hide timer of the docking component
 constexpr UINT_PTR kTickTimer = 2;   // the pager's one-second timer
+// How long each of the two end-of-session messages waits for windows to take their
+// moves: 2 seconds in all, then the session may go on.
+constexpr int32_t kEndSessionWait = 1000;
 }  // namespace
 
 ShiftState ShiftFromMouse(WPARAM wp) {
@@ -328,6 +331,15 @@ LRESULT PagerWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_DROPFILES:
       DropFiles(reinterpret_cast<HDROP>(wp));
+      return 0;
+    case WM_QUERYENDSESSION:
+      // Programs save their windows' places as the session ends, and reopen there at the
+      // next logon: no window may be off the screen then. A second gathering at
+      // WM_ENDSESSION finds nothing left to move unless a program moved a window meanwhile.
+      form_.EndSession(kEndSessionWait);
+      return TRUE;
+    case WM_ENDSESSION:
+      if (wp) form_.EndSession(kEndSessionWait);
       return 0;
     case WM_CLOSE:
       ::DestroyWindow(hwnd_);

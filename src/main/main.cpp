@@ -55,6 +55,7 @@ void TForm1::Apply(const PagerSettings& s) {
   edge_.SetAutoFull(s.Form.Hide);
   SetColor(s.Form.Color);
   SetStayOnTop(s.Form.OnTop);
+  gatherOnExit_ = s.GatherOnExit;
   desktops_.Apply(s);
   table_.Apply(s.Buttons);
   table_.MakeSelectors(desktops_.Count());
@@ -68,6 +69,7 @@ PagerSettings TForm1::Snapshot() const {
   s.Form.OnTop = StayOnTop();
   s.Form.Hide = edge_.AutoFull();
   s.Form.Color = Color();
+  s.GatherOnExit = gatherOnExit_;
   desktops_.Snapshot(s);
   table_.Snapshot(s.Buttons);
   return s;
@@ -125,5 +127,12 @@ void TForm1::ChangeDesktop(int32_t n) {
 }
 
 void TForm1::DisplayWallpaper() { desktops_.DisplayWallpaper(); }
+
+void TForm1::GatherAll() { desktops_.GatherAll(OwnWindow); }
+
+void TForm1::EndSession(int32_t ms) {
+  GatherAll();
+  platform_.Windows.SettleMoves(ms);
+}
 
 }  // namespace korvi

@@ -138,6 +138,14 @@ class TForm1 {
   // --- Desktops ------------------------------------------------------------------
   void ChangeDesktop(int32_t n);
   void DisplayWallpaper();
+  // Every window of every desktop onto the current one (see PagerDesktops::GatherAll).
+  void GatherAll();
+  // The session ends (logoff or shutdown) while the windows' programs may still save
+  // their places: every window of every desktop onto the screen, waiting at most `ms`
+  // milliseconds in all for programs that do not carry the moves out.
+  void EndSession(int32_t ms);
+  // The option "Gather Windows on Exit".
+  bool GatherOnExit() const { return gatherOnExit_; }
 
   // The real window behind the form, its docking services and screen outline.
   // Attached before FormCreate, which docks the window through them.
@@ -191,6 +199,7 @@ class TForm1 {
   uint8_t dockEdge_ = edge::Bottom;
   TColor color_ = clBtnFace;
   bool stayOnTop_ = false;
+  bool gatherOnExit_ = false;
   PagerServices* services_ = nullptr;
   TPosForm* pos_ = nullptr;
 };

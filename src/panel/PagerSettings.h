@@ -50,6 +50,8 @@ struct PagerSettings {
   std::array<std::string, kMaxDesktops + 1> Wallpapers{};
   std::array<TColor, kMaxDesktops + 1> PanelColors{};
   std::array<ButtonRecord, kButtonCount> Buttons{};
+  // [OPTIONS] GATHERONEXIT: "Exit" brings every window of every desktop onto the screen.
+  bool GatherOnExit = false;
   bool operator==(const PagerSettings&) const = default;
 };
 

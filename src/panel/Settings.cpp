@@ -14,6 +14,7 @@ constexpr const char* kForm = "FORM";
 constexpr const char* kDesktop = "DESKTOP";
 constexpr const char* kWallpaper = "WALLPAPER";
 constexpr const char* kPanelColor = "PANELCOLOR";
+constexpr const char* kOptions = "OPTIONS";
 
 constexpr int32_t kDefaultPanelColor = 0x808080;
 
@@ -107,6 +108,7 @@ PagerSettings ReadValues(const IniFile& ini) {
   for (int d = 1; d <= kMaxDesktops; ++d) v.Wallpapers[d] = ini.ReadString(kWallpaper, Numbered("FILE", d), "");
   for (int d = 1; d <= kMaxDesktops; ++d)
     v.PanelColors[d] = ini.ReadInteger(kPanelColor, Numbered("COLOR", d), kDefaultPanelColor);
+  v.GatherOnExit = ini.ReadBool(kOptions, "GATHERONEXIT", false);
   return v;
 }
 
@@ -125,6 +127,9 @@ void WriteValues(const PagerSettings& v, IniFile& ini) {
 
   for (int d = 1; d <= kMaxDesktops; ++d) ini.WriteString(kWallpaper, Numbered("FILE", d), v.Wallpapers[d]);
   for (int d = 1; d <= kMaxDesktops; ++d) ini.WriteInteger(kPanelColor, Numbered("COLOR", d), v.PanelColors[d]);
+  // A file that never had the option gets its section only once the user turns it on,
+  // so the files of users who never do stay as they were.
+  if (v.GatherOnExit || ini.Get(kOptions, "GATHERONEXIT")) ini.WriteBool(kOptions, "GATHERONEXIT", v.GatherOnExit);
 }
 
 // The settings file's bytes when it may be read and rewritten (empty for a

@@ -19,6 +19,14 @@ struct WindowInfo {
   bool Minimised = false;
 };
 
+// Where a window the pager moved off the screen belongs: its desktop and its place
+// within that desktop (the place it takes when that desktop is shown).
+struct HomeRecord {
+  int32_t Desktop = 0;
+  int32_t Left = 0, Top = 0;
+  bool operator==(const HomeRecord&) const = default;
+};
+
 // The top-level windows at one moment.
 struct WindowSnapshot {
   WindowInfo Root;                  // the root (desktop) window: the whole screen
@@ -44,6 +52,23 @@ class WindowSystem {
   // Screen size in pixels, read afresh at every call.
   virtual int32_t ScreenWidth() = 0;
   virtual int32_t ScreenHeight() = 0;
+  // The virtual screen: every monitor together, in the primary monitor's coordinates.
+  // With one monitor it is the screen.
+  virtual Rect VirtualScreen() { return {0, 0, ScreenWidth(), ScreenHeight()}; }
+  // Asks the windows moved so far whether their moves have landed, for at most `ms`
+  // milliseconds; true when none is left waiting.
+  virtual bool SettleMoves(int32_t ms) {
+    (void)ms;
+    return true;
+  }
+  // Keeps where `window` belongs with the window itself, so that the record outlives
+  // the pager's process; null forgets it. A window that has gone is ignored.
+  virtual void RecordHome(WindowHandle window, const HomeRecord* home) {
+    (void)window;
+    (void)home;
+  }
+  // Forgets every record this pager made: after a normal "Exit" nothing is brought back.
+  virtual void ForgetHomes() {}
   // The desktop work area (the screen less the taskbar).
   virtual Rect WorkArea() = 0;
   virtual Point CursorPos() = 0;

@@ -28,7 +28,59 @@ BOOL CALLBACK CollectWindow(HWND h, LPARAM list) {
   return TRUE;
 }
 
+constexpr char kRunProp[] = "Korvi8.Run";
+constexpr char kOwnerProp[] = "Korvi8.Owner";
+constexpr char kDesktopProp[] = "Korvi8.Desktop";
+constexpr char kPlaceProp[] = "Korvi8.Place";
+
+HANDLE AsProp(uint32_t v) { return reinterpret_cast<HANDLE>(static_cast<uintptr_t>(v)); }
+uint32_t FromProp(HANDLE h) { return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(h)); }
+
+DWORD OwnerOf(HWND h) {
+  DWORD pid = 0;
+  ::GetWindowThreadProcessId(h, &pid);
+  return pid;
+}
+
 }  // namespace
+
+bool ReadHome(HWND h, DWORD run, HomeRecord& home) {
+  if (run == 0 || FromProp(::GetPropA(h, kRunProp)) != run) return false;
+  const DWORD owner = FromProp(::GetPropA(h, kOwnerProp));
+  if (owner == 0 || owner != OwnerOf(h)) return false;
+  const uint32_t place = FromProp(::GetPropA(h, kPlaceProp));
+  home.Desktop = static_cast<int32_t>(FromProp(::GetPropA(h, kDesktopProp)));
+  home.Left = static_cast<int16_t>(place & 0xFFFF);
+  home.Top = static_cast<int16_t>(place >> 16);
+  return true;
+}
+
+void ForgetHome(HWND h) {
+  for (const char* p : {kRunProp, kOwnerProp, kDesktopProp, kPlaceProp}) ::RemovePropA(h, p);
+}
+
+void Win32WindowSystem::RecordHome(WindowHandle window, const HomeRecord* home) {
+  const HWND h = ToHwnd(window);
+  if (!home) {
+    if (::GetPropA(h, kRunProp)) ForgetHome(h);
+    return;
+  }
+  // The run off first and on last, so that a record is never read half made.
+  ::RemovePropA(h, kRunProp);
+  const uint32_t place = static_cast<uint16_t>(home->Left) | (static_cast<uint32_t>(static_cast<uint16_t>(home->Top)) << 16);
+  ::SetPropA(h, kOwnerProp, AsProp(OwnerOf(h)));
+  ::SetPropA(h, kDesktopProp, AsProp(static_cast<uint32_t>(home->Desktop)));
+  ::SetPropA(h, kPlaceProp, AsProp(place));
+  ::SetPropA(h, kRunProp, AsProp(::GetCurrentProcessId()));
+}
+
+void Win32WindowSystem::ForgetHomes() {
+  std::vector<HWND> handles;
+  ::EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&handles));
+  const DWORD run = ::GetCurrentProcessId();
+  for (HWND h : handles)
+    if (FromProp(::GetPropA(h, kRunProp)) == run) ForgetHome(h);
+}
 
 WindowSnapshot Win32WindowSystem::TopLevelWindows() {
   // EnumWindows lists the handles in Z-order before calling back, so windows that
@@ -69,6 +121,26 @@ void Win32WindowSystem::MoveWindow(WindowHandle window, const Rect& r) {
 
 int32_t Win32WindowSystem::ScreenWidth() { return ::GetSystemMetrics(SM_CXSCREEN); }
 int32_t Win32WindowSystem::ScreenHeight() { return ::GetSystemMetrics(SM_CYSCREEN); }
+
+Rect Win32WindowSystem::VirtualScreen() {
+  const int32_t x = ::GetSystemMetrics(SM_XVIRTUALSCREEN), y = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
+  const int32_t w = ::GetSystemMetrics(SM_CXVIRTUALSCREEN), h = ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
+  if (w <= 0 || h <= 0) return {0, 0, ScreenWidth(), ScreenHeight()};
+  return {x, y, x + w, y + h};
+}
+
+bool Win32WindowSystem::SettleMoves(int32_t ms) {
+  // Each snapshot compares the windows with their posted moves and forgets the ones
+  // that have landed; a window whose program does not answer keeps its move pending
+  // until the time is up.
+  const ULONGLONG end = ::GetTickCount64() + static_cast<ULONGLONG>(ms < 0 ? 0 : ms);
+  for (;;) {
+    TopLevelWindows();
+    if (pending_.Empty()) return true;
+    if (::GetTickCount64() >= end) return false;
+    ::Sleep(20);
+  }
+}
 
 Rect Win32WindowSystem::WorkArea() {
   // The primary monitor's work area, asked afresh each time: Wine answers

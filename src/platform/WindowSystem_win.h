@@ -9,6 +9,16 @@ namespace korvi {
 inline HWND ToHwnd(WindowHandle h) { return reinterpret_cast<HWND>(h); }
 inline WindowHandle FromHwnd(HWND h) { return reinterpret_cast<WindowHandle>(h); }
 
+// A window's home record, kept as four properties of the window: the process that made
+// it (the run), the process that owned the window then, the desktop, and the place
+// within it (left in the low 16 bits, top in the high 16). Properties go with their
+// window, so a closed window leaves no record and a reused handle carries none.
+// Reads the record run `run` made on `window`: false when there is none from that
+// run, or when the window now belongs to another process than when it was recorded.
+bool ReadHome(HWND window, DWORD run, HomeRecord& home);
+// Takes the record off `window`.
+void ForgetHome(HWND window);
+
 // The window manager of the running system. Moves are posted to each window's own
 // thread and remembered until the window shows them done (PendingMoves).
 class Win32WindowSystem : public WindowSystem {
@@ -17,6 +27,10 @@ class Win32WindowSystem : public WindowSystem {
   void MoveWindow(WindowHandle window, const Rect& bounds) override;
   int32_t ScreenWidth() override;
   int32_t ScreenHeight() override;
+  Rect VirtualScreen() override;
+  bool SettleMoves(int32_t ms) override;
+  void RecordHome(WindowHandle window, const HomeRecord* home) override;
+  void ForgetHomes() override;
   Rect WorkArea() override;
   Point CursorPos() override;
 

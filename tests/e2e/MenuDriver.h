@@ -12,10 +12,10 @@ namespace korvi::e2e {
 
 // Positions of the menu's items as the arrow keys count them (separators are skipped).
 namespace menu {
-constexpr int About = 0, Help = 1, AutoHide = 2, OnTop = 3, Smooth = 4, MoveWindow = 5, DockEdge = 6,
-              DeskCount = 7, GoTo = 8, NewExe = 9, NewClock = 10, NewLoad = 11, NewControl = 12,
-              NewExplorer = 13, Configure = 14, Arrange = 15, MoveButton = 16, Remove = 17, PanelColor = 18,
-              Wallpaper = 19, Exit = 20;
+constexpr int About = 0, Help = 1, AutoHide = 2, OnTop = 3, Smooth = 4, MoveWindow = 5, GatherAll = 6,
+              GatherOnExit = 7, DockEdge = 8, DeskCount = 9, GoTo = 10, NewExe = 11, NewClock = 12, NewLoad = 13,
+              NewControl = 14, NewExplorer = 15, Configure = 16, Arrange = 17, MoveButton = 18, Remove = 19,
+              PanelColor = 20, Wallpaper = 21, Exit = 22;
 }
 
 // Waits until the about box has shown itself once after start-up, and closes it, so it

@@ -38,6 +38,12 @@ class FakeWindowSystem : public WindowSystem {
   void MoveWindow(WindowHandle window, const Rect& bounds) override;
   int32_t ScreenWidth() override { return Screen.Width(); }
   int32_t ScreenHeight() override { return Screen.Height(); }
+  Rect VirtualScreen() override { return Virtual.Width() > 0 ? Virtual : Screen; }
+  void RecordHome(WindowHandle window, const HomeRecord* home) override {
+    if (home) Homes[window] = *home;
+    else Homes.erase(window);
+  }
+  void ForgetHomes() override { Homes.clear(); }
   Rect WorkArea() override { return Work; }
   Point CursorPos() override { return Cursor; }
 
@@ -49,10 +55,12 @@ class FakeWindowSystem : public WindowSystem {
 
   Rect Screen{0, 0, 1024, 768};
   Rect Work{0, 0, 1024, 768};
+  Rect Virtual{};  // empty: one monitor, the screen
   Point Cursor{};
   std::string RootText = "Desktop";
   std::vector<Window> Windows;  // Z-order, topmost first
   std::vector<Move> Moves;      // every move asked for, in order
+  std::map<WindowHandle, HomeRecord> Homes;  // the records kept with the windows
 
  private:
   Window* Find(WindowHandle h);

@@ -30,7 +30,8 @@ TEST_F(CommandMenu, ItemsTagsAndCaptionsInMenuOrder) {
       seen.push_back(">" + std::to_string(s.Tag) + " " + s.Caption + (s.RadioItem ? " (radio)" : ""));
   }
   std::vector<std::string> expected = {"2 About Korvi8", "3 Help", "-", "202 Auto-Hide", "201 Always On Top",
-                                       "203 Smooth Scroll", "-", "501 Move Window to Desktop ...", "-",
+                                       "203 Smooth Scroll", "-", "501 Move Window to Desktop ...",
+                                       "506 Gather All Windows", "507 Gather Windows on Exit", "-",
                                        "200 Dock to Edge", ">204 Top Edge (radio)", ">205 Bottom Edge (radio)",
                                        ">206 Left Edge (radio)", ">207 Right Edge (radio)", "100 Numer of Desktops"};
   expected.push_back(">101 1  Desktop (radio)");
@@ -296,6 +297,32 @@ TEST_F(CommandMenu, NewExecutableFileOpensButtonSetupOnTheNewEntry) {
   EXPECT_EQ(form.Button(128).IData, 0) << "no set-up without a free entry";
   form.Popup1Popup(401);
   EXPECT_EQ(services.Log.back(), "config 0");
+}
+
+TEST_F(CommandMenu, GatherOnExitIsACheckedOptionSavedInItsOwnSection) {
+  WindowHandle away = fake.Windows.Add({1024 + 10, 0, 1024 + 110, 50});
+  fake.Windows.Homes[away] = {2, 10, 0};
+  form.Popup1Popup(tag::Exit);
+  EXPECT_EQ(fake.Windows.Get(away).Bounds.Left, 1024 + 10) << "by default Exit leaves other desktops' windows";
+  EXPECT_TRUE(fake.Windows.Homes.empty()) << "and leaves the guardian nothing to bring back";
+  EXPECT_FALSE(SavedIni().Get("OPTIONS", "GATHERONEXIT")) << "a file that never had the option stays as it was";
+  form.Popup1Popup(tag::GatherOnExit);
+  form.Popup1Popup(tag::Opening);
+  EXPECT_TRUE(Item("ppGatherOnExit").Checked);
+  EXPECT_EQ(SavedIni().ReadString("OPTIONS", "GATHERONEXIT", "?"), "1");
+  form.Popup1Popup(tag::Exit);
+  EXPECT_EQ(fake.Windows.Get(away).Bounds.Left, 10) << "with the option, Exit gathers";
+  form.Popup1Popup(tag::GatherOnExit);
+  EXPECT_EQ(SavedIni().ReadString("OPTIONS", "GATHERONEXIT", "?"), "0") << "once there, the key stays";
+}
+
+TEST_F(CommandMenu, GatherAllWindowsAndCountsTooManyForTheScreen) {
+  WindowHandle away = fake.Windows.Add({3 * 1024 + 10, 0, 3 * 1024 + 110, 50});
+  form.Popup1Popup(tag::GatherAll);
+  EXPECT_EQ(fake.Windows.Get(away).Bounds.Left, 10);
+  fake.Windows.Screen = fake.Windows.Work = {0, 0, 3840, 1080};
+  form.Popup1Popup(tag::Opening);
+  for (int n = 1; n <= kMaxDesktops; ++n) EXPECT_EQ(form.Popup1.FindTag(tag::DeskCount + n)->Enabled, n <= 8) << n;
 }
 
 TEST_F(CommandMenu, ExitSavesFirstAndHelpLoadsItsFileOnce) {

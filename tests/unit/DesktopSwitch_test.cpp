@@ -68,21 +68,23 @@ TEST_F(DesktopSwitch, PagerWindowItselfIsNeverMoved) {
 TEST_F(DesktopSwitch, FirstDesktopGathersWindowsStrandedToTheLeft) {
   // On desktop 1 a window at -3000..-2000 is stepped right twice: its right edge lands at 48.
   WindowHandle distant = fake.Windows.Add({-3000, 0, -2000, 100});
-  WindowHandle edge = fake.Windows.Add({-500, 0, 0, 100});  // right edge exactly 0 stays
+  WindowHandle edge = fake.Windows.Add({-500, 0, 0, 100});  // right edge exactly 0: no pixel shows
+  WindowHandle far = fake.Windows.Add({-2548, 0, -2048, 100});  // right edge on a whole width
   data.CurrentDesktop = 1;
   form.ChangeDesktop(1);
   EXPECT_EQ(fake.Windows.Get(distant).Bounds, (Rect{-952, 0, 48, 100}));
-  EXPECT_EQ(LeftOf(edge), -500);
+  EXPECT_EQ(LeftOf(edge), 524);
+  EXPECT_EQ(LeftOf(far), 524);
 }
 
 TEST_F(DesktopSwitch, LastDesktopGathersWindowsStrandedToTheRight) {
   data.DesktopCount = 2;
   data.CurrentDesktop = 2;
   WindowHandle distant = fake.Windows.Add({2100, 0, 2200, 100});
-  WindowHandle edge = fake.Windows.Add({1024, 0, 1100, 100});  // left edge exactly W stays
+  WindowHandle edge = fake.Windows.Add({1024, 0, 1100, 100});  // left edge exactly W: no pixel shows
   form.ChangeDesktop(2);
   EXPECT_EQ(LeftOf(distant), 52);
-  EXPECT_EQ(LeftOf(edge), 1024);
+  EXPECT_EQ(LeftOf(edge), 0);
 }
 
 TEST_F(DesktopSwitch, OnlyTheTopmost127WindowsAreRecordedAndMoved) {

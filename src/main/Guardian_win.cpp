@@ -1,0 +1,103 @@
+#include "main/Guardian_win.h"
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "main/DDWinList.h"
+#include "platform/WindowSystem_win.h"
+
+namespace korvi {
+
+namespace {
+
+constexpr char kSwitch[] = "/guard ";
+
+BOOL CALLBACK Collect(HWND h, LPARAM list) {
+  reinterpret_cast<std::vector<HWND>*>(list)->push_back(h);
+  return TRUE;
+}
+
+Rect VirtualScreen() {
+  Win32WindowSystem windows;
+  return windows.VirtualScreen();
+}
+
+}  // namespace
+
+DWORD GuardedProcess(const char* line) {
+  if (!line) return 0;
+  while (*line == ' ') ++line;
+  if (std::string(line).rfind(kSwitch, 0) != 0) return 0;
+  char* end = nullptr;
+  const unsigned long pid = std::strtoul(line + sizeof kSwitch - 1, &end, 10);
+  return end && *end == '\0' ? static_cast<DWORD>(pid) : 0;
+}
+
+bool StartGuardian() {
+  char exe[MAX_PATH * 4] = {};
+  const DWORD n = ::GetModuleFileNameA(nullptr, exe, sizeof exe);
+  if (n == 0 || n >= sizeof exe) return false;
+  std::string line = "\"" + std::string(exe, n) + "\" " + kSwitch + std::to_string(::GetCurrentProcessId());
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  si.dwFlags = STARTF_FORCEOFFFEEDBACK;  // no busy pointer for a process that shows nothing
+  PROCESS_INFORMATION pi{};
+  if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS | CREATE_NEW_PROCESS_GROUP,
+                        nullptr, nullptr, &si, &pi))
+    return false;
+  ::CloseHandle(pi.hThread);
+  ::CloseHandle(pi.hProcess);
+  return true;
+}
+
+int RunGuardian(DWORD pid) {
+  HANDLE pager = ::OpenProcess(SYNCHRONIZE, FALSE, pid);
+  if (!pager) return 1;  // already gone: its records, if any, name a process that cannot be waited on
+  ::SetPriorityClass(::GetCurrentProcess(), IDLE_PRIORITY_CLASS);
+  ::WaitForSingleObject(pager, INFINITE);
+  ::CloseHandle(pager);
+  // Bringing windows back must not wait behind other idle work.
+  ::SetPriorityClass(::GetCurrentProcess(), NORMAL_PRIORITY_CLASS);
+  RestoreRecordedWindows(pid);
+  return 0;
+}
+
+int RestoreRecordedWindows(DWORD run) {
+  std::vector<HWND> handles;
+  ::EnumWindows(&Collect, reinterpret_cast<LPARAM>(&handles));
+  const Rect screen = VirtualScreen();
+  int moved = 0;
+  for (HWND h : handles) {
+    HomeRecord home;
+    if (!::IsWindow(h) || !ReadHome(h, run, home)) continue;
+    if (::IsIconic(h)) {
+      // A minimised window comes back at its restored place.
+      WINDOWPLACEMENT wp{};
+      wp.length = sizeof wp;
+      if (::GetWindowPlacement(h, &wp)) {
+        const RECT& n = wp.rcNormalPosition;
+        const auto place = TWinListDialog::PlaceToRestore({n.left, n.top, n.right, n.bottom}, home, screen);
+        if (place) {
+          wp.rcNormalPosition = {place->Left, place->Top, place->Right, place->Bottom};
+          wp.flags = 0;
+          ::SetWindowPlacement(h, &wp);
+          ++moved;
+        }
+      }
+    } else {
+      RECT r{};
+      ::GetWindowRect(h, &r);
+      const auto place = TWinListDialog::PlaceToRestore({r.left, r.top, r.right, r.bottom}, home, screen);
+      // Posted, as a switch posts its moves: a hung program cannot hold the others back,
+      // and the move lands after any the pager posted before it ended.
+      if (place && ::SetWindowPos(h, nullptr, place->Left, place->Top, place->Width(), place->Height(),
+                                  SWP_ASYNCWINDOWPOS | SWP_NOZORDER | SWP_NOACTIVATE))
+        ++moved;
+    }
+    ForgetHome(h);
+  }
+  return moved;
+}
+
+}  // namespace korvi

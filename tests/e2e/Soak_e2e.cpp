@@ -1,0 +1,135 @@
+// The real Korvi8.exe under scripted use for a while (KORVI_SOAK_SECONDS, 150 by default):
+// a switch every few hundred milliseconds among ten desktops, test windows opening and
+// closing (some of them hung for a while), a clock and a load gauge ticking. Afterwards
+// it still runs, its object counts and private bytes are flat, every window still open
+// is at its own place on its own desktop, and the settings file is whole.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <psapi.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "support/PagerFixture_win.h"
+#include "win/WinTestUtil.h"
+
+namespace korvi::e2e {
+namespace {
+
+using SoakEndToEnd = PagerTest;
+
+int SelectorX(int n) { return 4 + (n - 1) * 79 + 37; }
+
+struct Sample {
+  int seconds;
+  DWORD gdi, user;
+  SIZE_T privateKb;
+};
+
+Sample Measure(HANDLE p, int seconds) {
+  PROCESS_MEMORY_COUNTERS_EX m{};
+  m.cb = sizeof m;
+  ::GetProcessMemoryInfo(p, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&m), sizeof m);
+  return {seconds, ::GetGuiResources(p, GR_GDIOBJECTS), ::GetGuiResources(p, GR_USEROBJECTS), m.PrivateUsage / 1024};
+}
+
+// A window of the test with the desktop it was opened on and its place there.
+struct Tracked {
+  HWND hwnd;
+  std::unique_ptr<test::ThreadWindow> hung;  // owned by a thread that answers nothing for a while
+  int desktop, left;
+};
+
+TEST_F(SoakEndToEnd, ScriptedUseLeavesNoLeakAndNoLostWindow) {
+  const char* env = std::getenv("KORVI_SOAK_SECONDS");
+  const int seconds = env ? std::atoi(env) : 150;
+  if (seconds <= 0) GTEST_SKIP() << "KORVI_SOAK_SECONDS=0";
+  std::string ini = "; soak: kept by every save\r\n[FORM]\r\nHIDE=0\r\n[DESKTOP]\r\nCOUNT=10\r\n";
+  for (int n = 1; n <= 10; ++n)
+    ini += "[BUTTON" + std::to_string(n) + "]\r\nVISIBLE=1\r\nLEFT=" + std::to_string(4 + (n - 1) * 79) +
+           "\r\nTOP=4\r\nWIDTH=75\r\nHEIGHT=25\r\nIDATA=" + std::to_string(n) + "\r\n";
+  ini += "[BUTTON11]\r\nVISIBLE=1\r\nLEFT=4\r\nTOP=34\r\nWIDTH=75\r\nHEIGHT=25\r\nIDATA=1000\r\n";
+  ini += "[BUTTON12]\r\nVISIBLE=1\r\nLEFT=83\r\nTOP=34\r\nWIDTH=60\r\nHEIGHT=40\r\nIDATA=2000\r\n";
+  ASSERT_TRUE(StartPager(ini.c_str()));
+  DWORD pid = 0;
+  ::GetWindowThreadProcessId(Pager().Pager(), &pid);
+  HANDLE process = ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+  ASSERT_NE(process, nullptr);
+
+  const int W = ::GetSystemMetrics(SM_CXSCREEN);
+  std::mt19937 rng(18);
+  test::TestWindows plain;
+  std::vector<Tracked> open;
+  int current = 1, opened = 0, closed = 0, switches = 0;
+  std::vector<Sample> curve{Measure(process, 0)};
+  const ULONGLONG start = ::GetTickCount64();
+  for (ULONGLONG now = start; now - start < static_cast<ULONGLONG>(seconds) * 1000; now = ::GetTickCount64()) {
+    const int r = static_cast<int>(rng() % 10);
+    if (r < 2 && opened < 100) {  // a window opens on the desktop shown, at a place of its own
+      const int left = 50 + static_cast<int>(rng() % 600), top = 100 + static_cast<int>(rng() % 400);
+      Tracked t{nullptr, nullptr, current, left};
+      if (rng() % 5 == 0) {
+        t.hung = std::make_unique<test::ThreadWindow>(left, top, 200, 120, true, "soak hung");
+        t.hwnd = t.hung->Handle();
+      } else {
+        t.hwnd = plain.Open(left, top, 200, 120, true, "soak window");
+      }
+      ++opened;
+      open.push_back(std::move(t));
+    } else if (r < 3 && !open.empty()) {  // one closes (a hung one wakes first)
+      const size_t i = rng() % open.size();
+      if (open[i].hung) open[i].hung->Wake();
+      else ::DestroyWindow(open[i].hwnd);
+      open.erase(open.begin() + static_cast<long>(i));
+      ++closed;
+    } else if (r < 4) {  // a hung window starts answering again
+      for (Tracked& t : open)
+        if (t.hung && t.hung->Blocked()) {
+          t.hung->Wake();
+          break;
+        }
+    }
+    current = 1 + static_cast<int>(rng() % 10);
+    Pager().ClickClient(SelectorX(current), 16);
+    ++switches;
+    test::Pump(150);
+    if ((now - start) / 10000 != (::GetTickCount64() - start) / 10000)
+      curve.push_back(Measure(process, static_cast<int>((::GetTickCount64() - start) / 1000)));
+  }
+  for (Tracked& t : open)
+    if (t.hung) t.hung->Wake();
+  EXPECT_TRUE(Pager().Running()) << "the pager did not survive";
+  curve.push_back(Measure(process, seconds));
+  std::printf("soak: %d s, %d switches, %d windows opened, %d closed, %zu open at the end\n", seconds, switches,
+              opened, closed, open.size());
+  for (const Sample& s : curve)
+    std::printf("soak curve: %4d s  GDI %4lu  USER %4lu  private %6zu KiB\n", s.seconds, s.gdi, s.user, s.privateKb);
+
+  // Flat: after the first samples (start-up, first uses), no growth beyond small noise.
+  const Sample& early = curve[curve.size() > 3 ? 2 : 0];
+  const Sample& last = curve.back();
+  EXPECT_LE(last.gdi, early.gdi + 10);
+  EXPECT_LE(last.user, early.user + 10);
+  EXPECT_LE(last.privateKb, early.privateKb + 4096);
+
+  for (const Tracked& t : open) {
+    const int expected = t.left + (t.desktop - current) * W;
+    EXPECT_TRUE(test::PumpUntil([&] { return test::LeftOf(t.hwnd) == expected; }, 5000))
+        << "window of desktop " << t.desktop << " at " << test::LeftOf(t.hwnd) << ", not " << expected;
+  }
+  RECT pr = Pager().PagerRect();
+  Pager().ClickClient(pr.right - pr.left - 10, 80);  // a click on the bare panel saves
+  EXPECT_TRUE(test::PumpUntil([&] { return Pager().ReadIni().find("[BUTTON128]") != std::string::npos; }));
+  const std::string saved = Pager().ReadIni();
+  EXPECT_EQ(saved.rfind("; soak: kept by every save\r\n", 0), 0u) << saved.substr(0, 200);
+  EXPECT_NE(saved.find("COUNT=10"), std::string::npos);
+  EXPECT_NE(saved.find("IDATA=2000"), std::string::npos);
+  ::CloseHandle(process);
+}
+
+}  // namespace
+}  // namespace korvi::e2e
