@@ -90,7 +90,10 @@ void TForm1::RefreshMenu() {
 }
 
 void TForm1::Popup1Popup(int32_t t) {
-  if (t == tag::Opening) return RefreshMenu();
+  if (t == tag::Opening) {
+    EndMoveMode();
+    return RefreshMenu();
+  }
   const CommandShape shape = ShapeOf(t);
   {
     std::optional<FreezeGuard> freeze;

@@ -87,6 +87,10 @@ class TForm1 {
   // Move mode for HotButton: the mouse or the arrow keys move its bottom right
   // corner, or size it with Shift; a background click, Enter or Tab ends it.
   void MoveButton();
+  // Ends move mode as a click on the bare panel does (the buttons back, the panel
+  // released, the settings saved); nothing outside move mode. The menu and a drop
+  // run it first: they would otherwise act on a table whose buttons all look free.
+  void EndMoveMode();
   // Applies the tracked mouse point to the button in move mode.
   void UpdateMouse();
   // A file dropped on the panel at client point (x, y) becomes a launcher there,
