@@ -121,7 +121,7 @@ void TForm1::RunCommand(int32_t t) {
   switch (t) {
     case tag::Exit:
       // Saved first; the program then ends whatever the save said.
-      Save();
+      Save(SaveMoment::Exit);
       if (services_) services_->EndProgram();
       return;
     case tag::About:

@@ -17,6 +17,7 @@
 #include "panel/Docking.h"
 #include "panel/EdgeForm.h"
 #include "panel/PagerSettings.h"
+#include "panel/Settings.h"
 #include "panel/data.h"
 #include "platform/FormHost.h"
 #include "platform/Platform.h"
@@ -176,7 +177,7 @@ class TForm1 {
   void RemoveButton();
   void ConfigureButton(int32_t n);
   void LoadSettings();
-  void Save();
+  void Save(SaveMoment moment = SaveMoment::Running);
   void Repaint() {
     if (host_) host_->Repaint();
   }

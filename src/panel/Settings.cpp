@@ -170,7 +170,8 @@ PagerSettings LoadSettings(SharedState& data, FileSystem& files) {
   return ReadSettings(bytes ? *bytes : std::string(), files);
 }
 
-bool SaveSettings(const PagerSettings& settings, SharedState& data, FileSystem& files, Shell& shell) {
+bool SaveSettings(const PagerSettings& settings, SharedState& data, FileSystem& files, Shell& shell,
+                  SaveMoment moment) {
   // The whole file is composed in memory and replaced in one step, so a failure
   // anywhere leaves the old file as it was rather than half written.
   bool missing = false;
@@ -178,11 +179,14 @@ bool SaveSettings(const PagerSettings& settings, SharedState& data, FileSystem& 
   // A file that could not be read at start-up holds settings the pager never
   // saw; saving the defaults it runs on would overwrite them. The user hears of it
   // at the first such save, and why; later ones are refused without a word, so
-  // the box does not come back at every click on the panel.
+  // the box does not come back at every click on the panel. Exit says it once
+  // more: what was changed since is lost for good then.
   if (data.SettingsUnread && !missing) {
-    if (!data.SettingsUnreadReported)
-      shell.ShowError("Unable to write to " + data.SettingsPath +
-                      "\nThe file was left as it is because it could not be read when Korvi8 started.");
+    static constexpr const char* kWhy = "\nThe file was left as it is because it could not be read when Korvi8 started.";
+    if (moment == SaveMoment::Exit)
+      shell.ShowError("The settings were not saved to " + data.SettingsPath + kWhy);
+    else if (!data.SettingsUnreadReported)
+      shell.ShowError("Unable to write to " + data.SettingsPath + kWhy);
     data.SettingsUnreadReported = true;
     return false;
   }
