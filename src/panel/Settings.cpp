@@ -45,10 +45,13 @@ ButtonRecord ReadButton(const IniFile& ini, int n, TFont& scratch) {
   r.Height = ini.ReadInteger(s, "HEIGHT", 50);
   r.Flat = ini.ReadBool(s, "FLAT", false);
   r.Program = ini.ReadString(s, "PROGRAM", "");
+  r.HasStart = ini.Get(s, "START").has_value();
   r.Start = ini.ReadString(s, "START", "");
   r.Args = ini.ReadString(s, "ARGS", "");
+  r.HasGlyph = ini.Get(s, "GLYPH").has_value();
   r.Glyph = ini.ReadString(s, "GLYPH", "");
   r.Index = ini.ReadInteger(s, "INDEX", 0);
+  r.HasCaption = ini.Get(s, "CAPTION").has_value();
   r.Caption = ini.ReadString(s, "CAPTION", "");
   r.Hint = ini.ReadString(s, "HINT", "");
   // Only the low byte counts; one that names no layout (0 left .. 3 bottom)
@@ -72,11 +75,12 @@ void WriteButton(IniFile& ini, const ButtonRecord& r, int n) {
   ini.WriteInteger(s, "HEIGHT", r.Height);
   ini.WriteBool(s, "FLAT", r.Flat);
   ini.WriteString(s, "PROGRAM", r.Program);
-  ini.WriteString(s, "START", r.Start);
+  // A key the record does not hold stays as the file has it (left out).
+  if (r.HasStart) ini.WriteString(s, "START", r.Start);
   ini.WriteString(s, "ARGS", r.Args);
-  ini.WriteString(s, "GLYPH", r.Glyph);
+  if (r.HasGlyph) ini.WriteString(s, "GLYPH", r.Glyph);
   ini.WriteInteger(s, "INDEX", r.Index);
-  ini.WriteString(s, "CAPTION", r.Caption);
+  if (r.HasCaption) ini.WriteString(s, "CAPTION", r.Caption);
   ini.WriteString(s, "HINT", r.Hint);
   ini.WriteInteger(s, "LAYOUT", r.Layout);
   ini.WriteString(s, "FONT", FontToStr(&r.Font));

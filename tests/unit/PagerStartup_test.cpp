@@ -25,6 +25,31 @@ class PagerStartup : public ::testing::Test {
   }
 };
 
+TEST(PagerStartupLauncher, KeysLeftOutKeepWhatTheProgramGaveEmptyOnesStayEmpty) {
+  struct Case {
+    const char* keys;
+    const char *start, *glyph, *caption;
+  };
+  const Case cases[] = {
+      {"", "C:\\Apps\\", "C:\\Apps\\edit.exe", "edit"},
+      {"START=\r\nGLYPH=\r\nCAPTION=\r\n", "", "", ""},
+      {"START=D:\\w\r\nCAPTION=Notes\r\n", "D:\\w\\", "C:\\Apps\\edit.exe", "Notes"},
+  };
+  for (const Case& c : cases) {
+    test::FakePlatform fake;
+    SharedState data;
+    TWinListDialog winList{fake.Windows};
+    TForm1 form{data, fake.Ref, winList};
+    const std::string ini = std::string("[BUTTON11]\r\nVISIBLE=1\r\nPROGRAM=C:\\Apps\\edit.exe\r\n") + c.keys;
+    fake.Files.Files["C:\\Korvi\\Korvi8.ini"] = ini;
+    form.FormCreate("C:\\Korvi");
+    const TExeButton& b = form.Button(11);
+    EXPECT_EQ(b.ExeStart(), c.start) << c.keys;
+    EXPECT_EQ(b.GlyphName(), c.glyph) << c.keys;
+    EXPECT_EQ(b.Caption, c.caption) << c.keys;
+  }
+}
+
 TEST_F(PagerStartup, SelectorsFollowTheDesktopCountWhateverTheFileSays) {
   Start("[DESKTOP]\r\nCOUNT=2\r\n[BUTTON1]\r\nVISIBLE=0\r\nIDATA=1000\r\n[BUTTON2]\r\nVISIBLE=1\r\nIDATA=0\r\n"
         "[BUTTON3]\r\nVISIBLE=1\r\nIDATA=7\r\n");

@@ -150,9 +150,10 @@ TEST_F(Settings, KeysReadAfterProgramWin) {
   EXPECT_TRUE(b.Flat);
   EXPECT_EQ(b.IData, 1002);
 
-  ApplyRecord(Read("[BUTTON11]\nVISIBLE=1\nPROGRAM=C:\\Tools\\my.tool.exe\n").Buttons[10], b);
-  EXPECT_EQ(b.Caption, "") << "CAPTION, read after PROGRAM, replaces the caption PROGRAM made";
+  ApplyRecord(Read("[BUTTON11]\nVISIBLE=1\nPROGRAM=C:\\Tools\\my.tool.exe\nCAPTION=\nSTART=\n").Buttons[10], b);
+  EXPECT_EQ(b.Caption, "") << "CAPTION, read after PROGRAM, replaces the caption PROGRAM made, even empty";
   EXPECT_EQ(b.ExeStart(), "") << "so does START";
+  EXPECT_EQ(b.GlyphName(), "C:\\Tools\\my.tool.exe") << "a GLYPH left out keeps the one PROGRAM made";
 }
 
 TEST_F(Settings, RemovedEntryKeepsItsOldKeysButIsNotRead) {
