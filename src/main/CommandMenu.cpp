@@ -162,6 +162,7 @@ void TForm1::SetDeskCount(int32_t count) {
   // and no window moves.
   desktops_.SetCount(count);
   table_.ShowSelectors(count);
+  table_.PlaceNewSelectors(Width());
   Repaint();
 }
 

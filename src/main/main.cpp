@@ -58,6 +58,7 @@ void TForm1::Apply(const PagerSettings& s) {
   desktops_.Apply(s);
   table_.Apply(s.Buttons);
   table_.MakeSelectors(desktops_.Count());
+  table_.PlaceNewSelectors(Width());
 }
 
 PagerSettings TForm1::Snapshot() const {
