@@ -21,6 +21,14 @@ TEST(ShellLaunch, StartsAProgramAndReportsTheShellsAnswer) {
   EXPECT_GT(launch.ShellOpen(t), 32);
 }
 
+TEST(ShellLaunch, SystemProgramsFolderHoldTheControlAndExplorerPrograms) {
+  Win32LaunchServices launch("C:\\", nullptr);
+  EXPECT_EQ(launch.WindowsDir(), WindowsDir() + "\\");
+  EXPECT_EQ(::GetFileAttributesA((launch.SystemDir() + "control.exe").c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
+  EXPECT_NE(::GetFileAttributesA((launch.SystemDir() + "control.exe").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_NE(::GetFileAttributesA((launch.WindowsDir() + "explorer.exe").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
 TEST(ShellLaunch, MissingFileIsRefusedQuietly) {
   Win32LaunchServices launch("C:\\", nullptr);
   LaunchTarget t{test::TempDir() + "\\no-such-program.exe", "", "", SW_SHOWNORMAL};
