@@ -56,7 +56,9 @@ TEST(ShellLaunch, PifFileGivesProgramParametersAndDirectory) {
     ASSERT_TRUE(test::WriteFileBytes(file, pif.substr(0, size)));
     t = {};
     EXPECT_EQ(launch.ReadPif(file, t), size == 369) << size << " bytes";
-    if (size == 369) EXPECT_EQ(t.Args, "/fast a.b");
+    if (size == 369) {
+      EXPECT_EQ(t.Args, "/fast a.b");
+    }
   }
   EXPECT_FALSE(launch.ReadPif(test::TempDir() + "\\none.pif", t));
   const std::string folder = test::TempDir() + "\\folder.pif";
