@@ -3,13 +3,7 @@
 #include "main/main.h"
 #include "util/Text.h"
 
-#include <algorithm>
-
 namespace korvi {
-
-namespace {
-constexpr int32_t kMinimumSide = 4;
-}  // namespace
 
 void TForm1::NewButton() {
   HotButton = table_.TakeFree();
@@ -37,14 +31,7 @@ void TForm1::MoveButton() {
 void TForm1::UpdateMouse() {
   if (MovingButton <= 0) return;
   TExeButton& b = Button(MovingButton);
-  if (!ResizeMode) {
-    // The bottom right corner follows the mouse point.
-    b.Left = MouseX - b.Width;
-    b.Top = MouseY - b.Height;
-  } else {
-    b.Width = std::max(MouseX - b.Left, kMinimumSide);
-    b.Height = std::max(MouseY - b.Top, kMinimumSide);
-  }
+  PanelPointer::MoveTo(b, MouseX, MouseY, ResizeMode);
   if (pos_) pos_->Display(b.Left, b.Top, b.Width, b.Height);
   Repaint();
 }

@@ -23,13 +23,17 @@ void PagerTooltip::Create(HINSTANCE instance, HWND owner, HWND pager) {
 
 void PagerTooltip::Show(const std::string& text, const Rect& r) {
   if (!tip_) return;
-  if (text == text_ && !text.empty()) return;
+  // The same hint over the same place needs nothing; two buttons may share a hint
+  // (every clock shows the time), and then the tool still moves to the second.
+  const Rect area = text.empty() ? Rect{} : r;
+  if (text == text_ && area == area_ && !text.empty()) return;
   TOOLINFOA ti{};
   ti.cbSize = sizeof ti;
   ti.hwnd = pager_;
   ti.uId = 1;
-  if (!text.empty()) ti.rect = {r.Left, r.Top, r.Right, r.Bottom};
+  ti.rect = {area.Left, area.Top, area.Right, area.Bottom};
   text_ = text;
+  area_ = area;
   ::SendMessageA(tip_, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&ti));
   ti.lpszText = const_cast<char*>(text_.c_str());
   ::SendMessageA(tip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti));

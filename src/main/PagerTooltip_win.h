@@ -18,11 +18,13 @@ class PagerTooltip {
   void Show(const std::string& text, const Rect& r);
   // A mouse move of the pager window, so that the tip knows when to show.
   void Relay(WPARAM wp, LPARAM lp);
+  HWND Window() const { return tip_; }
 
  private:
   HWND tip_ = nullptr;
   HWND pager_ = nullptr;
   std::string text_;
+  Rect area_;
 };
 
 }  // namespace korvi

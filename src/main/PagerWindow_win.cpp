@@ -30,6 +30,17 @@ ShiftState ShiftFromMouse(WPARAM wp) {
   return s;
 }
 
+// The mouse button of a press or release message.
+static MouseButton ButtonOf(UINT msg) {
+  switch (msg) {
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP: return MouseButton::Middle;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP: return MouseButton::Right;
+    default: return MouseButton::Left;
+  }
+}
+
 static ShiftState ShiftFromKeyboard() {
   ShiftState s = 0;
   if (::GetKeyState(VK_SHIFT) < 0) s |= ssShift;
@@ -246,22 +257,16 @@ LRESULT PagerWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONDBLCLK:
     case WM_MBUTTONDOWN:
     case WM_RBUTTONDOWN: {
-      const MouseButton button = msg == WM_MBUTTONDOWN ? MouseButton::Middle
-                                 : msg == WM_RBUTTONDOWN ? MouseButton::Right
-                                                         : MouseButton::Left;
       const ShiftState dbl = msg == WM_LBUTTONDBLCLK ? ssDouble : 0;
       ::SetCapture(hwnd_);
-      Follow(input_.MouseDown(button, ShiftFromMouse(wp) | dbl, GET_X_LPARAM(lp), GET_Y_LPARAM(lp)));
+      Follow(input_.MouseDown(ButtonOf(msg), ShiftFromMouse(wp) | dbl, GET_X_LPARAM(lp), GET_Y_LPARAM(lp)));
       return 0;
     }
     case WM_LBUTTONUP:
     case WM_MBUTTONUP:
     case WM_RBUTTONUP: {
-      const MouseButton button = msg == WM_MBUTTONUP ? MouseButton::Middle
-                                 : msg == WM_RBUTTONUP ? MouseButton::Right
-                                                       : MouseButton::Left;
       const POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-      PagerAnswer a = input_.MouseUp(button, ShiftFromMouse(wp), p.x, p.y, InClient(p));
+      PagerAnswer a = input_.MouseUp(ButtonOf(msg), ShiftFromMouse(wp), p.x, p.y, InClient(p));
       const bool menu = std::exchange(a.OpenMenu, false);
       Follow(a);
       // Released last: losing the capture clears the press state (WM_CAPTURECHANGED).

@@ -1,5 +1,7 @@
 #include "main/PanelPointer.h"
 
+#include <algorithm>
+
 namespace korvi {
 
 int32_t PanelPointer::Press(MouseButton button, int32_t x, int32_t y) {
@@ -32,6 +34,17 @@ PanelPointer::Outcome PanelPointer::Up(MouseButton button, ShiftState shift, int
     r.ToPanel = true;
   }
   return r;
+}
+
+void PanelPointer::MoveTo(TExeButton& b, int32_t x, int32_t y, bool resize) {
+  constexpr int32_t kMinimumSide = 4;
+  if (!resize) {
+    b.Left = x - b.Width;
+    b.Top = y - b.Height;
+  } else {
+    b.Width = std::max(x - b.Left, kMinimumSide);
+    b.Height = std::max(y - b.Top, kMinimumSide);
+  }
 }
 
 }  // namespace korvi

@@ -49,6 +49,9 @@ class PanelPointer {
   // The pointer's look: the arrow over a button, elsewhere what the docking
   // component chose for that place of the panel.
   static EdgeCursor CursorOver(int32_t hot, EdgeCursor panel) { return hot ? EdgeCursor::Default : panel; }
+  // Move mode, for the mouse point (x, y): the button's bottom right corner follows
+  // the point, or with `resize` its size does, never below 4 x 4.
+  static void MoveTo(TExeButton& b, int32_t x, int32_t y, bool resize);
 
  private:
   const ButtonTable& table_;

@@ -5,27 +5,23 @@
 
 #include <string>
 
-#include "main/main.h"
 #include "panel/Settings.h"
-#include "support/FakePlatform.h"
+#include "support/PagerRig.h"
 
 namespace korvi {
 namespace {
 
-class SettingsForm : public ::testing::Test {
+// Most cases give settings to a window that has not started (no Start), as a
+// load at start-up finds it.
+class SettingsForm : public ::testing::Test, protected test::PagerRig {
  protected:
-  test::FakePlatform fake;
-  SharedState data;
-  TWinListDialog winList{fake.Windows};
-  TForm1 form{data, fake.Ref, winList};
-
   void SetUp() override { data.SetProgramDir("C:\\Korvi"); }
-  std::string& File() { return fake.Files.Files[data.SettingsPath]; }
+  std::string& File() { return fake.Files.Files[kIni]; }
   PagerSettings Read(std::string_view bytes) { return ReadSettings(bytes, fake.Files); }
 };
 
 TEST_F(SettingsForm, FirstStartWithoutAFileGivesTheDefaults) {
-  form.FormCreate("C:\\Korvi");
+  Start();
   EXPECT_EQ(form.DockEdge(), edge::Bottom);
   EXPECT_EQ(form.Edge().Size(), 100);
   EXPECT_TRUE(form.Edge().Smooth());
@@ -100,8 +96,7 @@ TEST_F(SettingsForm, LoadAndSaveThroughTheLiveWindowChangeNoByte) {
       "; mine\n[FORM]\nedge = 3\nSIZE=80\n[DESKTOP]\nCOUNT=3\n[ button11 ]\nNOTE=mine\nVISIBLE=1\nLEFT=5\nTOP=6\n"
       "WIDTH=40\nHEIGHT=41\nFLAT=1\nPROGRAM=C:\\Tools\\t.exe\nSTART=C:\\Tools\\\nARGS=-v\nGLYPH=\nINDEX=2\n"
       "CAPTION=T\nHINT=a hint\nLAYOUT=2\nFONT=Tahoma, $000000FF, 9, B---\nIDATA=0\n[PLUGIN]\nX=1\n";
-  File() = text;
-  form.FormCreate("C:\\Korvi");
+  Start(text);
   const std::string first = WriteSettings(form.Snapshot(), text, fake.Files);
   EXPECT_EQ(WriteSettings(form.Snapshot(), first, fake.Files), first) << "a second save changes nothing";
   EXPECT_NE(first.find("; mine\n[FORM]\nedge = 3\nSIZE=80\n"), std::string::npos) << first;
