@@ -80,6 +80,10 @@ TEST_F(RealDesktopSwitch, OnlyTheTopmost127WindowsMove) {
 }
 
 TEST_F(RealDesktopSwitch, WallpaperIsSetAndReadBack) {
+  // The desktop keeps no wallpaper of this test's afterwards: later tests check for leftovers.
+  struct NoWallpaperAfter {
+    ~NoWallpaperAfter() { ::SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, const_cast<char*>(""), SPIF_UPDATEINIFILE); }
+  } restore;
   std::string file = test::TempDir() + "\\wall3.bmp";
   test::WriteSmallBitmap(file);
   data.Wallpapers[3] = file;
