@@ -191,7 +191,12 @@ std::string IniFile::ValueAt(uint32_t id) const {
   std::string_view v = CutAtNul(parts.value);
   if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
     v = v.substr(1, v.size() - 2);
-  return std::string(v.substr(0, kMaxValueLength));
+  // A carriage return that ends no line reads as the blank a write would make of it,
+  // so that what is read can be written back and read again as the same value.
+  std::string value(v.substr(0, kMaxValueLength));
+  for (char& c : value)
+    if (c == '\r') c = ' ';
+  return value;
 }
 
 std::string IniFile::EncodeValue(std::string_view value) {

@@ -109,6 +109,7 @@ TEST(IniEdit, SettingTheSameValueChangesNothing) {
     ini.Set("A", "K", value);
     EXPECT_EQ(ini.Text(), before) << value;
   }
+  EXPECT_EQ(IniFile::Parse("[A]\nK=a\rb\n").Get("A", "K"), "a b") << "as a write would make it";
 }
 
 TEST(IniEdit, NewKeyGoesAfterTheLastEntryOfItsSection) {
