@@ -125,6 +125,23 @@ fi
 refresh_lists
 [ ${#need[@]} -eq 0 ] && exit 0
 
+# A wanted package that apt cannot install would fail the whole set, and finding out which one
+# failed costs a query per package: ask about the wanted ones alone first, cheaply.
+kept=()
+for entry in "${need[@]}"; do
+  p=${entry%%|*}
+  if is_optional "$p" && ! out=$(apt-get install -s -q --no-install-recommends "$p" 2>&1); then
+    mkdir -p "$unavailable_dir"
+    printf '%s\n' "$out" | grep -E '^E:' | paste -sd ' ' - >"$unavailable_dir/${p//[:\/]/_}.unavailable"
+    say "going on without $p (wanted, not needed): apt cannot install it now:"
+    { printf '%s\n' "$out" | grep -E '^E:'; printf '%s\n' "$out" | grep -E '^ ' | head -6; } | sed 's/^/setup:   /'
+    continue
+  fi
+  kept+=("$entry")
+done
+need=("${kept[@]}")
+[ ${#need[@]} -eq 0 ] && exit 0
+
 say "installing, in one apt-get install:"
 for entry in "${need[@]}"; do printf 'setup:   %-28s %s\n' "${entry%%|*}" "${entry#*|}"; done
 names=("${need[@]%%|*}")

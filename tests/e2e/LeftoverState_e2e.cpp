@@ -52,6 +52,9 @@ bool Down(int vk) { return (::GetAsyncKeyState(vk) & 0x8000) != 0; }
 
 class LeftoverCheck : public ::testing::EmptyTestEventListener {
   void OnTestStart(const ::testing::TestInfo&) override {
+    // Each test starts from a bare desktop, whatever ran before this program (the tiers share
+    // one Wine session); a wallpaper at its end is then the test's own.
+    if (!Wallpaper().empty()) RemoveWallpaper();
     before_ = VisibleTopLevels();
     foreground_ = ::GetForegroundWindow();
   }

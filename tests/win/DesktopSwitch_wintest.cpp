@@ -9,6 +9,7 @@
 
 #include "main/main.h"
 #include "platform/Win32Platform_win.h"
+#include "e2e/PagerSession.h"
 #include "win/WinTestUtil.h"
 
 namespace korvi {
@@ -80,10 +81,7 @@ TEST_F(RealDesktopSwitch, OnlyTheTopmost127WindowsMove) {
 }
 
 TEST_F(RealDesktopSwitch, WallpaperIsSetAndReadBack) {
-  // The desktop keeps no wallpaper of this test's afterwards: later tests check for leftovers.
-  struct NoWallpaperAfter {
-    ~NoWallpaperAfter() { ::SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, const_cast<char*>(""), SPIF_UPDATEINIFILE); }
-  } restore;
+  e2e::NoWallpaperAfter noWallpaperAfter;  // the later tiers start from a bare desktop
   std::string file = test::TempDir() + "\\wall3.bmp";
   test::WriteSmallBitmap(file);
   data.Wallpapers[3] = file;
