@@ -12,11 +12,11 @@ void ApplyRecord(const ButtonRecord& r, TExeButton& b) {
   b.Height = r.Height;
   b.Flat = r.Flat;
   b.SetExeName(r.Program);
-  b.SetExeStart(r.Start);
+  if (r.HasStart) b.SetExeStart(r.Start);
   b.SetExeArgs(r.Args);
-  b.SetGlyphName(r.Glyph);
+  if (r.HasGlyph) b.SetGlyphName(r.Glyph);
   b.SetIconIndex(r.Index);
-  b.Caption = r.Caption;
+  if (r.HasCaption) b.Caption = r.Caption;
   b.Hint = r.Hint;
   b.Layout = r.Layout;
   b.IData = r.IData;

@@ -54,6 +54,13 @@ namespace {
 constexpr int32_t kShowNormal = 1, kShowMinimized = 2, kShowMaximized = 3;
 }
 
+std::string TExeButton::SystemProgramFolder(const std::string& program) const {
+  const std::string name = UpperCase(program);
+  if (name == "CONTROL.EXE") return launch_->SystemDir();
+  if (name == "EXPLORER.EXE") return launch_->WindowsDir();
+  return std::string();
+}
+
 void TExeButton::Execute() {
   exeCode_ = 0;
   if (!ExeDisabled && launch_ != nullptr) {
@@ -81,11 +88,18 @@ void TExeButton::Execute() {
     if (!launch || t.Program.empty()) {
       launch = false;
     } else if (ext == ".cpl") {
-      // Control Panel applets run inside the control panel program.
-      t.Args = t.Program;
-      t.Program = "CONTROL.EXE";
-      t.Directory = launch_->ProgramDir();
+      // Control Panel applets run inside the control panel program, taken from the
+      // system folder; the applet in quotes, so that blanks and commas do not split it.
+      t.Args = "\"" + t.Program + "\"";
+      t.Directory = launch_->SystemDir();
+      t.Program = t.Directory + "CONTROL.EXE";
       t.ShowCmd = kShowNormal;
+      launch = !t.Directory.empty();  // never a control.exe from the current folder
+    } else if (const std::string folder = SystemProgramFolder(t.Program); !folder.empty()) {
+      // The system programs the ready-made buttons name bare come from their own
+      // folders, never from wherever the pager runs or a start folder names.
+      t.Program = folder + t.Program;
+      if (t.Directory.empty()) t.Directory = folder;
     } else if (ext == ".lnk") {
       LaunchTarget link;
       launch = launch_->ResolveShortcut(t.Program, link);

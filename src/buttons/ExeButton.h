@@ -85,6 +85,9 @@ class TExeButton {
   void Execute();
 
  private:
+  // The folder of a system program named bare ("CONTROL.EXE", "EXPLORER.EXE"); empty
+  // for any other name.
+  std::string SystemProgramFolder(const std::string& program) const;
   void ReloadGlyph();
 
   GlyphSource* glyphs_;

@@ -31,6 +31,22 @@ bool Win32LaunchServices::ReadPif(const std::string& file, LaunchTarget& target)
   return true;
 }
 
+namespace {
+// A folder a Win32 call fills in, with its trailing "\"; empty when the call fails.
+template <typename Call>
+std::string FolderFrom(Call call) {
+  char buffer[MAX_PATH + 1];
+  const UINT n = call(buffer, MAX_PATH);
+  if (n == 0 || n >= MAX_PATH) return std::string();
+  std::string dir(buffer, n);
+  if (dir.back() != '\\') dir += '\\';
+  return dir;
+}
+}  // namespace
+
+std::string Win32LaunchServices::SystemDir() { return FolderFrom(::GetSystemDirectoryA); }
+std::string Win32LaunchServices::WindowsDir() { return FolderFrom(::GetWindowsDirectoryA); }
+
 int32_t Win32LaunchServices::ShellOpen(const LaunchTarget& t) {
   // The shell's own refusal dialogs stay away: a failed launch is only recorded.
   SHELLEXECUTEINFOA info{};

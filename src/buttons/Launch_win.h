@@ -19,6 +19,8 @@ class Win32LaunchServices : public LaunchServices {
   bool ResolveShortcut(const std::string& file, LaunchTarget& target) override;
   bool ReadPif(const std::string& file, LaunchTarget& target) override;
   std::string ProgramDir() override { return programDir_; }
+  std::string SystemDir() override;
+  std::string WindowsDir() override;
   int32_t ShellOpen(const LaunchTarget& target) override;
 
   // `owner`: of launched programs' shell windows; `dialogOwner`: of the file dialog.

@@ -58,7 +58,9 @@ void DrawReload(HDC dc, int x, int y) {
 HelpWindow::HelpWindow(THelpForm& form, FileSystem& files)
     : form_(form), files_(files), reader_(files, &form, [](const std::string& url) {
         ::ShellExecuteA(nullptr, "open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-      }) {}
+      }) {
+  reader_.OnStatus = [this](const std::string& text) { SetStatus(text); };
+}
 
 HelpWindow::~HelpWindow() {
   web_.reset();

@@ -140,6 +140,9 @@ void ReaderBrowser::Navigate(const std::string& url) {
   const std::string base = history_.empty() ? std::string() : history_[index_].File;
   LinkTarget t = ResolveLink(base, url);
   if (t.External) {
+    const std::string scheme = SchemeOf(t.File);
+    if (scheme != "http" && scheme != "https" && scheme != "mailto")
+      return Status("Not opened: links of the kind \"" + scheme + ":\" are not followed");
     if (openExternal_) openExternal_(t.File);
     return;
   }
@@ -149,6 +152,19 @@ void ReaderBrowser::Navigate(const std::string& url) {
   history_.push_back({t.File, t.Anchor});
   index_ = history_.size() - 1;
   Show(history_[index_]);
+}
+
+void ReaderBrowser::FollowLink(const std::string& href) {
+  const LinkTarget t = ResolveLink(history_.empty() ? std::string() : history_[index_].File, href);
+  if (!t.External && !t.File.empty() && !IsHtmlName(t.File))
+    return Status("Not opened: " + t.File + " is not an HTML page");
+  Navigate(href);
+}
+
+bool ReaderBrowser::MayOpenInBrowser() {
+  if (!file_.empty() && IsHtmlName(file_)) return true;
+  Status("Only HTML pages open in the web browser");
+  return false;
 }
 
 void ReaderBrowser::GoBack() {

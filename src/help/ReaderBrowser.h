@@ -33,7 +33,16 @@ class ReaderBrowser : public HtmlView {
                 std::function<void(const std::string&)> openExternal)
       : files_(files), listener_(listener), openExternal_(std::move(openExternal)) {}
 
+  // Shows a local page. Of the other addresses only http, https and mailto go to
+  // `openExternal`; any other scheme (ms-msdt:, search-ms:, ...) is not followed,
+  // with a line through OnStatus.
   void Navigate(const std::string& url) override;
+  // A link clicked on the page: as Navigate, but a local file opens here only when it
+  // is an HTML page; any other file is not followed, with a line through OnStatus.
+  void FollowLink(const std::string& href);
+  // Whether "Open in your web browser" may hand the page on show to the system: only
+  // an HTML file; otherwise a line through OnStatus says why not.
+  bool MayOpenInBrowser();
   void GoBack() override;
   void GoForward() override;
 
@@ -43,12 +52,17 @@ class ReaderBrowser : public HtmlView {
   const std::string& Anchor() const { return anchor_; }
   // Runs after every change of page or anchor.
   std::function<void()> OnPageChanged;
+  // A line for the status bar: why a link was not followed.
+  std::function<void(const std::string&)> OnStatus;
 
  private:
   struct Entry {
     std::string File, Anchor;
   };
   void Show(const Entry& e);
+  void Status(const std::string& text) {
+    if (OnStatus) OnStatus(text);
+  }
   void ReportState();
 
   FileSystem& files_;

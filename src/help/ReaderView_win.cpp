@@ -176,12 +176,12 @@ void ReaderView::Click(int x, int y) {
   POINT pt{x, y};
   const RECT link = BannerLinkRect();
   if (::PtInRect(&link, pt)) {
-    if (!browser_.File().empty())
+    if (browser_.MayOpenInBrowser())
       ::ShellExecuteW(hwnd_, L"open", Wide(browser_.File()).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     return;
   }
   const std::string href = LinkAt(x, y);
-  if (!href.empty()) browser_.Navigate(href);
+  if (!href.empty()) browser_.FollowLink(href);
 }
 
 LRESULT ReaderView::Handle(UINT msg, WPARAM wp, LPARAM lp) {

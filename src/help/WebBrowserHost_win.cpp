@@ -1,6 +1,7 @@
 #include "help/WebBrowserHost_win.h"
 
 #include <exdispid.h>
+#include <mshtmdid.h>
 #include <ocidl.h>
 
 namespace korvi {
@@ -115,7 +116,9 @@ class WebBrowserHost::Site : public IOleClientSite,
   }
   STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
   STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) override {
+  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT* result, EXCEPINFO*,
+                      UINT*) override {
+    if (AnswerSite(id, params, result)) return S_OK;
     if (!attached_) return S_OK;
     if (id == DISPID_COMMANDSTATECHANGE && params && params->cArgs >= 2) {
       // Arguments arrive last first: [1] Command, [0] Enable.
@@ -140,6 +143,28 @@ class WebBrowserHost::Site : public IOleClientSite,
 };
 
 WebBrowserHost::WebBrowserHost(CommandStateListener* listener) : listener_(listener) {}
+
+bool WebBrowserHost::AnswerSite(DISPID id, DISPPARAMS* params, VARIANT* result) {
+  if (id == DISPID_AMBIENT_DLCONTROL) {
+    if (!result) return true;
+    ::VariantInit(result);
+    result->vt = VT_I4;
+    result->lVal = DLCTL_DLIMAGES | DLCTL_VIDEOS | DLCTL_BGSOUNDS | DLCTL_NO_RUNACTIVEXCTLS | DLCTL_NO_DLACTIVEXCTLS |
+                   DLCTL_NO_JAVA | DLCTL_NO_BEHAVIORS;
+    return true;
+  }
+  if (id == DISPID_FILEDOWNLOAD) {
+    // Arguments arrive last first: [1] ActiveDocument, [0] Cancel (by reference);
+    // an older control passes Cancel alone, and then nothing is its own document.
+    if (!params || params->cArgs < 1) return true;
+    VARIANT& cancel = params->rgvarg[0];
+    bool active = false;
+    if (params->cArgs >= 2 && params->rgvarg[1].vt == VT_BOOL) active = params->rgvarg[1].boolVal != VARIANT_FALSE;
+    if (cancel.vt == (VT_BYREF | VT_BOOL) && cancel.pboolVal) *cancel.pboolVal = active ? VARIANT_FALSE : VARIANT_TRUE;
+    return true;
+  }
+  return false;
+}
 
 WebBrowserHost::~WebBrowserHost() { Destroy(); }
 

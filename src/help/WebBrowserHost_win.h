@@ -33,6 +33,13 @@ class WebBrowserHost : public HtmlView {
   // Runs when the control reports a page complete.
   std::function<void()> OnDocumentComplete;
 
+  // What the site answers the control besides its events: the download options it
+  // asks for as an ambient property (pictures, sounds and videos, but no ActiveX
+  // control is run or fetched, no Java, no behaviours), and a file download, which
+  // is cancelled unless it is the document the control itself shows. True when
+  // `id` was one of these and was answered.
+  static bool AnswerSite(DISPID id, DISPPARAMS* params, VARIANT* result);
+
   // HtmlView
   void Navigate(const std::string& url) override;
   void GoBack() override;

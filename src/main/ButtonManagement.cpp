@@ -62,7 +62,12 @@ void TForm1::FormClick() {
   Save();
 }
 
+void TForm1::EndMoveMode() {
+  if (MovingButton > 0) FormClick();
+}
+
 void TForm1::DropFiles(const std::string& fileName, int32_t x, int32_t y) {
+  EndMoveMode();
   const std::string name = Trim(fileName);
   NewButton();
   if (HotButton == 0) return;

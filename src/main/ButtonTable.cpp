@@ -46,6 +46,7 @@ ButtonTable::ButtonTable(GlyphSource* glyphs, LaunchServices* launch, TExeButton
 }
 
 void ButtonTable::Reset(int32_t count) {
+  placed_.fill(false);
   for (int n = 1; n <= kButtonCount; ++n) {
     TExeButton& b = Button(n);
     b.Tag = n;
@@ -108,6 +109,8 @@ void ButtonTable::SetSelectorDown(int32_t n) {
 void ButtonTable::Apply(const std::array<ButtonRecord, kButtonCount>& records) {
   for (int n = 1; n <= kButtonCount; ++n) {
     ApplyRecord(records[n - 1], Button(n));
+    // A shown record gives the entry its place.
+    if (IsSelector(n) && records[n - 1].Visible) placed_[n] = true;
     AttachClickHandler(Button(n));
   }
 }
@@ -148,11 +151,31 @@ void ButtonTable::SetUp(TExeButton& b, Kind kind, const std::string& programDir)
   b.Caption = v.LastCaption;
 }
 
+void ButtonTable::PlaceNewSelectors(int32_t width) {
+  for (int n = 1; n <= kSelectors; ++n) {
+    TExeButton& b = Button(n);
+    if (!b.Enabled || placed_[n]) continue;
+    placed_[n] = true;
+    if (n == 1) {
+      b.Left = b.Top = 4;
+      continue;
+    }
+    const TExeButton& before = Button(n - 1);
+    b.Left = before.Left + before.Width + 4;
+    b.Top = before.Top;
+    if (b.Left + b.Width > width) {
+      b.Left = 4;
+      b.Top = before.Top + before.Height + 4;
+    }
+  }
+}
+
 void ButtonTable::Arrange(int32_t width) {
   int32_t x = 4, y = 4, rowHeight = 0;
   for (int n = 1; n <= kButtonCount; ++n) {
     TExeButton& b = Button(n);
     if (!b.Enabled) continue;
+    if (IsSelector(n)) placed_[n] = true;
     b.Left = x;
     b.Top = y;
     if (b.Left + b.Width > width) {

@@ -39,6 +39,10 @@ class ButtonTable {
   void MakeSelectors(int32_t count);
   // Only the selectors' use follows a new count.
   void ShowSelectors(int32_t count);
+  // Every selector in use that never had a place (none from the layout, none from
+  // the settings file) is put after the selector before it, in the rows the layout
+  // makes on a panel `width` wide, instead of staying at (0, 0) under selector 1.
+  void PlaceNewSelectors(int32_t width);
   // Sets selector n down and the others of its group up.
   void SetSelectorDown(int32_t n);
 
@@ -65,6 +69,7 @@ class ButtonTable {
 
  private:
   std::array<std::unique_ptr<TExeButton>, kButtonCount> buttons_;
+  std::array<bool, kSelectors + 1> placed_{};  // selector n has had a place
   TExeButton::NotifyEvent click_;
 };
 

@@ -97,7 +97,10 @@ void TForm1::RefreshMenu() {
 }
 
 void TForm1::Popup1Popup(int32_t t) {
-  if (t == tag::Opening) return RefreshMenu();
+  if (t == tag::Opening) {
+    EndMoveMode();
+    return RefreshMenu();
+  }
   const CommandShape shape = ShapeOf(t);
   {
     std::optional<FreezeGuard> freeze;
@@ -126,7 +129,7 @@ void TForm1::RunCommand(int32_t t) {
     case tag::Exit:
       // Saved first; the program then ends whatever the save said. Windows of other
       // desktops stay where they are unless the user asked for them at "Exit".
-      Save();
+      Save(SaveMoment::Exit);
       if (gatherOnExit_) GatherAll();
       // Nothing for the guardian to bring back after a normal Exit.
       platform_.Windows.ForgetHomes();
@@ -172,6 +175,7 @@ void TForm1::SetDeskCount(int32_t count) {
   // and no window moves.
   desktops_.SetCount(count);
   table_.ShowSelectors(count);
+  table_.PlaceNewSelectors(Width());
   Repaint();
 }
 

@@ -42,10 +42,10 @@ void TForm1::LoadSettings() {
   Apply(korvi::LoadSettings(data_, platform_.Files));
 }
 
-void TForm1::Save() {
+void TForm1::Save(SaveMoment moment) {
   // Freezing expands a collapsed panel first, so the size saved is the expanded thickness.
   FreezeGuard freeze(edge_, FreezeGuard::End::Release);
-  SaveSettings(Snapshot(), data_, platform_.Files, platform_.Desktop);
+  SaveSettings(Snapshot(), data_, platform_.Files, platform_.Desktop, moment);
 }
 
 void TForm1::Apply(const PagerSettings& s) {
@@ -59,6 +59,7 @@ void TForm1::Apply(const PagerSettings& s) {
   desktops_.Apply(s);
   table_.Apply(s.Buttons);
   table_.MakeSelectors(desktops_.Count());
+  table_.PlaceNewSelectors(Width());
 }
 
 PagerSettings TForm1::Snapshot() const {

@@ -17,6 +17,7 @@
 #include "panel/Docking.h"
 #include "panel/EdgeForm.h"
 #include "panel/PagerSettings.h"
+#include "panel/Settings.h"
 #include "panel/data.h"
 #include "platform/FormHost.h"
 #include "platform/Platform.h"
@@ -87,6 +88,10 @@ class TForm1 {
   // Move mode for HotButton: the mouse or the arrow keys move its bottom right
   // corner, or size it with Shift; a background click, Enter or Tab ends it.
   void MoveButton();
+  // Ends move mode as a click on the bare panel does (the buttons back, the panel
+  // released, the settings saved); nothing outside move mode. The menu and a drop
+  // run it first: they would otherwise act on a table whose buttons all look free.
+  void EndMoveMode();
   // Applies the tracked mouse point to the button in move mode.
   void UpdateMouse();
   // A file dropped on the panel at client point (x, y) becomes a launcher there,
@@ -180,7 +185,7 @@ class TForm1 {
   void RemoveButton();
   void ConfigureButton(int32_t n);
   void LoadSettings();
-  void Save();
+  void Save(SaveMoment moment = SaveMoment::Running);
   void Repaint() {
     if (host_) host_->Repaint();
   }

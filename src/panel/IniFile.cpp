@@ -182,12 +182,21 @@ std::optional<std::string> IniFile::Get(std::string_view section, std::string_vi
   if (!s) return std::nullopt;
   uint32_t id = FindKey(*s, key);
   if (id == kNone) return std::nullopt;
+  return ValueAt(id);
+}
+
+std::string IniFile::ValueAt(uint32_t id) const {
   LineParts parts;
   Classify(RecordText(id), &parts);
   std::string_view v = CutAtNul(parts.value);
   if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
     v = v.substr(1, v.size() - 2);
-  return std::string(v.substr(0, kMaxValueLength));
+  // A carriage return that ends no line reads as the blank a write would make of it,
+  // so that what is read can be written back and read again as the same value.
+  std::string value(v.substr(0, kMaxValueLength));
+  for (char& c : value)
+    if (c == '\r') c = ' ';
+  return value;
 }
 
 std::string IniFile::EncodeValue(std::string_view value) {
@@ -220,6 +229,9 @@ void IniFile::Set(std::string_view section, std::string_view key, std::string_vi
     return;
   }
 
+  // A line that already reads as this value stays byte for byte, however it is
+  // spelt (quotes, a NUL and what follows it, a lone carriage return inside).
+  if (ValueAt(id) == value) return;
   // Rewrite only the value; the name as spelt in the file, the blanks after "="
   // and the line end stay as they were.
   std::string_view text = RecordText(id);

@@ -92,6 +92,8 @@ class IniFile {
   uint32_t AddRecord(Kind kind, std::string text, uint32_t after);
   void EnsureLineEnd(uint32_t id);
   uint32_t FindKey(const Section& s, std::string_view key) const;
+  // The value of key line `id` as Get reads it.
+  std::string ValueAt(uint32_t id) const;
   const Section* FindSection(std::string_view section) const;
 
   std::string source_;

@@ -38,6 +38,10 @@ struct ButtonRecord {
   uint8_t Layout = 0;  // always a GlyphLayout
   TFont Font;
   int32_t IData = 0;
+  // Whether the record holds its own start folder, glyph and caption. A hand-written
+  // file may leave those keys out: the button then keeps what its program gave it
+  // (the program's folder, icon and name). An empty value is a value of its own.
+  bool HasStart = true, HasGlyph = true, HasCaption = true;
   bool operator==(const ButtonRecord&) const = default;
 };
 

@@ -46,10 +46,13 @@ ButtonRecord ReadButton(const IniFile& ini, int n, TFont& scratch) {
   r.Height = ini.ReadInteger(s, "HEIGHT", 50);
   r.Flat = ini.ReadBool(s, "FLAT", false);
   r.Program = ini.ReadString(s, "PROGRAM", "");
+  r.HasStart = ini.Get(s, "START").has_value();
   r.Start = ini.ReadString(s, "START", "");
   r.Args = ini.ReadString(s, "ARGS", "");
+  r.HasGlyph = ini.Get(s, "GLYPH").has_value();
   r.Glyph = ini.ReadString(s, "GLYPH", "");
   r.Index = ini.ReadInteger(s, "INDEX", 0);
+  r.HasCaption = ini.Get(s, "CAPTION").has_value();
   r.Caption = ini.ReadString(s, "CAPTION", "");
   r.Hint = ini.ReadString(s, "HINT", "");
   // Only the low byte counts; one that names no layout (0 left .. 3 bottom)
@@ -73,11 +76,12 @@ void WriteButton(IniFile& ini, const ButtonRecord& r, int n) {
   ini.WriteInteger(s, "HEIGHT", r.Height);
   ini.WriteBool(s, "FLAT", r.Flat);
   ini.WriteString(s, "PROGRAM", r.Program);
-  ini.WriteString(s, "START", r.Start);
+  // A key the record does not hold stays as the file has it (left out).
+  if (r.HasStart) ini.WriteString(s, "START", r.Start);
   ini.WriteString(s, "ARGS", r.Args);
-  ini.WriteString(s, "GLYPH", r.Glyph);
+  if (r.HasGlyph) ini.WriteString(s, "GLYPH", r.Glyph);
   ini.WriteInteger(s, "INDEX", r.Index);
-  ini.WriteString(s, "CAPTION", r.Caption);
+  if (r.HasCaption) ini.WriteString(s, "CAPTION", r.Caption);
   ini.WriteString(s, "HINT", r.Hint);
   ini.WriteInteger(s, "LAYOUT", r.Layout);
   ini.WriteString(s, "FONT", FontToStr(&r.Font));
@@ -175,7 +179,8 @@ PagerSettings LoadSettings(SharedState& data, FileSystem& files) {
   return ReadSettings(bytes ? *bytes : std::string(), files);
 }
 
-bool SaveSettings(const PagerSettings& settings, SharedState& data, FileSystem& files, Shell& shell) {
+bool SaveSettings(const PagerSettings& settings, SharedState& data, FileSystem& files, Shell& shell,
+                  SaveMoment moment) {
   // The whole file is composed in memory and replaced in one step, so a failure
   // anywhere leaves the old file as it was rather than half written.
   bool missing = false;
@@ -183,11 +188,14 @@ bool SaveSettings(const PagerSettings& settings, SharedState& data, FileSystem& 
   // A file that could not be read at start-up holds settings the pager never
   // saw; saving the defaults it runs on would overwrite them. The user hears of it
   // at the first such save, and why; later ones are refused without a word, so
-  // the box does not come back at every click on the panel.
+  // the box does not come back at every click on the panel. Exit says it once
+  // more: what was changed since is lost for good then.
   if (data.SettingsUnread && !missing) {
-    if (!data.SettingsUnreadReported)
-      shell.ShowError("Unable to write to " + data.SettingsPath +
-                      "\nThe file was left as it is because it could not be read when Korvi8 started.");
+    static constexpr const char* kWhy = "\nThe file was left as it is because it could not be read when Korvi8 started.";
+    if (moment == SaveMoment::Exit)
+      shell.ShowError("The settings were not saved to " + data.SettingsPath + kWhy);
+    else if (!data.SettingsUnreadReported)
+      shell.ShowError("Unable to write to " + data.SettingsPath + kWhy);
     data.SettingsUnreadReported = true;
     return false;
   }

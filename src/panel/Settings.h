@@ -38,8 +38,11 @@ PagerSettings LoadSettings(SharedState& data, FileSystem& files);
 // file is left alone, the user sees "Unable to write to <path>" and false comes
 // back. When it could not be read at start-up and is still there, it is left alone
 // too: the first such save tells the user why, in a second line; later ones return
-// false without a message.
-bool SaveSettings(const PagerSettings& settings, SharedState& data, FileSystem& files, Shell& shell);
+// false without a message, but for the save on Exit, which says once more that the
+// settings were not saved and why, since the user's changes are lost with it.
+enum class SaveMoment { Running, Exit };
+bool SaveSettings(const PagerSettings& settings, SharedState& data, FileSystem& files, Shell& shell,
+                  SaveMoment moment = SaveMoment::Running);
 
 // The settings file's bytes parsed as ReadSettings reads them. Uses `files` for
 // the code page for as long as the result lives.

@@ -29,6 +29,10 @@ class LaunchServices {
   virtual bool ReadPif(const std::string& file, LaunchTarget& target) = 0;
   // The folder of the pager's own executable, ending with "\".
   virtual std::string ProgramDir() = 0;
+  // The system folder and the Windows folder, each ending with "\": where the
+  // system programs the pager starts by name are taken from.
+  virtual std::string SystemDir() = 0;
+  virtual std::string WindowsDir() = 0;
   // Hands the target to the shell with the verb "open"; the shell's answer
   // (greater than 32 on success).
   virtual int32_t ShellOpen(const LaunchTarget& target) = 0;

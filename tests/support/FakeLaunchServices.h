@@ -30,6 +30,8 @@ class FakeLaunchServices : public LaunchServices {
     return true;
   }
   std::string ProgramDir() override { return "C:\\Korvi\\"; }
+  std::string SystemDir() override { return "C:\\WINDOWS\\system32\\"; }
+  std::string WindowsDir() override { return "C:\\WINDOWS\\"; }
   int32_t ShellOpen(const LaunchTarget& t) override {
     Opened.push_back(t);
     return Answer;

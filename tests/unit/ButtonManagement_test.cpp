@@ -2,6 +2,8 @@
 // dropped files.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "panel/IniFile.h"
 #include "support/PagerRig.h"
 
@@ -132,6 +134,57 @@ TEST_F(ButtonManagement, MoveButtonOnTheBarePanelDoesNothing) {
   EXPECT_FALSE(form.Edge().Freeze());
   EXPECT_TRUE(form.Button(1).Enabled);
   EXPECT_TRUE(services.Log.empty());
+}
+
+TEST_F(ButtonManagement, MenuAndDropEndMoveModeBeforeTheyAct) {
+  // Launcher 11 is being moved; then the menu opens on the bare panel and a command
+  // runs, or a file is dropped. Each must find the table as it is out of move mode.
+  struct Case {
+    const char* what;
+    std::function<void(test::PagerRig&)> act;
+    int32_t newEntry;  // the entry a new button took, 0 for none
+  };
+  const auto command = [](int32_t t, int32_t hot = 0) {
+    return [t, hot](test::PagerRig& r) {
+      r.form.HotButton = 0;  // the bare panel: move mode leaves every button disabled
+      r.form.Popup1Popup(0);
+      r.form.HotButton = hot;
+      r.form.Popup1Popup(t);
+    };
+  };
+  const Case cases[] = {
+      {"Exit", command(1), 0},
+      {"New Clock", command(402), 12},
+      {"Configure Buttons on selector 1", command(407, 1), 0},
+      {"Always On Top", command(201), 0},
+      {"a drop", [](test::PagerRig& r) { r.form.DropFiles("C:\\b.txt", 5, 5); }, 12},
+  };
+  for (const Case& c : cases) {
+    test::PagerRig r;
+    r.Start("[DESKTOP]\r\nCOUNT=4\r\n");
+    TExeButton& b = r.form.Button(11);
+    b.Enabled = b.Visible = true;
+    b.SetExeName("C:\\Apps\\edit.exe");
+    r.form.HotButton = 11;
+    r.form.Popup1Popup(504);
+    ASSERT_EQ(r.form.MovingButton, 11);
+    // A dialog sees the buttons in use as in use.
+    r.services.During = [&] {
+      EXPECT_EQ(r.form.MovingButton, 0) << c.what;
+      EXPECT_TRUE(r.form.Button(1).Enabled) << c.what;
+      EXPECT_TRUE(b.Enabled) << c.what;
+    };
+    c.act(r);
+    EXPECT_EQ(r.form.MovingButton, 0) << c.what;
+    EXPECT_FALSE(r.form.Edge().Freeze()) << c.what;
+    if (c.newEntry) EXPECT_EQ(r.form.HotButton, c.newEntry) << c.what << ": not the launcher in use";
+    EXPECT_EQ(b.ExeName(), "C:\\Apps\\edit.exe") << c.what;
+    ASSERT_GE(r.services.Log.size(), 3u) << c.what;
+    EXPECT_EQ(r.services.Log[2], "hide readout") << c.what << ": move mode ended first";
+    const IniFile saved = IniFile::Parse(r.Ini());
+    for (const char* s : {"BUTTON1", "BUTTON4", "BUTTON11"})
+      EXPECT_EQ(saved.ReadString(s, "VISIBLE", "?"), "1") << c.what << " " << s;
+  }
 }
 
 TEST_F(ButtonManagement, DroppedFileBecomesALauncherAtTheDropPoint) {

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "panel/IniFile.h"
+#include "panel/Settings.h"
 #include "support/PagerRig.h"
 
 namespace korvi {
@@ -337,6 +338,21 @@ TEST_F(CommandMenu, ExitSavesFirstAndHelpLoadsItsFileOnce) {
   form.Popup1Popup(2);
   // The help viewer loads its file the first time itself (HelpForm_test).
   EXPECT_EQ(services.Log, (std::vector<std::string>{"help", "help", "about"}));
+}
+
+TEST(CommandMenuUnreadFile, ExitSaysOnceMoreThatTheSettingsWereNotSaved) {
+  test::PagerRig r;
+  const std::string tooLarge(kSettingsFileLimit + 1, ';');  // there, but not read at start-up
+  r.Start(tooLarge);
+  r.form.Popup1Popup(201);
+  r.form.Popup1Popup(203);
+  ASSERT_EQ(r.fake.Desktop.Errors.size(), 1u) << "the first refused save says why, the next says nothing";
+  r.form.Popup1Popup(1);
+  ASSERT_EQ(r.fake.Desktop.Errors.size(), 2u);
+  EXPECT_EQ(r.fake.Desktop.Errors[1].rfind("The settings were not saved to C:\\Korvi\\Korvi8.ini\n", 0), 0u)
+      << r.fake.Desktop.Errors[1];
+  EXPECT_EQ(r.Ini(), tooLarge);
+  EXPECT_EQ(r.services.Log.back(), "end");
 }
 
 }  // namespace

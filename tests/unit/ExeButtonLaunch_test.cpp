@@ -46,10 +46,31 @@ TEST_F(Launcher, ControlPanelAppletGoesToTheControlProgram) {
   button.SetExeName("C:\\Windows\\System32\\DESK.CPL");
   button.SetExeState(TWindowState::wsMaximized);
   button.Execute();
-  EXPECT_EQ(Only().Program, "CONTROL.EXE");
-  EXPECT_EQ(Only().Args, "C:\\Windows\\System32\\DESK.CPL");
-  EXPECT_EQ(Only().Directory, "C:\\Korvi\\") << "the pager's own folder";
+  EXPECT_EQ(Only().Program, "C:\\WINDOWS\\system32\\CONTROL.EXE") << "from the system folder";
+  EXPECT_EQ(Only().Args, "\"C:\\Windows\\System32\\DESK.CPL\"") << "quoted";
+  EXPECT_EQ(Only().Directory, "C:\\WINDOWS\\system32\\") << "not the pager's own folder";
   EXPECT_EQ(Only().ShowCmd, 1);
+}
+
+TEST_F(Launcher, SystemProgramsNamedBareComeFromTheirFolders) {
+  struct Case {
+    const char *name, *start, *program, *directory;
+  };
+  const Case cases[] = {
+      {"CONTROL.EXE", "", "C:\\WINDOWS\\system32\\CONTROL.EXE", "C:\\WINDOWS\\system32\\"},
+      {"explorer.exe", "", "C:\\WINDOWS\\explorer.exe", "C:\\WINDOWS\\"},
+      {"EXPLORER.EXE", "D:\\Docs", "C:\\WINDOWS\\EXPLORER.EXE", "D:\\Docs\\"},
+      {"C:\\Korvi\\EXPLORER.EXE", "", "C:\\Korvi\\EXPLORER.EXE", ""},  // a path is the user's
+      {"notepad.exe", "", "notepad.exe", ""},
+  };
+  for (const Case& c : cases) {
+    launch.Opened.clear();
+    button.SetExeName(c.name);
+    button.SetExeStart(c.start);
+    button.Execute();
+    EXPECT_EQ(Only().Program, c.program) << c.name;
+    EXPECT_EQ(Only().Directory, c.directory) << c.name;
+  }
 }
 
 TEST_F(Launcher, ShortcutsAndPifFilesAreOpenedUpFirst) {

@@ -4,6 +4,7 @@
 #include "main/main.h"
 #include "support/FakeForm.h"
 #include "support/FakePlatform.h"
+#include "support/PagerRig.h"
 
 namespace korvi {
 namespace {
@@ -24,6 +25,31 @@ class PagerStartup : public ::testing::Test {
     form.FormCreate("C:\\Korvi");
   }
 };
+
+TEST(PagerStartupLauncher, KeysLeftOutKeepWhatTheProgramGaveEmptyOnesStayEmpty) {
+  struct Case {
+    const char* keys;
+    const char *start, *glyph, *caption;
+  };
+  const Case cases[] = {
+      {"", "C:\\Apps\\", "C:\\Apps\\edit.exe", "edit"},
+      {"START=\r\nGLYPH=\r\nCAPTION=\r\n", "", "", ""},
+      {"START=D:\\w\r\nCAPTION=Notes\r\n", "D:\\w\\", "C:\\Apps\\edit.exe", "Notes"},
+  };
+  for (const Case& c : cases) {
+    test::FakePlatform fake;
+    SharedState data;
+    TWinListDialog winList{fake.Windows};
+    TForm1 form{data, fake.Ref, winList};
+    const std::string ini = std::string("[BUTTON11]\r\nVISIBLE=1\r\nPROGRAM=C:\\Apps\\edit.exe\r\n") + c.keys;
+    fake.Files.Files["C:\\Korvi\\Korvi8.ini"] = ini;
+    form.FormCreate("C:\\Korvi");
+    const TExeButton& b = form.Button(11);
+    EXPECT_EQ(b.ExeStart(), c.start) << c.keys;
+    EXPECT_EQ(b.GlyphName(), c.glyph) << c.keys;
+    EXPECT_EQ(b.Caption, c.caption) << c.keys;
+  }
+}
 
 TEST_F(PagerStartup, SelectorsFollowTheDesktopCountWhateverTheFileSays) {
   Start("[DESKTOP]\r\nCOUNT=2\r\n[BUTTON1]\r\nVISIBLE=0\r\nIDATA=1000\r\n[BUTTON2]\r\nVISIBLE=1\r\nIDATA=0\r\n"
@@ -66,6 +92,33 @@ TEST_F(PagerStartup, ArrangeWrapsRowsAtTheWindowWidth) {
   form.ArrangeButtons();
   EXPECT_EQ((Point{form.Button(1).Left, form.Button(1).Top}), (Point{4, 8}));
   EXPECT_EQ(form.Button(2).Top, 8 + 25 + 4) << "the next row starts below the tallest button";
+}
+
+TEST(PagerStartupSelectors, SelectorsWithoutAPlaceAreLaidOutNotStackedAtTheOrigin) {
+  struct Case {
+    const char* ini;
+    int32_t countTag;  // then "Numer of Desktops", 0 for none
+    Point five, six;   // where selectors 5 and 6 end up
+  };
+  // 300 wide: three selectors to a row; the start-up layout placed 1..4.
+  const Case cases[] = {{"[DESKTOP]\r\nCOUNT=10\r\n", 0, {83, 33}, {162, 33}},
+                        {"[DESKTOP]\r\nCOUNT=2\r\n", 110, {83, 33}, {162, 33}},
+                        {"[DESKTOP]\r\nCOUNT=10\r\n[BUTTON6]\r\nVISIBLE=1\r\nLEFT=9\r\nTOP=62\r\n", 0,
+                         {83, 33}, {9, 62}}};
+  for (const Case& c : cases) {
+    test::PagerRig r;
+    r.fake.Windows.Work = {0, 0, 300, 768};
+    r.Start(c.ini);
+    if (c.countTag) r.form.Popup1Popup(c.countTag);
+    for (int n = 1; n <= 10; ++n) {
+      const TExeButton& b = r.form.Button(n);
+      ASSERT_TRUE(b.Enabled) << c.ini << " selector " << n;
+      EXPECT_LE(b.Left + b.Width, 300) << c.ini << " selector " << n;
+      EXPECT_EQ(r.form.ButtonAt(b.Left + 1, b.Top + 1), n) << c.ini << " selector " << n << " lies under another";
+    }
+    EXPECT_EQ((Point{r.form.Button(5).Left, r.form.Button(5).Top}), c.five) << c.ini;
+    EXPECT_EQ((Point{r.form.Button(6).Left, r.form.Button(6).Top}), c.six) << c.ini << ": a place from the file stays";
+  }
 }
 
 TEST_F(PagerStartup, MouseTrackingNamesTheHotButton) {

@@ -108,6 +108,44 @@ TEST_F(Reader, LinksBackForwardAndReloadKeepOneHistory) {
   EXPECT_EQ(pages, expected);
 }
 
+TEST_F(Reader, OnlyWebAndMailLinksLeaveAndOnlyHtmlPagesOpenFromALink) {
+  files.Files["C:\\K\\notes.txt"] = "plain";
+  std::vector<std::string> status;
+  browser.OnStatus = [&](const std::string& s) { status.push_back(s); };
+  browser.Navigate("C:\\K\\korvi8.html");
+  struct Case {
+    const char* href;
+    const char* opened;  // handed to the system, "" for nothing
+    const char* file;    // the page on show afterwards
+    bool said;           // a status line says why nothing happened
+  };
+  const Case cases[] = {
+      {"https://x.org/a", "https://x.org/a", "C:\\K\\korvi8.html", false},
+      {"HTTP://x.org", "HTTP://x.org", "C:\\K\\korvi8.html", false},
+      {"mailto:a@x.org", "mailto:a@x.org", "C:\\K\\korvi8.html", false},
+      {"ms-msdt:/id PCWDiagnostic", "", "C:\\K\\korvi8.html", true},
+      {"search-ms:query=x", "", "C:\\K\\korvi8.html", true},
+      {"notes.txt", "", "C:\\K\\korvi8.html", true},
+      {"C:\\Windows\\calc.exe", "", "C:\\K\\korvi8.html", true},
+      {"faq.html#q2", "", "C:\\K\\faq.html", false},
+  };
+  for (const Case& c : cases) {
+    opened.clear();
+    status.clear();
+    browser.FollowLink(c.href);
+    EXPECT_EQ(opened, c.opened[0] ? std::vector<std::string>{c.opened} : std::vector<std::string>{}) << c.href;
+    EXPECT_EQ(browser.File(), c.file) << c.href;
+    EXPECT_EQ(status.size(), c.said ? 1u : 0u) << c.href;
+  }
+  // "Open in your web browser": HTML pages only; a text file opened with "Open" shows, but stays here.
+  EXPECT_TRUE(browser.MayOpenInBrowser());
+  browser.Navigate("C:\\K\\notes.txt");
+  EXPECT_EQ(browser.File(), "C:\\K\\notes.txt");
+  status.clear();
+  EXPECT_FALSE(browser.MayOpenInBrowser());
+  EXPECT_EQ(status.size(), 1u);
+}
+
 TEST_F(Reader, PagesAreReadAfreshAndMissingOnesSaySo) {
   browser.Navigate("C:\\K\\korvi8.html");
   files.Files["C:\\K\\korvi8.html"] = "<h1>Changed</h1>";

@@ -101,10 +101,15 @@ TEST(IniEdit, ChangingAValueTouchesOnlyThatValue) {
 }
 
 TEST(IniEdit, SettingTheSameValueChangesNothing) {
-  const std::string before = "[A]\nK =  v  \n";
-  IniFile ini = IniFile::Parse(before);
-  ini.Set("A", "K", "v");
-  EXPECT_EQ(ini.Text(), before);
+  // However the line spells it: what it reads as, written back, leaves it byte for byte.
+  for (const std::string before : {std::string("[A]\nK =  v  \n"), std::string("[A]\nK=\"v\"\n"),
+                                   std::string("[A]\nK=v\0tail\n", 11), std::string("[A]\nK=a\rb\x01\n")}) {
+    IniFile ini = IniFile::Parse(before);
+    const std::string value = *ini.Get("A", "K");
+    ini.Set("A", "K", value);
+    EXPECT_EQ(ini.Text(), before) << value;
+  }
+  EXPECT_EQ(IniFile::Parse("[A]\nK=a\rb\n").Get("A", "K"), "a b") << "as a write would make it";
 }
 
 TEST(IniEdit, NewKeyGoesAfterTheLastEntryOfItsSection) {

@@ -150,9 +150,10 @@ TEST_F(Settings, KeysReadAfterProgramWin) {
   EXPECT_TRUE(b.Flat);
   EXPECT_EQ(b.IData, 1002);
 
-  ApplyRecord(Read("[BUTTON11]\nVISIBLE=1\nPROGRAM=C:\\Tools\\my.tool.exe\n").Buttons[10], b);
-  EXPECT_EQ(b.Caption, "") << "CAPTION, read after PROGRAM, replaces the caption PROGRAM made";
+  ApplyRecord(Read("[BUTTON11]\nVISIBLE=1\nPROGRAM=C:\\Tools\\my.tool.exe\nCAPTION=\nSTART=\n").Buttons[10], b);
+  EXPECT_EQ(b.Caption, "") << "CAPTION, read after PROGRAM, replaces the caption PROGRAM made, even empty";
   EXPECT_EQ(b.ExeStart(), "") << "so does START";
+  EXPECT_EQ(b.GlyphName(), "C:\\Tools\\my.tool.exe") << "a GLYPH left out keeps the one PROGRAM made";
 }
 
 TEST_F(Settings, RemovedEntryKeepsItsOldKeysButIsNotRead) {
@@ -311,6 +312,11 @@ TEST_F(Settings, FileUnreadableAtStartIsNotOverwrittenWhenItBecomesReadable) {
   EXPECT_FALSE(SaveSettings(defaults, data, files, fake.Desktop));
   EXPECT_FALSE(SaveSettings(defaults, data, files, fake.Desktop));
   EXPECT_EQ(fake.Desktop.Errors.size(), 1u) << "later clicks on the panel do not bring the box back";
+  EXPECT_EQ(files.Files[data.SettingsPath], users);
+  EXPECT_FALSE(SaveSettings(defaults, data, files, fake.Desktop, SaveMoment::Exit));
+  ASSERT_EQ(fake.Desktop.Errors.size(), 2u) << "Exit says it once more";
+  EXPECT_EQ(fake.Desktop.Errors[1], "The settings were not saved to C:\\Korvi\\Korvi8.ini\nThe file was left as it "
+                                    "is because it could not be read when Korvi8 started.");
   EXPECT_EQ(files.Files[data.SettingsPath], users);
 
   files.Files.clear();  // the user removed the file: nothing left to lose

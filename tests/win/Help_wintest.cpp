@@ -4,6 +4,9 @@
 
 #include <string>
 
+#include <exdispid.h>
+#include <mshtmdid.h>
+
 #include "help/FFAbout.h"
 #include "help/FFAbout_win.h"
 #include "help/FFHelp.h"
@@ -139,6 +142,34 @@ TEST(AboutWindow, FrameLabelsAndOk) {
     }, 2000);
     EXPECT_TRUE(closed) << "key " << key << " leaves the about box open";
   }
+}
+
+TEST(WebBrowserSite, RefusesActiveXAndDownloadsButShowsItsOwnDocument) {
+  VARIANT result;
+  ASSERT_TRUE(WebBrowserHost::AnswerSite(DISPID_AMBIENT_DLCONTROL, nullptr, &result));
+  ASSERT_EQ(result.vt, VT_I4);
+  for (LONG refused : {DLCTL_NO_RUNACTIVEXCTLS, DLCTL_NO_DLACTIVEXCTLS, DLCTL_NO_JAVA})
+    EXPECT_EQ(result.lVal & refused, refused) << std::hex << refused;
+  EXPECT_EQ(result.lVal & DLCTL_DLIMAGES, DLCTL_DLIMAGES) << "pictures still show";
+
+  struct Case {
+    UINT args;
+    VARIANT_BOOL activeDocument;
+    VARIANT_BOOL cancelled;
+  };
+  for (const Case c : {Case{2, VARIANT_FALSE, VARIANT_TRUE}, Case{2, VARIANT_TRUE, VARIANT_FALSE},
+                       Case{1, VARIANT_TRUE, VARIANT_TRUE}}) {
+    VARIANT_BOOL cancel = VARIANT_FALSE;
+    VARIANT args[2];
+    args[0].vt = VT_BYREF | VT_BOOL;
+    args[0].pboolVal = &cancel;
+    args[1].vt = VT_BOOL;
+    args[1].boolVal = c.activeDocument;
+    DISPPARAMS params{args, nullptr, c.args, 0};
+    EXPECT_TRUE(WebBrowserHost::AnswerSite(DISPID_FILEDOWNLOAD, &params, nullptr));
+    EXPECT_EQ(cancel, c.cancelled) << c.args << " arguments, active document " << c.activeDocument;
+  }
+  EXPECT_FALSE(WebBrowserHost::AnswerSite(DISPID_DOCUMENTCOMPLETE, nullptr, nullptr)) << "events go on to the host";
 }
 
 }  // namespace

@@ -21,6 +21,13 @@ TEST(ShellLaunch, StartsAProgramAndReportsTheShellsAnswer) {
   EXPECT_GT(launch.ShellOpen(t), 32);
 }
 
+TEST(ShellLaunch, SystemProgramsFolderHoldTheControlAndExplorerPrograms) {
+  Win32LaunchServices launch("C:\\", nullptr);
+  EXPECT_EQ(launch.WindowsDir(), WindowsDir() + "\\");
+  EXPECT_NE(::GetFileAttributesA((launch.SystemDir() + "control.exe").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_NE(::GetFileAttributesA((launch.WindowsDir() + "explorer.exe").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
 TEST(ShellLaunch, MissingFileIsRefusedQuietly) {
   Win32LaunchServices launch("C:\\", nullptr);
   LaunchTarget t{test::TempDir() + "\\no-such-program.exe", "", "", SW_SHOWNORMAL};
@@ -44,6 +51,15 @@ TEST(ShellLaunch, PifFileGivesProgramParametersAndDirectory) {
   EXPECT_EQ(t.Program, "EDIT.COM   ");
   EXPECT_EQ(t.Directory, "C:\\WORK");
   EXPECT_EQ(t.Args, "/fast a.b");
+  // The basic section is exactly 369 bytes: a file of that size is read, one byte less is not.
+  for (const std::size_t size : {369u, 368u}) {
+    ASSERT_TRUE(test::WriteFileBytes(file, pif.substr(0, size)));
+    t = {};
+    EXPECT_EQ(launch.ReadPif(file, t), size == 369) << size << " bytes";
+    if (size == 369) {
+      EXPECT_EQ(t.Args, "/fast a.b");
+    }
+  }
   EXPECT_FALSE(launch.ReadPif(test::TempDir() + "\\none.pif", t));
   const std::string folder = test::TempDir() + "\\folder.pif";
   ::CreateDirectoryA(folder.c_str(), nullptr);

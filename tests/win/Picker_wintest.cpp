@@ -113,6 +113,37 @@ TEST_F(RealPicker, OverlappingWindowsGiveTheHigherInZOrder) {
   EXPECT_EQ(::GetWindowLongA(view.Hwnd(), GWL_EXSTYLE) & ~WS_EX_TOPMOST, WS_EX_TRANSPARENT);
 }
 
+// A press and a release that no move came before: the point is the click's own.
+struct PostedClick {
+  static inline HWND picker = nullptr;
+  static inline POINT client{};
+  static inline bool sent = false;
+  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+    if (sent || !::IsWindowVisible(picker)) return;
+    sent = true;
+    const LPARAM at = MAKELPARAM(client.x, client.y);
+    ::PostMessageA(picker, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    ::PostMessageA(picker, WM_LBUTTONUP, 0, at);
+  }
+};
+
+TEST_F(RealPicker, AClickWithNoMoveBeforeItPicksWhereItWas) {
+  HWND w = windows.Open(100, 100, 300, 200, true, "still");
+  ASSERT_TRUE(test::PumpUntil([&] { return ::IsWindowVisible(w) != FALSE; }));
+  RECT r{};
+  ::GetWindowRect(view.Hwnd(), &r);  // hidden, but placed
+  PostedClick::picker = view.Hwnd();
+  PostedClick::client = {200 - r.left, 150 - r.top};
+  PostedClick::sent = false;
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 25, &PostedClick::OnTimer);
+  const int32_t entry = form.SelectWindow();
+  ::KillTimer(nullptr, timer);
+  ASSERT_TRUE(PostedClick::sent);
+  EXPECT_EQ(form.PickX, 200);
+  EXPECT_EQ(form.PickY, 150);
+  EXPECT_EQ(entry > 0 ? ToHwnd(winList.Entry(entry).Handle) : nullptr, w);
+}
+
 TEST_F(RealPicker, RightAndBottomEdgeCoordinatesStillHit) {
   HWND w = windows.Open(100, 100, 300, 200, true, "edge");  // rectangle 100,100 - 400,300
   ASSERT_TRUE(test::PumpUntil([&] { return ::IsWindowVisible(w) != FALSE; }));
