@@ -177,7 +177,9 @@ TEST_F(ButtonManagement, MenuAndDropEndMoveModeBeforeTheyAct) {
     c.act(r);
     EXPECT_EQ(r.form.MovingButton, 0) << c.what;
     EXPECT_FALSE(r.form.Edge().Freeze()) << c.what;
-    if (c.newEntry) EXPECT_EQ(r.form.HotButton, c.newEntry) << c.what << ": not the launcher in use";
+    if (c.newEntry) {
+      EXPECT_EQ(r.form.HotButton, c.newEntry) << c.what << ": not the launcher in use";
+    }
     EXPECT_EQ(b.ExeName(), "C:\\Apps\\edit.exe") << c.what;
     ASSERT_GE(r.services.Log.size(), 3u) << c.what;
     EXPECT_EQ(r.services.Log[2], "hide readout") << c.what << ": move mode ended first";

@@ -102,7 +102,7 @@ TEST(IniEdit, ChangingAValueTouchesOnlyThatValue) {
 
 TEST(IniEdit, SettingTheSameValueChangesNothing) {
   // However the line spells it: what it reads as, written back, leaves it byte for byte.
-  for (const std::string before : {std::string("[A]\nK =  v  \n"), std::string("[A]\nK=\"v\"\n"),
+  for (const std::string& before : {std::string("[A]\nK =  v  \n"), std::string("[A]\nK=\"v\"\n"),
                                    std::string("[A]\nK=v\0tail\n", 11), std::string("[A]\nK=a\rb\x01\n")}) {
     IniFile ini = IniFile::Parse(before);
     const std::string value = *ini.Get("A", "K");
