@@ -218,7 +218,7 @@ TEST_F(RealSave, SaveWaitsForAReaderToLetGoOfTheFile) {
                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(reader, INVALID_HANDLE_VALUE);
     HANDLE closer = letsGo ? ::CreateThread(nullptr, 0, CloseAfterAWhile, reader, 0, nullptr) : nullptr;
-    const bool saved = SaveSettings(data, platform.Files, shell);
+    const bool saved = SaveSettings(settings, data, platform.Files, shell);
     if (closer) {
       ::WaitForSingleObject(closer, INFINITE);
       ::CloseHandle(closer);
