@@ -51,8 +51,6 @@ rc=0; (cd "$build/asan" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stack
   tee "$logs/asan.log" || rc=1
 record "tier 1 ASan+UBSan" $rc "$logs/asan.log"
 
-# The virtual display is wide enough for the 3840-pixel Wine desktop of the wide-screen run.
-export KORVI_XVFB_SIZE="${KORVI_XVFB_SIZE:-3840x1200}"
 if korvi_can_run_wine32; then runnable=" i686 x86_64 "; else runnable=" x86_64 "; fi
 for arch in i686 x86_64; do
   dir=$(korvi_win_build_dir "$build" "$arch")
@@ -94,7 +92,9 @@ for arch in i686 x86_64; do
 
   step "tier 3 on a desktop 3840 pixels wide ($arch)"
   rc=0
-  wine_env_server "$dir" wide 3840x1080 || rc=1
+  # A virtual display of its own, wide enough for the Wine desktop.
+  wine_env_stop
+  KORVI_XVFB_SIZE=3840x1200 wine_env_start "$dir" wide 3840x1080 || rc=1
   : >"$logs/wide-$arch.log"
   [ $rc = 0 ] && { "$root/scripts/wine-run.sh" "$dir/korvi_e2e_tests.exe" --gtest_brief=1 \
     --gtest_filter='*WideScreen*' </dev/null >"$logs/wide-$arch.log" 2>&1 || rc=1; }
