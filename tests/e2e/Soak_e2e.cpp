@@ -65,6 +65,11 @@ TEST_F(SoakEndToEnd, ScriptedUseLeavesNoLeakAndNoLostWindow) {
   test::TestWindows plain;
   std::vector<Tracked> open;
   int current = 1, opened = 0, closed = 0, switches = 0;
+  // A window of desktop 1 that always answers tells which desktop the pager shows, so the
+  // script never takes a click the busy system dropped for a switch that happened.
+  const int probeLeft = 700;
+  const HWND probe = plain.Open(probeLeft, 520, 120, 60, true, "soak probe");
+  auto shows = [&](int desktop) { return test::LeftOf(probe) == probeLeft + (1 - desktop) * W; };
   std::vector<Sample> curve{Measure(process, 0)};
   const ULONGLONG start = ::GetTickCount64();
   for (ULONGLONG now = start; now - start < static_cast<ULONGLONG>(seconds) * 1000; now = ::GetTickCount64()) {
@@ -94,7 +99,11 @@ TEST_F(SoakEndToEnd, ScriptedUseLeavesNoLeakAndNoLostWindow) {
         }
     }
     current = 1 + static_cast<int>(rng() % 10);
-    Pager().ClickClient(SelectorX(current), 16);
+    for (int tries = 0; tries < 3 && !shows(current); ++tries) {
+      Pager().ClickClient(SelectorX(current), 16);
+      test::PumpUntil([&] { return shows(current); }, 1500);
+    }
+    ASSERT_TRUE(shows(current)) << "three clicks on selector " << current << " did not show its desktop";
     ++switches;
     test::Pump(150);
     if ((now - start) / 10000 != (::GetTickCount64() - start) / 10000)
@@ -107,14 +116,24 @@ TEST_F(SoakEndToEnd, ScriptedUseLeavesNoLeakAndNoLostWindow) {
   std::printf("soak: %d s, %d switches, %d windows opened, %d closed, %zu open at the end\n", seconds, switches,
               opened, closed, open.size());
   for (const Sample& s : curve)
-    std::printf("soak curve: %4d s  GDI %4lu  USER %4lu  private %6zu KiB\n", s.seconds, s.gdi, s.user, s.privateKb);
+    std::printf("soak curve: %4d s  GDI %4lu  USER %4lu  private %6lu KiB\n", s.seconds, static_cast<unsigned long>(s.gdi),
+                static_cast<unsigned long>(s.user), static_cast<unsigned long>(s.privateKb));
 
   // Flat: after the first samples (start-up, first uses), no growth beyond small noise.
   const Sample& early = curve[curve.size() > 3 ? 2 : 0];
   const Sample& last = curve.back();
-  EXPECT_LE(last.gdi, early.gdi + 10);
-  EXPECT_LE(last.user, early.user + 10);
-  EXPECT_LE(last.privateKb, early.privateKb + 4096);
+  // Wine answers 0 for another process's object counts and private bytes: nothing to judge there.
+  if (early.gdi || last.gdi) {
+    EXPECT_LE(last.gdi, early.gdi + 10);
+  }
+  if (early.user || last.user) {
+    EXPECT_LE(last.user, early.user + 10);
+  }
+  if (early.privateKb || last.privateKb) {
+    EXPECT_LE(last.privateKb, early.privateKb + 4096);
+  }
+  if (!early.gdi && !last.gdi && !early.privateKb && !last.privateKb)
+    std::printf("soak: object counts and private bytes not judged: the system reports none for the pager\n");
 
   for (const Tracked& t : open) {
     const int expected = t.left + (t.desktop - current) * W;
