@@ -108,10 +108,22 @@ void ButtonTable::SetSelectorDown(int32_t n) {
 
 void ButtonTable::Apply(const std::array<ButtonRecord, kButtonCount>& records) {
   for (int n = 1; n <= kButtonCount; ++n) {
-    ApplyRecord(records[n - 1], Button(n));
-    // A shown record gives the entry its place.
-    if (IsSelector(n) && records[n - 1].Visible) placed_[n] = true;
-    AttachClickHandler(Button(n));
+    const ButtonRecord& r = records[n - 1];
+    TExeButton& b = Button(n);
+    const int32_t left = b.Left, top = b.Top;
+    ApplyRecord(r, b);
+    // A shown record with a place gives the selector that place. One without keeps
+    // the place the layout gave it, or gets one after the selector before it
+    // (PlaceNewSelectors), rather than (0, 0) under selector 1.
+    if (IsSelector(n) && r.Visible) {
+      if (r.HasPlace) {
+        placed_[n] = true;
+      } else if (placed_[n]) {
+        b.Left = left;
+        b.Top = top;
+      }
+    }
+    AttachClickHandler(b);
   }
 }
 

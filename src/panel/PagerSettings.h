@@ -42,6 +42,9 @@ struct ButtonRecord {
   // file may leave those keys out: the button then keeps what its program gave it
   // (the program's folder, icon and name). An empty value is a value of its own.
   bool HasStart = true, HasGlyph = true, HasCaption = true;
+  // Whether the record gives a place (LEFT or TOP). Left and Top read 0 without one; a
+  // desktop selector then keeps the place the layout gives it instead of (0, 0).
+  bool HasPlace = true;
   bool operator==(const ButtonRecord&) const = default;
 };
 

@@ -40,6 +40,7 @@ ButtonRecord ReadButton(const IniFile& ini, int n, TFont& scratch) {
   r.Enabled = r.Visible = ini.ReadBool(s, "VISIBLE", false);
   if (!r.Visible) return r;
 
+  r.HasPlace = ini.Get(s, "LEFT").has_value() || ini.Get(s, "TOP").has_value();
   r.Left = ini.ReadInteger(s, "LEFT", 0);
   r.Top = ini.ReadInteger(s, "TOP", 0);
   r.Width = ini.ReadInteger(s, "WIDTH", 50);
@@ -70,8 +71,11 @@ void WriteButton(IniFile& ini, const ButtonRecord& r, int n) {
   ini.WriteBool(s, "VISIBLE", r.Enabled);
   // A hidden entry keeps its older keys untouched.
   if (!r.Visible) return;
-  ini.WriteInteger(s, "LEFT", r.Left);
-  ini.WriteInteger(s, "TOP", r.Top);
+  // A live button always has its place; a record read without one writes none.
+  if (r.HasPlace) {
+    ini.WriteInteger(s, "LEFT", r.Left);
+    ini.WriteInteger(s, "TOP", r.Top);
+  }
   ini.WriteInteger(s, "WIDTH", r.Width);
   ini.WriteInteger(s, "HEIGHT", r.Height);
   ini.WriteBool(s, "FLAT", r.Flat);

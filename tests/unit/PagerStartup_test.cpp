@@ -104,7 +104,12 @@ TEST(PagerStartupSelectors, SelectorsWithoutAPlaceAreLaidOutNotStackedAtTheOrigi
   const Case cases[] = {{"[DESKTOP]\r\nCOUNT=10\r\n", 0, {83, 33}, {162, 33}},
                         {"[DESKTOP]\r\nCOUNT=2\r\n", 110, {83, 33}, {162, 33}},
                         {"[DESKTOP]\r\nCOUNT=10\r\n[BUTTON6]\r\nVISIBLE=1\r\nLEFT=9\r\nTOP=62\r\n", 0,
-                         {83, 33}, {9, 62}}};
+                         {83, 33}, {9, 62}},
+                        // Shown records that give no place: laid out like the rest.
+                        {"[DESKTOP]\r\nCOUNT=10\r\n[BUTTON2]\r\nVISIBLE=1\r\n[BUTTON6]\r\nVISIBLE=1\r\n", 0,
+                         {83, 33}, {162, 33}},
+                        {"[DESKTOP]\r\nCOUNT=2\r\n[BUTTON5]\r\nVISIBLE=1\r\nWIDTH=75\r\n", 110,
+                         {83, 33}, {162, 33}}};
   for (const Case& c : cases) {
     test::PagerRig r;
     r.fake.Windows.Work = {0, 0, 300, 768};

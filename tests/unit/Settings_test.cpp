@@ -156,6 +156,23 @@ TEST_F(Settings, KeysReadAfterProgramWin) {
   EXPECT_EQ(b.GlyphName(), "C:\\Tools\\my.tool.exe") << "a GLYPH left out keeps the one PROGRAM made";
 }
 
+TEST_F(Settings, ShownEntryWithoutAPlaceReadsBackWithoutOne) {
+  const std::string old = "[BUTTON5]\nVISIBLE=1\n";
+  const PagerSettings s = Read(old);
+  EXPECT_FALSE(s.Buttons[4].HasPlace);
+  EXPECT_TRUE(Read("[BUTTON5]\nVISIBLE=1\nTOP=3\n").Buttons[4].HasPlace) << "one coordinate is a place";
+  const std::string text = Write(s, old);
+  EXPECT_EQ(text.find("LEFT="), std::string::npos) << text;
+  EXPECT_EQ(Read(text), s);
+  // What the pager saves from a live button always has its place.
+  TExeButton b;
+  b.Visible = b.Enabled = true;
+  b.Top = 33;
+  PagerSettings live;
+  live.Buttons[4] = RecordOf(b);
+  EXPECT_NE(Write(live, old).find("LEFT=0\nTOP=33\n"), std::string::npos);
+}
+
 TEST_F(Settings, RemovedEntryKeepsItsOldKeysButIsNotRead) {
   const std::string old = "[BUTTON11]\nVISIBLE=1\nPROGRAM=C:\\a.exe\nCAPTION=A\n";
   PagerSettings s = Read(old);
