@@ -1,5 +1,6 @@
 // libFuzzer: the header checks for BMP, icon, cursor, EMF and WMF files over any bytes.
-// A file they pass must never claim more pixels than the limit.
+// A file they pass must never claim more pixels than the limit, and the image chosen of an
+// icon or cursor file lies inside it.
 #include <cstddef>
 #include <cstdint>
 
@@ -16,8 +17,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   within(korvi::CheckBmp(b));
   within(korvi::CheckEmf(b, 96));
   within(korvi::CheckPlaceableWmf(b, 96));
-  korvi::CheckIconFile(b, korvi::IconFileType::Icon);
-  korvi::CheckIconFile(b, korvi::IconFileType::Cursor);
+  for (auto type : {korvi::IconFileType::Icon, korvi::IconFileType::Cursor}) {
+    const auto image = korvi::ChooseIconImage(b, type, 32, 32);
+    if (image && (image->Offset > size || image->Size > size - image->Offset)) __builtin_trap();
+  }
   korvi::ShellLinkShowCommand(b);
   return 0;
 }

@@ -129,9 +129,31 @@ bool FileImage::LoadJpeg(const std::string& fileName) {
 
 bool FileImage::LoadIconFile(const std::string& fileName, bool cursor) {
   auto file = ReadPictureFile(fileName);
-  if (!file || !CheckIconFile(*file, cursor ? IconFileType::Cursor : IconFileType::Icon)) return false;
-  HICON icon = cursor ? reinterpret_cast<HICON>(LoadCursorFromFileA(fileName.c_str()))
-                      : static_cast<HICON>(LoadImageA(nullptr, fileName.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
+  return file && IconFromBytes(*file, cursor);
+}
+
+DibBitmap& FileImage::LoadIconBytes(std::span<const uint8_t> file, bool cursor) {
+  ok_ = IconFromBytes(file, cursor);
+  if (!ok_) LoadFallback();
+  return glyph_;
+}
+
+bool FileImage::IconFromBytes(std::span<const uint8_t> file, bool cursor) {
+  // The icon is made from the very bytes that were checked: the file is not opened again,
+  // so whatever takes its place on disk after the check never reaches the system's decoder.
+  const IconFileType type = cursor ? IconFileType::Cursor : IconFileType::Icon;
+  const auto image = ChooseIconImage(file, type, GetSystemMetrics(cursor ? SM_CXCURSOR : SM_CXICON),
+                                     GetSystemMetrics(cursor ? SM_CYCURSOR : SM_CYICON));
+  if (!image) return false;
+  // A cursor image starts with its hot spot, which the file keeps in its directory.
+  std::vector<uint8_t> bits;
+  if (cursor) bits = {static_cast<uint8_t>(image->HotX), static_cast<uint8_t>(image->HotX >> 8),
+                      static_cast<uint8_t>(image->HotY), static_cast<uint8_t>(image->HotY >> 8)};
+  const auto from = file.begin() + static_cast<std::ptrdiff_t>(image->Offset);
+  bits.insert(bits.end(), from, from + static_cast<std::ptrdiff_t>(image->Size));
+  // Width and height 0: the image's own size, as the file gives it.
+  HICON icon = CreateIconFromResourceEx(bits.data(), static_cast<DWORD>(bits.size()), !cursor, 0x00030000, 0, 0,
+                                        LR_DEFAULTCOLOR);
   TakeIcon(icon, cursor);
   return icon != nullptr && DrawIcon(icon);
 }

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "winkit/DibBitmap_win.h"
@@ -29,6 +30,9 @@ class FileImage {
   DibBitmap& LoadGlyph(const std::string& fileName, int32_t iconIndex);
   // The icon the shell shows for the file (large unless `flags` asks otherwise), over white.
   DibBitmap& LoadShellIcon(const std::string& fileName, UINT flags);
+  // The glyph of the bytes of an ".ico" (or, `cursor`, ".cur") file, as LoadGlyph makes it
+  // from the file: the image nearest the system's icon (cursor) size, at its own size.
+  DibBitmap& LoadIconBytes(std::span<const uint8_t> file, bool cursor);
   // Draws the icon with its own mask over white on the glyph bitmap, at the icon's size.
   // A handle that is no icon gives the fallback picture and clears Succeeded().
   DibBitmap& IconToBitmap(HICON icon);
@@ -50,6 +54,7 @@ class FileImage {
   bool LoadBmp(const std::string& fileName);
   bool LoadJpeg(const std::string& fileName);
   bool LoadIconFile(const std::string& fileName, bool cursor);
+  bool IconFromBytes(std::span<const uint8_t> file, bool cursor);
   bool LoadMetafile(const std::string& fileName);
   bool LoadProgramIcon(const std::string& fileName, int32_t iconIndex);
   bool ShellIcon(const std::string& fileName, UINT flags);

@@ -131,6 +131,35 @@ bool CheckIconFile(Bytes file, IconFileType type) {
   return true;
 }
 
+std::optional<IconImage> ChooseIconImage(Bytes file, IconFileType type, int32_t width, int32_t height) {
+  if (!CheckIconFile(file, type)) return std::nullopt;
+  static constexpr uint8_t kPng[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  std::optional<IconImage> best;
+  int64_t bestDistance = 0;
+  for (uint32_t i = 0, count = *ReadU16(file, 4); i < count; ++i) {
+    const std::size_t entry = 6 + 16 * i;
+    IconImage image;
+    image.Offset = *ReadU32(file, entry + 12);
+    image.Size = *ReadU32(file, entry + 8);
+    image.Width = file[entry] ? file[entry] : 256;  // 0 stands for 256
+    image.Height = file[entry + 1] ? file[entry + 1] : 256;
+    const Bytes bytes = file.subspan(image.Offset, image.Size);
+    const bool png = bytes.size() >= 8 && std::equal(kPng, kPng + 8, bytes.begin());
+    image.BitCount = png ? 32 : *ReadU16(bytes, 14);
+    // A cursor's directory holds its hot spot where an icon's holds planes and depth.
+    if (type == IconFileType::Cursor) {
+      image.HotX = *ReadU16(file, entry + 4);
+      image.HotY = *ReadU16(file, entry + 6);
+    }
+    const int64_t distance = std::llabs(int64_t{image.Width} - width) + std::llabs(int64_t{image.Height} - height);
+    if (!best || distance < bestDistance || (distance == bestDistance && image.BitCount > best->BitCount)) {
+      best = image;
+      bestDistance = distance;
+    }
+  }
+  return best;
+}
+
 std::optional<PictureSize> CheckEmf(Bytes file, int dpi) {
   constexpr uint32_t kHeaderRecord = 1, kEofRecord = 14, kSignature = 0x464D4520;  // " EMF"
   if (file.size() < 88 || *ReadU32(file, 0) != kHeaderRecord || *ReadU32(file, 40) != kSignature)

@@ -32,6 +32,21 @@ enum class IconFileType : uint16_t { Icon = 1, Cursor = 2 };
 // either a PNG or a bitmap whose colour and mask rows fit its declared length.
 bool CheckIconFile(Bytes file, IconFileType type);
 
+// One image of an icon or cursor file: where its bytes lie in the file, its size and
+// colour depth (bits per pixel; 32 for a PNG image), and for a cursor its hot spot.
+struct IconImage {
+  std::size_t Offset = 0, Size = 0;
+  int32_t Width = 0, Height = 0;
+  uint32_t BitCount = 0;
+  uint16_t HotX = 0, HotY = 0;
+  bool operator==(const IconImage&) const = default;
+};
+// The image the system would show of a file that passes CheckIconFile, for the size
+// width x height it wants: the nearest in size (least sum of the width and height
+// differences, as the directory gives them), then the deepest in colour, then the
+// first. Nothing when the file does not pass.
+std::optional<IconImage> ChooseIconImage(Bytes file, IconFileType type, int32_t width, int32_t height);
+
 // A metafile's size in pixels at `dpi` dots per inch (rounded like MulDiv), or nothing
 // when its header is not plausible:
 // ".emf": the EMR_HEADER record with the " EMF" signature and a positive frame (0.01 mm);

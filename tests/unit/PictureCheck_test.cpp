@@ -1,6 +1,7 @@
 // Header checks that stand between hostile picture files and the system's decoders.
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "buttons/PictureCheck.h"
@@ -153,6 +154,59 @@ TEST(CheckIconFile, RefusesBrokenDirectoriesAndImages) {
   Put32(b, 30, 31);
   EXPECT_FALSE(CheckIconFile(b, IconFileType::Icon)) << "odd doubled height";
   EXPECT_FALSE(CheckIconFile({}, IconFileType::Icon));
+}
+
+// An icon or cursor file with one square image per (side, bpp); directory entry i gives
+// (i + 1, i + 2) where a cursor keeps its hot spot.
+Buf MakeIconSet(uint16_t type, std::vector<std::pair<uint16_t, uint16_t>> images) {
+  const std::size_t n = images.size();
+  Buf b(6 + 16 * n, 0);
+  Put16(b, 2, type);
+  Put16(b, 4, static_cast<uint32_t>(n));
+  for (std::size_t i = 0; i < n; ++i) {
+    const auto [side, bpp] = images[i];
+    const uint32_t size = 40 + (bpp <= 8 ? 4u << bpp : 0) + ((side * bpp + 31) / 32 * 4 + (side + 31) / 32 * 4) * side;
+    const std::size_t entry = 6 + 16 * i, at = b.size();
+    b[entry] = b[entry + 1] = static_cast<uint8_t>(side);  // 256 is written as 0
+    Put16(b, entry + 4, static_cast<uint32_t>(i + 1));
+    Put16(b, entry + 6, static_cast<uint32_t>(i + 2));
+    Put32(b, entry + 8, size);
+    Put32(b, entry + 12, static_cast<uint32_t>(at));
+    b.resize(at + size, 0);
+    Put32(b, at, 40);
+    Put32(b, at + 4, side);
+    Put32(b, at + 8, 2u * side);
+    Put16(b, at + 12, 1);
+    Put16(b, at + 14, bpp);
+  }
+  return b;
+}
+
+TEST(ChooseIconImage, NearestSizeThenDeepestColourThenFirst) {
+  const Buf set = MakeIconSet(1, {{16, 32}, {32, 4}, {32, 32}, {48, 32}, {32, 32}, {256, 8}});
+  struct Case {
+    int32_t want;
+    std::size_t entry;  // the directory entry chosen
+  };
+  for (const Case& c : {Case{32, 2}, Case{16, 0}, Case{20, 0}, Case{41, 3}, Case{200, 5}, Case{1000, 5}}) {
+    const auto image = ChooseIconImage(set, IconFileType::Icon, c.want, c.want);
+    ASSERT_TRUE(image) << c.want;
+    EXPECT_EQ(image->Offset, *ReadU32(set, 6 + 16 * c.entry + 12)) << c.want;
+    EXPECT_EQ(image->Size, *ReadU32(set, 6 + 16 * c.entry + 8)) << c.want;
+    EXPECT_EQ(image->HotX, 0) << "an icon has no hot spot";
+  }
+  const auto big = ChooseIconImage(set, IconFileType::Icon, 256, 256);
+  ASSERT_TRUE(big);
+  EXPECT_EQ((PictureSize{big->Width, big->Height}), (PictureSize{256, 256}));
+  EXPECT_EQ(big->BitCount, 8u);
+
+  const auto cursor = ChooseIconImage(MakeIconSet(2, {{16, 1}, {32, 1}}), IconFileType::Cursor, 32, 32);
+  ASSERT_TRUE(cursor);
+  EXPECT_EQ((PictureSize{cursor->HotX, cursor->HotY}), (PictureSize{2, 3})) << "the second entry's hot spot";
+  EXPECT_FALSE(ChooseIconImage(set, IconFileType::Cursor, 32, 32)) << "an icon is no cursor";
+  Buf cut = set;
+  cut.pop_back();
+  EXPECT_FALSE(ChooseIconImage(cut, IconFileType::Icon, 32, 32)) << "a file that fails the check";
 }
 
 // An enhanced metafile: header record with a frame in 0.01 mm, then EMR_EOF.

@@ -204,6 +204,31 @@ TEST_F(FileImageTest, CursorFileIsDrawnWithItsMaskOverWhite) {
   EXPECT_EQ(g.Pixel(2 * s, 2 * s), RGB(255, 255, 255));
 }
 
+TEST_F(FileImageTest, IconsAreMadeFromTheCheckedBytesNotFromTheFileAgain) {
+  // The loader takes bytes: no file by any name is needed, so none can be swapped in
+  // between the check and the decoding.
+  DibBitmap& cursor = images.LoadIconBytes(MakeCursor(), true);
+  ASSERT_TRUE(images.Succeeded());
+  EXPECT_EQ(cursor.Pixel(16, 16), RGB(255, 0, 0));
+  EXPECT_EQ(cursor.Pixel(2, 2), RGB(255, 255, 255));
+
+  // The file's glyph is the glyph of its bytes, of the image nearest the system's icon size.
+  const std::string path = temp / "swap.ico";
+  const Buf three = test::ReadBytes(test::Fixture("three.ico"));
+  ASSERT_TRUE(test::WriteBytes(path, three));
+  const Buf fromFile = LoadPixels(path);
+  EXPECT_EQ(images.Glyph().Width(), GetSystemMetrics(SM_CXICON));
+  // The file damaged after its bytes were read: those bytes still make the same picture,
+  // and the damaged file itself is refused.
+  ASSERT_TRUE(test::WriteBytes(path, Buf(three.begin(), three.begin() + three.size() / 2)));
+  EXPECT_EQ(PixelsOf(images.LoadIconBytes(three, false)), fromFile);
+  EXPECT_TRUE(IsFallback(images.LoadGlyph(path, 0)));
+  EXPECT_FALSE(images.Succeeded());
+  // Bytes that fail the check never reach the system.
+  EXPECT_TRUE(IsFallback(images.LoadIconBytes(Buf(three.begin(), three.end() - 1), false)));
+  EXPECT_FALSE(images.Succeeded());
+}
+
 TEST_F(FileImageTest, MetafilesAreDrawnAtTheirOwnSize) {
   // An EMF of 2 x 1 inches (in 0.01 mm), blue with a red left half.
   const std::string emf = temp / "shape.emf";
