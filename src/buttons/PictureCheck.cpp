@@ -95,7 +95,16 @@ namespace {
 
 bool CheckIconImage(Bytes image) {
   static constexpr uint8_t kPng[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-  if (image.size() >= 8 && std::equal(kPng, kPng + 8, image.begin())) return true;
+  if (image.size() >= 8 && std::equal(kPng, kPng + 8, image.begin())) {
+    // The PNG's first chunk, its header, gives its size: at most 256 pixels square too.
+    auto big32 = [&](std::size_t at) {
+      return uint32_t{image[at]} << 24 | uint32_t{image[at + 1]} << 16 | uint32_t{image[at + 2]} << 8 | image[at + 3];
+    };
+    if (image.size() < 24 || big32(8) != 13 || !std::equal(image.begin() + 12, image.begin() + 16, "IHDR"))
+      return false;
+    const uint32_t w = big32(16), h = big32(20);
+    return w >= 1 && w <= 256 && h >= 1 && h <= 256;
+  }
   if (image.size() < 40) return false;
   const uint32_t headerSize = *ReadU32(image, 0);
   const int64_t w = AsI32(*ReadU32(image, 4));

@@ -124,14 +124,29 @@ TEST(CheckIconFile, AcceptsIconsCursorsAndPngImages) {
   EXPECT_TRUE(CheckIconFile(MakeIcon(2), IconFileType::Cursor));
   EXPECT_FALSE(CheckIconFile(MakeIcon(2), IconFileType::Icon)) << "a cursor is not an icon";
 
-  Buf png(6 + 16 + 8, 0);
-  Put16(png, 2, 1);
-  Put16(png, 4, 1);
-  Put32(png, 6 + 8, 8);
-  Put32(png, 6 + 12, 22);
-  const uint8_t sig[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-  std::copy(sig, sig + 8, png.begin() + 22);
-  EXPECT_TRUE(CheckIconFile(png, IconFileType::Icon));
+  // A PNG image: the signature, then its header chunk with width and height (big-endian).
+  auto makePng = [](uint32_t w, uint32_t h, const char* chunk = "IHDR") {
+    Buf png(6 + 16 + 8 + 8 + 13, 0);
+    Put16(png, 2, 1);
+    Put16(png, 4, 1);
+    Put32(png, 6 + 8, 8 + 8 + 13);
+    Put32(png, 6 + 12, 22);
+    const uint8_t sig[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    std::copy(sig, sig + 8, png.begin() + 22);
+    const uint32_t fields[] = {13, 0, w, h};
+    for (int i = 0; i < 4; ++i)
+      for (int k = 0; k < 4; ++k) png[30 + 4 * i + k] = static_cast<uint8_t>(fields[i] >> (24 - 8 * k));
+    std::copy(chunk, chunk + 4, png.begin() + 34);
+    return png;
+  };
+  EXPECT_TRUE(CheckIconFile(makePng(256, 16), IconFileType::Icon));
+  EXPECT_FALSE(CheckIconFile(makePng(5000, 5000), IconFileType::Icon)) << "a PNG icon is at most 256 square too";
+  EXPECT_FALSE(CheckIconFile(makePng(16, 0), IconFileType::Icon));
+  EXPECT_FALSE(CheckIconFile(makePng(16, 16, "IDAT"), IconFileType::Icon)) << "no header chunk first";
+  Buf cut = makePng(16, 16);
+  cut.resize(6 + 16 + 20);
+  Put32(cut, 6 + 8, 20);
+  EXPECT_FALSE(CheckIconFile(cut, IconFileType::Icon)) << "cut inside its header";
 }
 
 TEST(CheckIconFile, RefusesBrokenDirectoriesAndImages) {
