@@ -67,5 +67,30 @@ TEST(PagerEndToEnd, SelectorsSwitchRealWindowsAndApplyColourAndWallpaper) {
   EXPECT_FALSE(pager.Running());
 }
 
+TEST(PagerEndToEnd, SelectorsTheFileShowsWithoutAPlaceTakeTheirPlaceInTheRow) {
+  PagerSession pager("[FORM]\r\nHIDE=0\r\n[DESKTOP]\r\nCOUNT=10\r\n[BUTTON2]\r\nVISIBLE=1\r\n"
+                     "[BUTTON6]\r\nVISIBLE=1\r\n[PANELCOLOR]\r\nCOLOR1=255\r\nCOLOR2=16711680\r\nCOLOR6=65280\r\n");
+  ASSERT_TRUE(pager.Start()) << "the pager window did not show";
+  const RECT r = pager.PagerRect();
+  ASSERT_GE(r.right - r.left, SelectorX(10) + 38) << "the ten selectors fit one row";
+  // Each click at a selector's place shows that desktop's panel colour (desktop 10 has the default grey).
+  const struct {
+    int n;
+    COLORREF colour;
+  } clicks[] = {{6, RGB(0, 255, 0)}, {1, RGB(255, 0, 0)}, {2, RGB(0, 0, 255)}, {10, RGB(128, 128, 128)}};
+  for (const auto& c : clicks) {
+    pager.ClickClient(SelectorX(c.n), kSelectorY);
+    EXPECT_TRUE(test::PumpUntil([&] { return ScreenPixel(r.right - 3, r.bottom - 3) == c.colour; }))
+        << "a click at selector " << c.n << "'s place";
+  }
+  SaveScreenshot("ten-selectors");
+  // A save writes the place the layout gave.
+  pager.ClickClient(r.right - r.left - 10, 60);
+  EXPECT_TRUE(test::PumpUntil(
+      [&] { return pager.ReadIni().find("[BUTTON6]\r\nVISIBLE=1\r\nLEFT=399\r\nTOP=4\r\n") != std::string::npos; }))
+      << pager.ReadIni().substr(0, 400);
+  pager.Close();
+}
+
 }  // namespace
 }  // namespace korvi::e2e
