@@ -46,6 +46,18 @@ configure_file(src/app/Korvi8.manifest "${korvi_generated}/Korvi8.exe.manifest" 
 target_include_directories(Korvi8 PRIVATE "${korvi_generated}")
 set_source_files_properties(src/app/Korvi8.rc PROPERTIES
                             OBJECT_DEPENDS "${korvi_generated}/KorviVersion.h;${korvi_generated}/Korvi8.exe.manifest")
+# The exe as it is released (scripts/release.sh turns this on): compiled for size, the functions
+# and data nothing calls dropped by the linker, and stripped of its symbols. No link-time
+# optimisation: MinGW-w64's GCC 12 cannot link this program with -flto (multiple definitions of
+# the non-virtual thunks of classes with two bases, then an internal compiler error), a known
+# fault of GCC and binutils for Windows targets.
+option(KORVI_RELEASE_EXE "Build Korvi8.exe as released: -Os, unused sections dropped, stripped" OFF)
+if(KORVI_RELEASE_EXE AND MINGW)
+  foreach(t korvi_core korvi_win Korvi8)
+    target_compile_options(${t} PRIVATE -Os -ffunction-sections -fdata-sections)
+  endforeach()
+  target_link_options(Korvi8 PRIVATE -Wl,--gc-sections -s)
+endif()
 if(MSVC)
   # Korvi8.rc embeds the program's own manifest; the linker must not add a second one.
   target_link_options(Korvi8 PRIVATE /MANIFEST:NO)

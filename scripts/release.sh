@@ -4,43 +4,37 @@
 # each holding Korvi8.exe, the manual korvi8.html with its pictures, CONTROL.BMP, EXPLORER.BMP,
 # LICENSE.txt and README.txt, side by side (no folder inside). VERSION is CMake's project version.
 #
-#   scripts/release.sh [--out DIR] [--from BUILD_ROOT] [i686] [x86_64]
+#   scripts/release.sh [--out DIR] [i686] [x86_64]
 #
-# Without --from it configures and builds the program alone (no tests) in build/release/ARCH.
-# --from BUILD_ROOT packs the exes of the test command's builds (BUILD_ROOT/win and BUILD_ROOT/win64),
-# building only what changed: they are built with the same release settings.
-# The zips land in DIR (default build/release); each exe is checked by scripts/check-exe.py first.
+# It configures and builds the program alone (no tests) in BUILD/release/ARCH (BUILD is
+# KORVI_BUILD_DIR, or build/), as released: KORVI_RELEASE_EXE (compiled for size, link-time
+# optimised, unused sections dropped, stripped). Each exe is checked by scripts/check-exe.py,
+# version included, before it is packed. The zips land in DIR (default BUILD/release).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-out="$root/build/release"
-from=""
+build="${KORVI_BUILD_DIR:-$root/build}"
+out="$build/release"
 archs=()
 while [ $# -gt 0 ]; do
   case "$1" in
     --out) out="$2"; shift 2 ;;
-    --from) from="$2"; shift 2 ;;
     i686|x86_64) archs+=("$1"); shift ;;
-    *) echo "usage: $0 [--out DIR] [--from BUILD_ROOT] [i686] [x86_64]" >&2; exit 2 ;;
+    *) echo "usage: $0 [--out DIR] [i686] [x86_64]" >&2; exit 2 ;;
   esac
 done
 [ ${#archs[@]} -gt 0 ] || archs=(i686 x86_64)
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
 
-if [ -z "$from" ]; then "$root/scripts/setup.sh"; fi
-source "$root/scripts/arch.sh"
+"$root/scripts/setup.sh"
 
 # What each zip holds, beside the exe; the manual's pictures are read from the manual itself.
 shipped=(Korvi8.exe korvi8.html CONTROL.BMP EXPLORER.BMP LICENSE.txt README.txt)
 
 for arch in "${archs[@]}"; do
-  if [ -n "$from" ]; then
-    dir=$(korvi_win_build_dir "$from" "$arch")
-  else
-    dir="$root/build/release/$arch"
-    cmake -S "$root" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$arch.cmake" \
-      -DCMAKE_BUILD_TYPE=Release -DKORVI_TESTS=OFF >/dev/null
-  fi
+  dir="$build/release/$arch"
+  cmake -S "$root" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$arch.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DKORVI_TESTS=OFF -DKORVI_RELEASE_EXE=ON >/dev/null
   echo "=== release: building Korvi8.exe ($arch) in $dir"
   cmake --build "$dir" -j "$(nproc)" --target Korvi8 >/dev/null
   version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$dir/CMakeCache.txt")

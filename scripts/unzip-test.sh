@@ -52,7 +52,7 @@ for zip in "$zips"/Korvi8-*-win32.zip "$zips"/Korvi8-*-win64.zip; do
   # A fresh prefix of its own (the test build's prefix holds what the other tests left).
   unset KORVI_WINE_ARCH
   wine_env_arch "$arch" "$work"
-  wine_env_start "$work" || { fail "no Wine prefix"; continue; }
+  wine_env_start "$work" || { fail "no Wine prefix"; wine_env_stop; rm -rf "$work"; work=""; continue; }
   mkdir -p "$WINEPREFIX/drive_c/Korvi8"
   unzip -q "$zip" -d "$WINEPREFIX/drive_c/Korvi8"
   shots="$build/screenshots/unzipped-$arch"
