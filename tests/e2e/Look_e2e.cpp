@@ -116,6 +116,11 @@ TEST(LookEndToEnd, EveryWindowLiesOnTheScreenWithItsControlsInside) {
   HWND about = WaitWindow("Korvi8About", nullptr, 8000);
   Shot("about");
   EXPECT_TRUE(LaidOut(about)) << "the about box";
+  // The about box and the help window's toolbar grow with the resolution as their fonts do.
+  auto grown = [dpi](LONG pixels, int at96) { return pixels >= ::MulDiv(at96, dpi, 96) - 1; };
+  RECT box{};
+  ::GetClientRect(about, &box);
+  EXPECT_TRUE(grown(box.right, 298) && grown(box.bottom, 213)) << "about box client " << Text(box);
   WaitForStartupAbout();
   Shot("panel");
   EXPECT_TRUE(LaidOut(pager.Pager())) << "the panel";
@@ -145,6 +150,12 @@ TEST(LookEndToEnd, EveryWindowLiesOnTheScreenWithItsControlsInside) {
   test::Pump(500);
   Shot("help");
   EXPECT_TRUE(LaidOut(help)) << "the help window";
+  for (const char* caption : {"Back", "Forward", "Reload"}) {
+    RECT button{};
+    ::GetWindowRect(::FindWindowExA(help, nullptr, "BUTTON", caption), &button);
+    EXPECT_TRUE(grown(button.right - button.left, 72) && grown(button.bottom - button.top, 22))
+        << caption << " at " << Text(button);
+  }
   ::PostMessageA(help, WM_CLOSE, 0, 0);
   ASSERT_TRUE(test::PumpUntil([&] { return !::IsWindowVisible(help); }));
   pager.Close();
