@@ -33,16 +33,52 @@ file(GLOB KORVI_APP_SOURCES CONFIGURE_DEPENDS src/app/*.cpp src/app/*.rc)
 add_executable(Korvi8 WIN32 ${KORVI_APP_SOURCES})
 target_link_libraries(Korvi8 PRIVATE korvi_win)
 set_target_properties(Korvi8 PROPERTIES OUTPUT_NAME Korvi8 RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/dist)
+# The version resource and the manifest take the project's version; the manifest names the
+# architecture of this very exe.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(KORVI_MANIFEST_ARCH amd64)
+else()
+  set(KORVI_MANIFEST_ARCH x86)
+endif()
+set(korvi_generated "${CMAKE_BINARY_DIR}/generated")
+configure_file(src/app/KorviVersion.h.in "${korvi_generated}/KorviVersion.h" @ONLY)
+configure_file(src/app/Korvi8.manifest "${korvi_generated}/Korvi8.exe.manifest" @ONLY)
+target_include_directories(Korvi8 PRIVATE "${korvi_generated}")
+set_source_files_properties(src/app/Korvi8.rc PROPERTIES
+                            OBJECT_DEPENDS "${korvi_generated}/KorviVersion.h;${korvi_generated}/Korvi8.exe.manifest")
+# The exe as it is released (scripts/release.sh turns this on): compiled for size, the functions
+# and data nothing calls dropped by the linker, and stripped of its symbols. No link-time
+# optimisation: MinGW-w64's GCC 12 cannot link this program with -flto (multiple definitions of
+# the non-virtual thunks of classes with two bases, then an internal compiler error), a known
+# fault of GCC and binutils for Windows targets.
+option(KORVI_RELEASE_EXE "Build Korvi8.exe as released: -Os, unused sections dropped, stripped" OFF)
+if(KORVI_RELEASE_EXE AND MINGW)
+  foreach(t korvi_core korvi_win Korvi8)
+    target_compile_options(${t} PRIVATE -Os -ffunction-sections -fdata-sections)
+  endforeach()
+  target_link_options(Korvi8 PRIVATE -Wl,--gc-sections -s)
+endif()
 if(MSVC)
   # Korvi8.rc embeds the program's own manifest; the linker must not add a second one.
   target_link_options(Korvi8 PRIVATE /MANIFEST:NO)
 endif()
-# Files shipped beside the exe.
+# Files shipped beside the exe. A NAME.in is written as NAME with the version filled in and
+# Windows line ends, as are the license's; the rest are copied as they are.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(KORVI_RELEASE_ARCH "for 64-bit Windows, x64")
+else()
+  set(KORVI_RELEASE_ARCH "for 32-bit and 64-bit Windows, x86")
+endif()
 file(GLOB KORVI_DIST_FILES CONFIGURE_DEPENDS dist/*)
 foreach(f ${KORVI_DIST_FILES})
   get_filename_component(n ${f} NAME)
-  configure_file(${f} ${CMAKE_BINARY_DIR}/dist/${n} COPYONLY)
+  if(n MATCHES "^(.*)\\.in$")
+    configure_file(${f} ${CMAKE_BINARY_DIR}/dist/${CMAKE_MATCH_1} @ONLY NEWLINE_STYLE WIN32)
+  else()
+    configure_file(${f} ${CMAKE_BINARY_DIR}/dist/${n} COPYONLY)
+  endif()
 endforeach()
+configure_file(LICENSE ${CMAKE_BINARY_DIR}/dist/LICENSE.txt @ONLY NEWLINE_STYLE WIN32)
 # The stock glyphs of the Control Panel and explorer buttons, drawn by our own script.
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 set(stock_script "${CMAKE_SOURCE_DIR}/src/app/res/make-stock-glyphs.py")

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Static checks of a built Korvi8.exe, read from its PE headers, import table and resources.
 
-    check-exe.py EXE i686|x86_64
+    check-exe.py EXE i686|x86_64 [--version X.Y.Z]
 
 It needs no Windows and no Wine, so it also vouches for a build this machine cannot run. It checks:
   - the format fits the architecture (PE32 with an i386 machine, or PE32+ with an AMD64 machine) and
@@ -11,7 +11,9 @@ It needs no Windows and no Wine, so it also vouches for a build this machine can
   - every imported DLL is one of Windows' known DLLs (loaded from the system folder whatever lies
     beside the exe) or Common Controls, which the manifest binds to the system's side-by-side copy;
   - the resources: the icon, the version information and the manifest, and in the manifest visual
-    styles (Common Controls 6), DPI awareness, asInvoker, and an architecture that fits the exe.
+    styles (Common Controls 6), DPI awareness, asInvoker, and the program named with the architecture
+    of the exe (x86 or amd64);
+  - with --version, that the version information and the manifest carry that version.
 Prints one line per check and exits 1 when any fails.
 """
 import re
@@ -121,7 +123,16 @@ class Pe:
         return found
 
 
-def check(path, arch):
+def fixed_version(version_data, field):
+    """A version number of the VS_FIXEDFILEINFO block ('file' or 'product') as "a.b.c.d", or None."""
+    at = version_data.find(struct.pack("<I", 0xFEEF04BD))
+    if at < 0 or len(version_data) < at + 24:
+        return None
+    ms, ls = struct.unpack_from("<II", version_data, at + (8 if field == "file" else 16))
+    return f"{ms >> 16}.{ms & 0xFFFF}.{ls >> 16}.{ls & 0xFFFF}"
+
+
+def check(path, arch, version=None):
     results = []
 
     def expect(ok, what):
@@ -153,15 +164,30 @@ def check(path, arch):
         expect(False, f"readable resources ({e})")
         return results
     expect(res.get(RT_ICON_GROUP), "an icon")
-    version = b"".join(res.get(RT_VERSION, []))
-    expect("Korvi - Desktop Pager for Windows".encode("utf-16-le") in version, "version information naming the program")
+    version_data = b"".join(res.get(RT_VERSION, []))
+    expect("Korvi - Desktop Pager for Windows".encode("utf-16-le") in version_data, "version information naming the program")
+    if version:
+        for field in ("file", "product"):
+            got = fixed_version(version_data, field)
+            expect(got == version + ".0", f"{field} version {version}.0 (is {got})")
+        expect(f"{version}\0".encode("utf-16-le") in version_data, f"version information spelling {version}")
     manifests = res.get(RT_MANIFEST, [])
     text = manifests[0].decode("utf-8", "replace") if manifests else ""
     expect(text, "a manifest")
     if text:
+        # The program's own identity names the exe's architecture; the assemblies it depends on may
+        # also say "*" (any).
+        identities = re.findall(r'<assemblyIdentity\b[^>]*>', text)
+        own = re.search(r'processorArchitecture="([^"]*)"', identities[0]) if identities else None
+        own_arch = own.group(1) if own else "none"
+        want_arch = "x86" if arch == "i686" else "amd64"
+        expect(own_arch == want_arch, f"manifest names the program {want_arch} (is {own_arch})")
         archs = set(re.findall(r'processorArchitecture="([^"]*)"', text))
-        fits = {"*", "x86"} if arch == "i686" else {"*", "amd64"}
-        expect(archs and archs <= fits, f"manifest architecture fits {arch} ({', '.join(sorted(archs)) or 'none'})")
+        expect(archs <= {"*", want_arch}, f"manifest architectures fit {arch} ({', '.join(sorted(archs)) or 'none'})")
+        if version:
+            own_version = re.search(r'\bversion="([^"]*)"', identities[0]) if identities else None
+            expect(own_version and own_version.group(1) == version + ".0",
+                   f"manifest version {version}.0 (is {own_version.group(1) if own_version else 'none'})")
         expect(re.search(r'name="Microsoft\.Windows\.Common-Controls"\s+version="6\.', text), "manifest asks for visual styles")
         expect(re.search(r'<dpiAware[^>]*>\s*true', text, re.I), "manifest declares DPI awareness")
         expect(re.search(r'requestedExecutionLevel\s+level="asInvoker"', text), "manifest asks for asInvoker")
@@ -169,10 +195,15 @@ def check(path, arch):
 
 
 def main():
-    if len(sys.argv) != 3 or sys.argv[2] not in ("i686", "x86_64"):
+    args = sys.argv[1:]
+    version = None
+    if len(args) == 4 and args[2] == "--version" and re.fullmatch(r"\d+\.\d+\.\d+", args[3]):
+        version = args[3]
+        args = args[:2]
+    if len(args) != 2 or args[1] not in ("i686", "x86_64"):
         print(__doc__.strip().splitlines()[2].strip(), file=sys.stderr)
         return 2
-    results = check(sys.argv[1], sys.argv[2])
+    results = check(args[0], args[1], version)
     for ok, what in results:
         print(f"  {'ok    ' if ok else 'FAILED'} {what}")
     failed = sum(1 for ok, _ in results if not ok)

@@ -44,6 +44,7 @@ wanted=(
   "libjpeg62-turbo-dev|native JPEG decoding"
   "dpkg-dev|apt-get source (libjpeg-turbo for the Windows builds)"
   "python3|draws the stock button pictures at build time"
+  "unzip|unpacks the released zips for the unzip test"
 )
 [ -z "${KORVI_SETUP_TRY_NEEDED:-}" ] || wanted+=("$KORVI_SETUP_TRY_NEEDED|asked for by KORVI_SETUP_TRY_NEEDED")
 optional=()  # wanted where the machine can use them, never a reason to fail

@@ -60,7 +60,8 @@ for arch in i686 x86_64; do
   record "Windows build $arch" $rc
   [ $rc = 0 ] || continue
   # Read from the file alone, so it vouches for a build this machine cannot run too.
-  rc=0; python3 "$root/scripts/check-exe.py" "$dir/dist/Korvi8.exe" "$arch" || rc=1
+  version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$dir/CMakeCache.txt")
+  rc=0; python3 "$root/scripts/check-exe.py" "$dir/dist/Korvi8.exe" "$arch" --version "$version" || rc=1
   record "static checks of Korvi8.exe $arch (format, hardening, imports, manifest, version)" $rc
   if [ "${runnable#* $arch }" = "$runnable" ]; then
     echo "=== tiers 2 and 3 ($arch): skipped, because $KORVI_NO32_WHY"
@@ -106,6 +107,18 @@ for arch in i686 x86_64; do
   # Screenshots the end-to-end tests took, as PNG for any image viewer.
   for f in "$shots"/*.bmp; do [ -e "$f" ] && /usr/bin/convert "$f" "${f%.bmp}.png" && rm -f "$f"; done
 done
+
+step "release: the two zips, and the unzip test"
+# The released exes are built apart from the test builds, as released (scripts/release.sh).
+rc=0; "$root/scripts/release.sh" --out "$build/release" >"$logs/release.log" 2>&1 || rc=1
+cat "$logs/release.log"
+record "release zips (scripts/release.sh: both exes built as released, checked with their version)" $rc
+if [ $rc = 0 ]; then
+  rc=0; "$root/scripts/unzip-test.sh" "$build/release" "$build" >"$logs/unzip.log" 2>&1 || rc=1
+  cat "$logs/unzip.log"
+  record "unzip test (each zip's files; the runnable ones unpacked alone and started in a fresh Wine prefix)" $rc "$logs/unzip.log"
+  korvi_can_run_wine32 || summary+=("skipped  starting the win32 zip: $KORVI_NO32_WHY (checked from its files only)")
+fi
 
 echo
 echo "=== summary"

@@ -15,6 +15,10 @@ constexpr int kPictureX = 16, kPictureY = 16, kPictureWidth = 65, kPictureHeight
 constexpr int kLabelX = 16, kLabelWidth = 266, kLabelHeight = 16, kProductTop = 88, kVersionTop = 112;
 constexpr int kOkWidth = 75, kOkHeight = 25, kOkTop = 176;
 
+// The box and what it holds grow with the screen's resolution as its Arial 8 point does (the
+// sizes above are those at 96 dpi), so the product name keeps its width at 120 and 144 dpi.
+int Px(int designPixels) { return DialogScale(designPixels); }
+
 HFONT Arial8(HWND hwnd, int weight) {
   HDC dc = ::GetDC(hwnd);
   const int height = -::MulDiv(8, ::GetDeviceCaps(dc, LOGPIXELSY), 72);
@@ -35,7 +39,7 @@ bool AboutWindow::Create(HINSTANCE instance) {
   RegisterViewClass<AboutWindow>(instance, kClassName);
   const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU, exStyle = WS_EX_DLGMODALFRAME;
   hwnd_ = CreateCentredWindow(kClassName, TAboutBox::kTitle, style, exStyle,
-                              OuterSizeOf(TAboutBox::ClientWidth, TAboutBox::ClientHeight, style, exStyle), nullptr,
+                              OuterSizeOf(Px(TAboutBox::ClientWidth), Px(TAboutBox::ClientHeight), style, exStyle), nullptr,
                               nullptr, instance, this);
   if (!hwnd_) return false;
   font_ = Arial8(hwnd_, FW_NORMAL);
@@ -43,12 +47,12 @@ bool AboutWindow::Create(HINSTANCE instance) {
   picture_ = static_cast<HBITMAP>(
       ::LoadImageA(instance, MAKEINTRESOURCEA(kPictureResource), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
   const DWORD label = WS_CHILD | WS_VISIBLE | SS_NOPREFIX;
-  HWND product = ::CreateWindowExA(0, "STATIC", TAboutBox::kProductName, label, kLabelX, kProductTop, kLabelWidth,
-                                   kLabelHeight, hwnd_, nullptr, instance, nullptr);
-  HWND version = ::CreateWindowExA(0, "STATIC", TAboutBox::kVersion, label, kLabelX, kVersionTop, kLabelWidth, kLabelHeight,
-                                   hwnd_, nullptr, instance, nullptr);
+  HWND product = ::CreateWindowExA(0, "STATIC", TAboutBox::kProductName, label, Px(kLabelX), Px(kProductTop),
+                                   Px(kLabelWidth), Px(kLabelHeight), hwnd_, nullptr, instance, nullptr);
+  HWND version = ::CreateWindowExA(0, "STATIC", TAboutBox::kVersion, label, Px(kLabelX), Px(kVersionTop),
+                                   Px(kLabelWidth), Px(kLabelHeight), hwnd_, nullptr, instance, nullptr);
   ok_ = ::CreateWindowExA(0, "BUTTON", "OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
-                          (TAboutBox::ClientWidth - kOkWidth) / 2, kOkTop, kOkWidth, kOkHeight, hwnd_,
+                          Px((TAboutBox::ClientWidth - kOkWidth) / 2), Px(kOkTop), Px(kOkWidth), Px(kOkHeight), hwnd_,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)), instance, nullptr);
   ::SendMessageA(product, WM_SETFONT, reinterpret_cast<WPARAM>(bold_), FALSE);
   ::SendMessageA(version, WM_SETFONT, reinterpret_cast<WPARAM>(bold_), FALSE);
@@ -76,7 +80,7 @@ void AboutWindow::StartTimer(int32_t periodMs) { ::SetTimer(hwnd_, kTimerId, sta
 void AboutWindow::StopTimer() { ::KillTimer(hwnd_, kTimerId); }
 
 void AboutWindow::Paint(HDC dc) {
-  RECT panel = kPanel;
+  RECT panel{Px(kPanel.left), Px(kPanel.top), Px(kPanel.right), Px(kPanel.bottom)};
   ::DrawEdge(dc, &panel, BDR_SUNKENOUTER | BDR_RAISEDINNER, BF_RECT);
   if (!picture_) return;
   HDC mem = ::CreateCompatibleDC(dc);
@@ -84,7 +88,7 @@ void AboutWindow::Paint(HDC dc) {
   BITMAP bm{};
   ::GetObjectA(picture_, sizeof bm, &bm);
   // Magenta is the picture's transparent colour: the panel shows through.
-  ::GdiTransparentBlt(dc, kPictureX, kPictureY, kPictureWidth, kPictureHeight, mem, 0, 0, bm.bmWidth, bm.bmHeight,
+  ::GdiTransparentBlt(dc, Px(kPictureX), Px(kPictureY), Px(kPictureWidth), Px(kPictureHeight), mem, 0, 0, bm.bmWidth, bm.bmHeight,
                       RGB(255, 0, 255));
   ::SelectObject(mem, old);
   ::DeleteDC(mem);

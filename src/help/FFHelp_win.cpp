@@ -89,8 +89,8 @@ bool HelpWindow::Create(HINSTANCE instance) {
   accel_ = ::CreateAcceleratorTableA(keys, 2);
 
   hwnd_ = CreateCentredWindow(kClassName, THelpForm::kInitialTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                              WS_EX_TOOLWINDOW, {THelpForm::FormWidth, THelpForm::FormHeight}, nullptr, bar, instance,
-                              this);
+                              WS_EX_TOOLWINDOW, {DialogScale(THelpForm::FormWidth), DialogScale(THelpForm::FormHeight)},
+                              nullptr, bar, instance, this);
   if (!hwnd_) return false;
   HFONT gui = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
   const struct {
@@ -98,17 +98,18 @@ bool HelpWindow::Create(HINSTANCE instance) {
     int Id;
     const char* Caption;
   } buttons[] = {{&back_, kBackId, "Back"}, {&forward_, kForwardId, "Forward"}, {&reload_, kReloadId, "Reload"}};
-  int x = 4;
+  int x = DialogScale(4);
   for (const auto& b : buttons) {
     *b.Button = ::CreateWindowExA(0, "BUTTON", b.Caption, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, x,
-                                  (kToolbarHeight - kButtonHeight) / 2, kButtonWidth, kButtonHeight, hwnd_,
+                                  DialogScale(kToolbarHeight - kButtonHeight) / 2, DialogScale(kButtonWidth),
+                                  DialogScale(kButtonHeight), hwnd_,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(b.Id)), instance, nullptr);
     ::SendMessageA(*b.Button, WM_SETFONT, reinterpret_cast<WPARAM>(gui), FALSE);
-    x += kButtonWidth + 4;
+    x += DialogScale(kButtonWidth + 4);
   }
   status_ = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_CENTER | SS_SUNKEN | SS_NOPREFIX, 0, 0, 10,
-                              kStatusHeight, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusId)), instance,
-                              nullptr);
+                              DialogScale(kStatusHeight), hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusId)),
+                              instance, nullptr);
   ::SendMessageA(status_, WM_SETFONT, reinterpret_cast<WPARAM>(gui), FALSE);
 
   // The WebBrowser control only hosts an HTML engine; without one it loads pages
@@ -130,7 +131,8 @@ bool HelpWindow::Create(HINSTANCE instance) {
 RECT HelpWindow::PageBounds() {
   RECT rc;
   ::GetClientRect(hwnd_, &rc);
-  return RECT{0, kToolbarHeight, rc.right, std::max<LONG>(rc.bottom - kStatusHeight, kToolbarHeight)};
+  const int toolbar = DialogScale(kToolbarHeight);
+  return RECT{0, toolbar, rc.right, std::max<LONG>(rc.bottom - DialogScale(kStatusHeight), toolbar)};
 }
 
 void HelpWindow::Layout() {
@@ -140,7 +142,7 @@ void HelpWindow::Layout() {
   if (web_) web_->SetBounds(page);
   if (readerView_)
     ::MoveWindow(readerView_->Hwnd(), page.left, page.top, page.right - page.left, page.bottom - page.top, TRUE);
-  ::MoveWindow(status_, 0, rc.bottom - kStatusHeight, rc.right, kStatusHeight, TRUE);
+  ::MoveWindow(status_, 0, rc.bottom - DialogScale(kStatusHeight), rc.right, DialogScale(kStatusHeight), TRUE);
 }
 
 void HelpWindow::UseReader() {
@@ -246,7 +248,7 @@ LRESULT HelpWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       PaintWindow(hwnd_, [this](HDC dc, const RECT&) {
         RECT rc;
         ::GetClientRect(hwnd_, &rc);
-        RECT toolbar{0, 0, rc.right, kToolbarHeight};
+        RECT toolbar{0, 0, rc.right, DialogScale(kToolbarHeight)};
         ::DrawEdge(dc, &toolbar, BDR_RAISEDINNER, BF_RECT);
       });
       return 0;
@@ -271,7 +273,7 @@ LRESULT HelpWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
 
     case WM_GETMINMAXINFO: {
       auto* mm = reinterpret_cast<MINMAXINFO*>(lp);
-      mm->ptMinTrackSize = {3 * (kButtonWidth + 4) + 40, kToolbarHeight + kStatusHeight + 120};
+      mm->ptMinTrackSize = {DialogScale(3 * (kButtonWidth + 4) + 40), DialogScale(kToolbarHeight + kStatusHeight + 120)};
       return 0;
     }
     case WM_CLOSE:

@@ -26,6 +26,7 @@ class HelpWindow : public ViewWindow, public HelpFormHost, public HtmlView {
   static constexpr const char* kClassName = "Korvi8Help";
   enum : UINT { kOpenCommand = 101, kExitCommand, kCopyCommand, kSelectAllCommand };
   enum : int { kBackId = 201, kForwardId, kReloadId, kStatusId };
+  // At 96 dpi; the window scales them (DialogScale) as its GUI font grows with the resolution.
   static constexpr int kToolbarHeight = 30, kStatusHeight = 18, kButtonWidth = 72, kButtonHeight = 22;
 
   HelpWindow(THelpForm& form, FileSystem& files);

@@ -24,9 +24,12 @@ HFONT FontCache::Get(const TFont& font) {
         e.Font.Italic == font.Italic && e.Font.Underline == font.Underline && e.Font.StrikeOut == font.StrikeOut &&
         e.Font.Charset == font.Charset && e.Font.Pitch == font.Pitch)
       return e.Handle;
-  HDC screen = ::GetDC(nullptr);
-  int height = -::MulDiv(font.Size, ::GetDeviceCaps(screen, LOGPIXELSY), 72);
-  ::ReleaseDC(nullptr, screen);
+  // The panel's buttons are sized in pixels (the settings file's WIDTH and HEIGHT), so their
+  // captions are too: a point is taken at 96 pixels an inch whatever the screen's resolution.
+  // A caption that fits its button at 96 dpi then fits it at 120 and 144 dpi as well, where a
+  // font grown with the screen's resolution would be cut off by the unchanged button.
+  constexpr int kPanelPixelsPerInch = 96;
+  const int height = -::MulDiv(font.Size, kPanelPixelsPerInch, 72);
   LOGFONTA lf{};
   lf.lfHeight = height;
   lf.lfWeight = font.Bold ? FW_BOLD : FW_NORMAL;

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 #include "win/WinTestUtil.h"
 
@@ -36,6 +37,8 @@ PagerSession::PagerSession(const char* ini) {
   ::DeleteFileA(IniPath().c_str());
   if (ini) test::WriteFileBytes(IniPath(), ini);
 }
+
+PagerSession::PagerSession(InPlace, std::string folder) : folder_(std::move(folder)) {}
 
 PagerSession::~PagerSession() {
   if (Running()) Kill();

@@ -12,6 +12,9 @@ class PagerSession {
   // Makes a fresh folder holding a copy of Korvi8.exe (and the files shipped beside
   // it); `ini` is written as its Korvi8.ini unless it is null.
   explicit PagerSession(const char* ini);
+  // Runs the Korvi8.exe that lies in `folder` as it is, with only what lies beside it.
+  struct InPlace {};
+  PagerSession(InPlace, std::string folder);
   ~PagerSession();
 
   // Starts the program and waits for its pager window; false when it did not show.
