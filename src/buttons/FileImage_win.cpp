@@ -10,6 +10,7 @@
 #include "buttons/JpegDecode.h"
 #include "buttons/PictureCheck.h"
 #include "winkit/Colors_win.h"
+#include "platform/WideText_win.h"
 
 namespace korvi {
 
@@ -19,7 +20,7 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 // The whole file, or nothing when it is missing, a folder, unreadable or over the limit.
 std::optional<std::vector<uint8_t>> ReadPictureFile(const std::string& fileName) {
-  HANDLE f = CreateFileA(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+  HANDLE f = CreateFileW(Widen(fileName).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (f == INVALID_HANDLE_VALUE) return std::nullopt;
   std::optional<std::vector<uint8_t>> result;
@@ -130,8 +131,9 @@ bool FileImage::LoadJpeg(const std::string& fileName) {
 bool FileImage::LoadIconFile(const std::string& fileName, bool cursor) {
   auto file = ReadPictureFile(fileName);
   if (!file || !CheckIconFile(*file, cursor ? IconFileType::Cursor : IconFileType::Icon)) return false;
-  HICON icon = cursor ? reinterpret_cast<HICON>(LoadCursorFromFileA(fileName.c_str()))
-                      : static_cast<HICON>(LoadImageA(nullptr, fileName.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
+  const std::wstring wide = Widen(fileName);
+  HICON icon = cursor ? reinterpret_cast<HICON>(LoadCursorFromFileW(wide.c_str()))
+                      : static_cast<HICON>(LoadImageW(nullptr, wide.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
   TakeIcon(icon, cursor);
   return icon != nullptr && DrawIcon(icon);
 }
@@ -165,7 +167,7 @@ bool FileImage::LoadProgramIcon(const std::string& fileName, int32_t iconIndex) 
   // A negative index names no icon: ExtractIcon would answer -1 with the icon count (no handle)
   // and -2 with the icon of resource 2.
   if (iconIndex < 0) return ShellIcon(fileName, 0);
-  HICON icon = ExtractIconA(module_, fileName.c_str(), static_cast<UINT>(iconIndex));
+  HICON icon = ExtractIconW(module_, Widen(fileName).c_str(), static_cast<UINT>(iconIndex));
   if (icon == nullptr) return ShellIcon(fileName, 0);  // no icon with that index
   if (icon == reinterpret_cast<HICON>(1)) return false;  // not a program, library or icon file
   TakeIcon(icon, false);
@@ -173,8 +175,8 @@ bool FileImage::LoadProgramIcon(const std::string& fileName, int32_t iconIndex) 
 }
 
 bool FileImage::ShellIcon(const std::string& fileName, UINT flags) {
-  SHFILEINFOA info{};
-  SHGetFileInfoA(fileName.c_str(), 0, &info, sizeof info, flags | SHGFI_ICON);
+  SHFILEINFOW info{};
+  SHGetFileInfoW(Widen(fileName).c_str(), 0, &info, sizeof info, flags | SHGFI_ICON);
   if (!info.hIcon) return false;
   TakeIcon(info.hIcon, false);
   return DrawIcon(info.hIcon);
@@ -230,7 +232,7 @@ void FileImage::LoadFallback() {
 
 int32_t FileImage::CountIcons(const std::string& fileName) {
   // Index -1 asks for the number of icons instead of one of them.
-  const UINT_PTR n = reinterpret_cast<UINT_PTR>(ExtractIconA(GetModuleHandleA(nullptr), fileName.c_str(), 0xFFFFFFFF));
+  const UINT_PTR n = reinterpret_cast<UINT_PTR>(ExtractIconW(GetModuleHandleW(nullptr), Widen(fileName).c_str(), 0xFFFFFFFF));
   return n > 0x7FFFFFFF ? 0 : static_cast<int32_t>(n);
 }
 

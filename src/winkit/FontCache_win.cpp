@@ -1,4 +1,5 @@
 #include "winkit/FontCache_win.h"
+#include "platform/WideText_win.h"
 
 #include <vector>
 
@@ -27,7 +28,7 @@ HFONT FontCache::Get(const TFont& font) {
   HDC screen = ::GetDC(nullptr);
   int height = -::MulDiv(font.Size, ::GetDeviceCaps(screen, LOGPIXELSY), 72);
   ::ReleaseDC(nullptr, screen);
-  LOGFONTA lf{};
+  LOGFONTW lf{};
   lf.lfHeight = height;
   lf.lfWeight = font.Bold ? FW_BOLD : FW_NORMAL;
   lf.lfItalic = font.Italic;
@@ -35,8 +36,8 @@ HFONT FontCache::Get(const TFont& font) {
   lf.lfStrikeOut = font.StrikeOut;
   lf.lfCharSet = font.Charset;
   lf.lfPitchAndFamily = font.Pitch;
-  lstrcpynA(lf.lfFaceName, font.Name.c_str(), LF_FACESIZE);
-  HFONT h = ::CreateFontIndirectA(&lf);
+  lstrcpynW(lf.lfFaceName, Widen(font.Name).c_str(), LF_FACESIZE);
+  HFONT h = ::CreateFontIndirectW(&lf);
   if (fonts.size() >= kMaxFonts) {
     ::DeleteObject(fonts.front().Handle);
     fonts.erase(fonts.begin());

@@ -10,8 +10,9 @@ namespace korvi::e2e {
 class PagerSession {
  public:
   // Makes a fresh folder holding a copy of Korvi8.exe (and the files shipped beside
-  // it); `ini` is written as its Korvi8.ini unless it is null.
-  explicit PagerSession(const char* ini);
+  // it); `ini` is written as its Korvi8.ini unless it is null. `name` (UTF-8) ends the
+  // folder's name.
+  explicit PagerSession(const char* ini, const std::string& name = "");
   ~PagerSession();
 
   // Starts the program and waits for its pager window; false when it did not show.

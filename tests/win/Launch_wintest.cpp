@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include "buttons/Launch_win.h"
+#include "platform/WideText_win.h"
+#include "platform/Win32Platform_win.h"
 #include "win/WinTestUtil.h"
 
 namespace korvi {
@@ -19,6 +21,23 @@ TEST(ShellLaunch, StartsAProgramAndReportsTheShellsAnswer) {
   // A command that ends at once: the shell's answer is what counts here.
   LaunchTarget t{WindowsDir() + "\\system32\\cmd.exe", "/c exit", "", SW_SHOWMINNOACTIVE};
   EXPECT_GT(launch.ShellOpen(t), 32);
+}
+
+// A program, its arguments and its folder in another script: the program runs there
+// and gets its arguments whole (it writes a file named by them into its folder).
+TEST(ShellLaunch, ProgramAndFolderNamedInAnotherScriptRun) {
+  const std::string folder = test::TempDir() + "\\\xD0\xA2\xD0\xB5\xD1\x81\xD1\x82 \xCE\xB4\xCE\xBF\xCE\xBA\xCE\xB9\xCE\xBC\xCE\xAE\\";
+  ASSERT_TRUE(::CreateDirectoryW(Widen(folder).c_str(), nullptr) || ::GetLastError() == ERROR_ALREADY_EXISTS);
+  const std::string program = folder + "\xD0\xBA\xD0\xBE\xD0\xBC\xD0\xB0\xD0\xBD\xD0\xB4\xD0\xB0.exe";
+  ASSERT_TRUE(::CopyFileW(Widen(WindowsDir() + "\\system32\\cmd.exe").c_str(), Widen(program).c_str(), FALSE));
+  const std::string made = "\xCE\xB1\xCE\xB2\xCE\xB3.txt";
+  Win32FileSystem files;
+  ::DeleteFileW(Widen(folder + made).c_str());
+  Win32LaunchServices launch("C:\\", nullptr);
+  LaunchTarget t{program, "/c echo ok> " + made, folder, SW_SHOWMINNOACTIVE};
+  EXPECT_GT(launch.ShellOpen(t), 32);
+  EXPECT_TRUE(test::PumpUntil([&] { return files.FileExists(folder + made); }, 10000))
+      << "the program ran in its folder with its arguments";
 }
 
 TEST(ShellLaunch, SystemProgramsFolderHoldTheControlAndExplorerPrograms) {
