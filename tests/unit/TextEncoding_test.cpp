@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "panel/TextEncoding.h"
+#include "util/Text.h"
 
 namespace korvi {
 namespace {
@@ -29,6 +31,13 @@ TEST(TextEncoding, EveryEncodingRoundTripsByteForByte) {
     EXPECT_EQ(EncodeFromUtf8(DecodeToUtf8(bytes, e), e), bytes);
   }
   EXPECT_EQ(EncodeFromUtf8("\xF0\x9F\x98\x80", TextEncoding::Utf16LE), "\xFF\xFE\x3D\xD8\x00\xDE"s);
+}
+
+TEST(TextEncoding, Utf8PrefixCutsBetweenCharacters) {
+  const std::string s = "ab\xD0\xA2\xE2\x9C\x93";  // a, b, a two-byte and a three-byte character
+  const std::pair<std::size_t, std::string> cases[] = {
+      {2, "ab"}, {3, "ab"}, {4, "ab\xD0\xA2"}, {6, "ab\xD0\xA2"}, {7, s}, {50, s}, {0, ""}};
+  for (const auto& [max, cut] : cases) EXPECT_EQ(Utf8Prefix(s, max), cut) << max;
 }
 
 TEST(TextEncoding, BrokenInputGivesReplacementCharacters) {
