@@ -97,6 +97,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   static ConfigDialogWindow configView(configDialog);
   configView.Create(instance, pager.Handle());
   configDialog.OnSaved = [] { pager.Repaint(); };  // a save shows on the panel at once
+  configDialog.CanSave = [](const std::string& text) { return SettingsFileCanHold(data, platform.Files, text); };
   static ImageDialogWindow imageView(imageDialog);
   imageView.Create(instance, pager.Handle());
   static WinListWindow winListView(winList);

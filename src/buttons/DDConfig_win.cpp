@@ -224,6 +224,14 @@ ConfirmAnswer ConfigDialogWindow::Confirm(const std::string& text, bool withCanc
   return a == IDYES ? ConfirmAnswer::Yes : a == IDNO ? ConfirmAnswer::No : ConfirmAnswer::Cancel;
 }
 
+void ConfigDialogWindow::Refuse(ConfigControl control, const std::string& text) {
+  ::MessageBoxW(hwnd_, Widen(text).c_str(), L"Button Setup", MB_ICONWARNING | MB_OK);
+  HWND field = Field(control);
+  if (!field || !::IsWindowEnabled(field)) return;
+  ::SetFocus(field);
+  if (::SendMessageW(field, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) ::SendMessageW(field, EM_SETSEL, 0, -1);
+}
+
 bool ConfigDialogWindow::PickFont(TFont& font) {
   LOGFONTW lf{};
   HDC screen = ::GetDC(nullptr);
