@@ -190,7 +190,11 @@ std::string WriteSettings(const PagerSettings& settings, std::string_view origin
   const std::string updated = ini.Text();
   // Nothing changed: the original as it was, whatever its encoding made of it.
   if (updated == text) return std::string(original);
-  return EncodeFromUtf8(updated, encoding);
+  std::string bytes = EncodeFromUtf8(updated, encoding);
+  // The odd last byte of a UTF-16 file, which no reading sees, stays too.
+  const bool utf16 = encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE;
+  if (utf16 && DetectTextEncoding(original) == encoding && original.size() % 2 == 1) bytes += original.back();
+  return bytes;
 }
 
 bool SettingsFileCanHold(const SharedState& data, FileSystem& files, std::string_view text) {

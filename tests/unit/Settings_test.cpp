@@ -15,6 +15,8 @@
 namespace korvi {
 namespace {
 
+using namespace std::string_literals;
+
 class Settings : public ::testing::Test {
  protected:
   test::FakePlatform fake;
@@ -351,9 +353,10 @@ TEST_F(Settings, AnsiFileRefusesTextItsCodePageLacks) {
   EXPECT_NE(File().find("CAPTION=Caf\xE9\r\n"), std::string::npos);
 }
 
-// Bytes that are no UTF-8 in a UTF-8 file reach the program as they are and go
-// back unchanged: a save that changes other values leaves their lines alone.
-TEST_F(Settings, BrokenUtf8LinesStayByteForByte) {
+// Bytes that are no UTF-8 in a UTF-8 file, and surrogates without their pair in a
+// UTF-16 file, reach the program as they are and go back unchanged: a save that
+// changes other values leaves their lines alone, and an odd last byte of UTF-16 too.
+TEST_F(Settings, BrokenTextLinesStayByteForByte) {
   const std::string bytes = "\xEF\xBB\xBF[Mine]\r\nbad=\xFF\xFE\x80\r\n[FORM]\r\nEDGE=1\r\n"
                             "[BUTTON11]\r\nVISIBLE=1\r\nCAPTION=ab\xC3\r\nHINT=\xED\xA0\x80\r\n";
   PagerSettings s = Read(bytes);
@@ -361,6 +364,17 @@ TEST_F(Settings, BrokenUtf8LinesStayByteForByte) {
   const std::string written = Write(s, bytes);
   for (const char* line : {"bad=\xFF\xFE\x80\r\n", "CAPTION=ab\xC3\r\n", "HINT=\xED\xA0\x80\r\n", "EDGE=2\r\n"})
     EXPECT_NE(written.find(line), std::string::npos) << line;
+
+  const std::string lone = "b\0a\0d\0=\0\x00\xD8x\0\r\0\n\0"s;  // "bad=" a high surrogate alone, "x"
+  const std::string utf16 = "\xFF\xFE[\0M\0]\0\r\0\n\0"s + lone + "[\0F\0O\0R\0M\0]\0\r\0\n\0E\0D\0G\0E\0=\0001\0\r\0\n\0\x7F"s;
+  s = Read(utf16);
+  EXPECT_EQ(s.Form.Edge, edge::Top);
+  s.Form.Edge = edge::Bottom;
+  const std::string back = Write(s, utf16);
+  EXPECT_NE(back.find(lone), std::string::npos) << "the lone surrogate's line";
+  EXPECT_EQ(back.back(), '\x7F') << "the odd last byte";
+  EXPECT_EQ(back.size() % 2, 1u);
+  EXPECT_NE(DecodeToUtf8(back, TextEncoding::Utf16LE).find("EDGE=2"), std::string::npos);
 }
 
 // A file system whose reads fail while FailReads is set (a locked file).
