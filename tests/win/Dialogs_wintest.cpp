@@ -48,7 +48,8 @@ void ClickAt(HWND control, int x, int y, WPARAM keys = 0) {
   ::SendMessageA(control, WM_LBUTTONUP, keys, MAKELPARAM(x, y));
 }
 void ClickItem(HWND list, const std::string& text, WPARAM keys = 0) {
-  const LRESULT i = ::SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
+  const LRESULT i =
+      ::SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(Widen(text).c_str()));
   ASSERT_NE(i, LB_ERR) << text;
   ::SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(i), 0);
   RECT r{};
@@ -202,6 +203,27 @@ TEST_F(ImageDialogWinTest, ProgramIconsBitmapPreviewFilterAndKeptResult) {
   EXPECT_TRUE(dialog.Execute());
   EXPECT_EQ(dialog.FileName, folder / "ThreeIcons.exe");
   EXPECT_EQ(dialog.ImageIndex, 1);
+}
+
+// A folder and a picture named in other scripts are listed, previewed and chosen by
+// their whole names.
+TEST_F(ImageDialogWinTest, FolderAndFileNamedInOtherScriptsAreListedAndChosen) {
+  const std::string sub = folder / "\xD0\xA4\xD0\xBE\xD1\x82\xD0\xBE \xCE\xB1\xCE\xB2\\";
+  const std::string name = "\xD0\xBA\xD0\xB0\xD1\x80\xD1\x82\xD0\xB8\xD0\xBD\xD0\xBA\xD0\xB0.bmp";
+  ASSERT_TRUE(::CreateDirectoryW(Widen(sub).c_str(), nullptr));
+  ASSERT_TRUE(::CopyFileW(Widen(Fixture("wide.bmp")).c_str(), Widen(sub + name).c_str(), FALSE));
+  view.ChangeFolder(sub);
+  WhileOpen([&] {
+    EXPECT_EQ(view.Folder(), sub);
+    ClickItem(Item(ImageDialogWindow::kFiles), name);
+    EXPECT_EQ(Text(Item(ImageDialogWindow::kPathLine)), sub + name);
+    const COLORREF c = PixelOf(Item(ImageDialogWindow::kPreview), 80, 80);
+    EXPECT_TRUE(Near(c, RGB(255, 0, 255))) << "the picture is previewed: " << std::hex << c;
+    Screenshot(view.Hwnd(), "image-dialog-scripts");
+    Click(Item(IDOK));
+  });
+  EXPECT_TRUE(dialog.Execute());
+  EXPECT_EQ(dialog.FileName, sub + name);
 }
 
 TEST_F(ImageDialogWinTest, BadFilesAndFoldersGiveFallbacksOrEmptyListsWithoutMessages) {

@@ -1,6 +1,10 @@
 // Launching through the real shell: what the system answers, without dialogs.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <tlhelp32.h>
+
+#include <utility>
+#include <vector>
 
 #include "buttons/Launch_win.h"
 #include "platform/WideText_win.h"
@@ -14,6 +18,26 @@ std::string WindowsDir() {
   char dir[MAX_PATH] = {};
   ::GetWindowsDirectoryA(dir, MAX_PATH);
   return dir;
+}
+
+// Whether a process runs from `exe`, or one it started does (a console's host).
+bool ProcessRunsFrom(const std::wstring& exe) {
+  HANDLE snap = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snap == INVALID_HANDLE_VALUE) return false;
+  const std::wstring name = exe.substr(exe.find_last_of(L'\\') + 1);
+  std::vector<DWORD> ours;
+  std::vector<std::pair<DWORD, DWORD>> all;  // process, parent
+  PROCESSENTRY32W e{};
+  e.dwSize = sizeof e;
+  for (BOOL more = ::Process32FirstW(snap, &e); more; more = ::Process32NextW(snap, &e)) {
+    all.push_back({e.th32ProcessID, e.th32ParentProcessID});
+    if (lstrcmpiW(e.szExeFile, name.c_str()) == 0) ours.push_back(e.th32ProcessID);
+  }
+  ::CloseHandle(snap);
+  for (const auto& [pid, parent] : all)
+    for (DWORD o : ours)
+      if (pid == o || parent == o) return true;
+  return false;
 }
 
 TEST(ShellLaunch, StartsAProgramAndReportsTheShellsAnswer) {
@@ -38,6 +62,8 @@ TEST(ShellLaunch, ProgramAndFolderNamedInAnotherScriptRun) {
   EXPECT_GT(launch.ShellOpen(t), 32);
   EXPECT_TRUE(test::PumpUntil([&] { return files.FileExists(folder + made); }, 10000))
       << "the program ran in its folder with its arguments";
+  // The program and the console it opened are gone before the next test counts objects.
+  EXPECT_TRUE(test::PumpUntil([&] { return !ProcessRunsFrom(Widen(program)); }, 10000));
 }
 
 TEST(ShellLaunch, SystemProgramsFolderHoldTheControlAndExplorerPrograms) {
