@@ -59,8 +59,9 @@ SIZE OuterSizeOf(int clientW, int clientH, DWORD style, DWORD exStyle) {
 HWND CreateCentredWindow(const char* cls, const char* title, DWORD style, DWORD exStyle, SIZE outer, HWND owner,
                          HMENU menu, HINSTANCE instance, void* self) {
   const Rect at = CentredOnScreen(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), outer.cx, outer.cy);
-  return ::CreateWindowExW(exStyle, Widen(cls).c_str(), Widen(title).c_str(), style, at.Left, at.Top, outer.cx,
-                           outer.cy, owner, menu, instance, self);
+  const std::wstring caption = Widen(title ? title : "");
+  return ::CreateWindowExW(exStyle, Widen(cls).c_str(), caption.c_str(), style, at.Left, at.Top, outer.cx, outer.cy,
+                           owner, menu, instance, self);
 }
 
 HWND CreateDialogWindow(const char* cls, const char* title, DWORD style, DWORD exStyle, int clientW, int clientH,
