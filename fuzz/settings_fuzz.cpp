@@ -16,7 +16,7 @@ void Check(bool ok) {
 }
 
 // The code page of a Western system: bytes 0..255 are U+0000..U+00FF, any other
-// character becomes "?". Nothing else of the file system is used on this path.
+// character is refused. Nothing else of the file system is used on this path.
 class Latin1CodePage : public korvi::FileSystem {
  public:
   bool FileExists(const std::string&) override { return false; }
@@ -29,11 +29,14 @@ class Latin1CodePage : public korvi::FileSystem {
     for (char c : ansi) utf16 += {c, '\0'};
     return korvi::DecodeToUtf8(utf16, korvi::TextEncoding::Utf16LE);
   }
-  std::string Utf8ToAnsi(std::string_view utf8) override {
+  bool Utf8ToAnsi(std::string_view utf8, std::string& ansi) override {
     const std::string utf16 = korvi::EncodeFromUtf8(utf8, korvi::TextEncoding::Utf16LE);
-    std::string ansi;
-    for (std::size_t i = 2; i + 1 < utf16.size(); i += 2) ansi += utf16[i + 1] ? '?' : utf16[i];
-    return ansi;
+    ansi.clear();
+    for (std::size_t i = 2; i + 1 < utf16.size(); i += 2) {
+      if (utf16[i + 1]) return false;
+      ansi += utf16[i];
+    }
+    return true;
   }
 };
 

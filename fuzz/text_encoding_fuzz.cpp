@@ -24,8 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
   Check(korvi::DetectTextEncoding(again) == encoding);
   Check(korvi::DecodeToUtf8(again, encoding) == text);
   if (encoding == TextEncoding::Ansi || encoding == TextEncoding::Utf8) Check(again == data);
-  // Text decoded from UTF-16 is well-formed, so it reads back the same from any Unicode encoding
-  // (text from an ANSI or UTF-8 file is kept as it is, well-formed or not).
+  // UTF-16 comes back unit for unit, lone surrogates included (an odd last byte is dropped).
+  if (encoding != TextEncoding::Ansi && encoding != TextEncoding::Utf8) Check(again == data.substr(0, size & ~size_t{1}));
+  // Text decoded from UTF-16 reads back the same from any Unicode encoding (text from an ANSI or
+  // UTF-8 file is kept as it is, well-formed or not).
   if (encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE) {
     for (TextEncoding other : {TextEncoding::Utf8, TextEncoding::Utf16LE, TextEncoding::Utf16BE}) {
       const std::string moved = korvi::EncodeFromUtf8(text, other);

@@ -32,15 +32,18 @@
 #include "platform/Win32Platform_win.h"
 #include "platform/SystemLibrary_win.h"
 #include "util/Text.h"
+#include "platform/WideText_win.h"
 
 using namespace korvi;
 
 namespace {
 
 std::string ExecutableDirectory() {
-  char path[MAX_PATH * 4] = {};
-  DWORD n = ::GetModuleFileNameA(nullptr, path, sizeof path);
-  return ExtractFilePath(std::string(path, n));
+  // Long enough for any path the system gives (32767 UTF-16 units).
+  std::wstring path(32768, L'\0');
+  const DWORD n = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+  path.resize(n < path.size() ? n : 0);
+  return ExtractFilePath(Narrow(path));
 }
 
 TForm1* g_pager = nullptr;
@@ -94,6 +97,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   static ConfigDialogWindow configView(configDialog);
   configView.Create(instance, pager.Handle());
   configDialog.OnSaved = [] { pager.Repaint(); };  // a save shows on the panel at once
+  configDialog.CanSave = [](const std::string& text) { return SettingsFileCanHold(data, platform.Files, text); };
   static ImageDialogWindow imageView(imageDialog);
   imageView.Create(instance, pager.Handle());
   static WinListWindow winListView(winList);
@@ -124,10 +128,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   form.AttachCommands(&commands, &pos);
 
   MSG msg;
-  while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+  while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
     if (helpView.TranslateAccelerator(msg) || aboutView.TakeDialogKey(msg)) continue;
     ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
+    ::DispatchMessageW(&msg);
   }
   return 0;
 }

@@ -4,6 +4,7 @@
 #include "winkit/DibPicture_win.h"
 #include "winkit/DrawablePicture_win.h"
 #include "winkit/FontCache_win.h"
+#include "platform/WideText_win.h"
 
 namespace korvi {
 
@@ -18,7 +19,8 @@ void DrawExeButton(HDC dc, const TExeButton& b, bool hot, bool down) {
   }
   HFONT old = static_cast<HFONT>(::SelectObject(dc, FontCache::Get(b.Font)));
   SIZE text{};
-  if (!b.Caption.empty()) ::GetTextExtentPoint32A(dc, b.Caption.c_str(), static_cast<int>(b.Caption.size()), &text);
+  const std::wstring caption = Widen(b.Caption);
+  if (!caption.empty()) ::GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
   const auto* glyph = dynamic_cast<const DrawablePicture*>(b.Glyph.get());
   Point glyphSize = glyph ? Point{glyph->Width(), glyph->Height()} : Point{};
   ButtonParts parts = LayoutButton({b.Left, b.Top, b.Left + b.Width, b.Top + b.Height}, glyphSize,
@@ -30,8 +32,8 @@ void DrawExeButton(HDC dc, const TExeButton& b, bool hot, bool down) {
   if (glyph && !b.Enabled) glyph->DrawDisabled(dc, parts.Glyph.Left, parts.Glyph.Top);
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, b.Enabled ? ColorRefOf(b.Font.Color) : ::GetSysColor(COLOR_GRAYTEXT));
-  if (!b.Caption.empty())
-    ::TextOutA(dc, parts.Caption.Left, parts.Caption.Top, b.Caption.c_str(), static_cast<int>(b.Caption.size()));
+  if (!caption.empty())
+    ::TextOutW(dc, parts.Caption.Left, parts.Caption.Top, caption.c_str(), static_cast<int>(caption.size()));
   ::RestoreDC(dc, saved);
   ::SelectObject(dc, old);
 }

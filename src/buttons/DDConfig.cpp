@@ -1,6 +1,7 @@
 #include "buttons/DDConfig.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "panel/FontText.h"
 #include "panel/IntegerText.h"
@@ -186,7 +187,20 @@ void TConfigDialog::UpdateSample() {
   if (host_) host_->SampleChanged();
 }
 
-void TConfigDialog::SaveParams() {
+bool TConfigDialog::SaveParams() {
+  // Every changed text is checked before anything is written, so a refusal saves nothing.
+  if (CanSave) {
+    const std::pair<M, C> texts[] = {{M::Caption, C::eeCaption}, {M::Hint, C::eeHint},     {M::Font, C::llFont},
+                                     {M::Image, C::llImage},     {M::Program, C::eeProgram}, {M::Directory, C::eeStart},
+                                     {M::Arguments, C::eeArgs}};
+    for (const auto& [mark, control] : texts) {
+      const std::string& text = mark == M::Font ? FontDialog1Font.Name : Control(control).Text;
+      if (Marked(mark) && !CanSave(text)) {
+        if (host_) host_->Refuse(control, kCannotSave);
+        return false;
+      }
+    }
+  }
   for (int32_t i = 1; i <= kButtonCount; ++i) {
     if (!Selected[i]) continue;
     TExeButton& b = button_(i);
@@ -228,6 +242,7 @@ void TConfigDialog::SaveParams() {
   }
   if (OnSaved) OnSaved();
   FillParams();
+  return true;
 }
 
 // --- Controls -------------------------------------------------------------------------------
@@ -329,14 +344,19 @@ void TConfigDialog::ListSelectionChanged(const std::vector<int32_t>& selected, i
 }
 
 void TConfigDialog::List1Click() {
-  // Saved for the selection as it was before the click; "No" drops the edits.
-  if (AnyMark() && host_ && host_->Confirm(kSaveQuestion, false) == ConfirmAnswer::Yes) SaveParams();
+  // Saved for the selection as it was before the click; "No" drops the edits. A save
+  // that is refused keeps the selection the edits belong to.
+  if (AnyMark() && host_ && host_->Confirm(kSaveQuestion, false) == ConfirmAnswer::Yes && !SaveParams()) {
+    listSelected_ = Selected;
+    host_->ListChanged();
+    return;
+  }
   for (int32_t i = 1; i <= kButtonCount; ++i) Selected[i] = listSelected_[i];
   FillParams();
 }
 
 void TConfigDialog::bApplyClick() {
-  SaveParams();
+  if (!SaveParams()) return;
   FillList();
 }
 
@@ -344,8 +364,7 @@ bool TConfigDialog::FormCloseQuery() {
   if (!AnyMark()) return true;
   const ConfirmAnswer a = host_ ? host_->Confirm(kSaveQuestion, true) : ConfirmAnswer::No;
   if (a == ConfirmAnswer::Cancel) return false;
-  if (a == ConfirmAnswer::Yes) SaveParams();
-  return true;
+  return a == ConfirmAnswer::No || SaveParams();
 }
 
 void TConfigDialog::bFontClick() {

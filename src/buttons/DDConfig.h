@@ -68,6 +68,9 @@ class ConfigDialogHost {
   // The file-open dialog in `folder` (empty: the system's choice); the chosen file's full
   // path, or nothing when cancelled.
   virtual std::optional<std::string> ChooseProgram(const std::string& folder) = 0;
+  // A field's text that cannot be saved: tell the user why (`text`) and put the
+  // keyboard in the field.
+  virtual void Refuse(ConfigControl control, const std::string& text) = 0;
 };
 
 // "Button Setup": edits one or several buttons of the live button table at once, with a
@@ -104,6 +107,13 @@ class TConfigDialog {
   std::string OpenDialog1Folder;
   // Raised after a save has written into the buttons, so that the panel redraws them.
   std::function<void()> OnSaved;
+  // Whether the settings file can hold a text; a save with a changed field it cannot
+  // hold is refused at that field. Empty: every text can be saved.
+  std::function<bool(const std::string&)> CanSave;
+  static constexpr const char* kCannotSave =
+      "The settings file is in the ANSI code page, which has no characters for some of this text, so it cannot be "
+      "saved. Type it with other characters, or save the settings file as Unicode (UTF-8 or UTF-16 with a "
+      "byte-order mark).";
 
   const ControlState& Control(ConfigControl c) const { return controls_[static_cast<int>(c)]; }
   bool Marked(ConfigMark m) const { return marks_[static_cast<int>(m)]; }
@@ -117,7 +127,9 @@ class TConfigDialog {
   void FillList();
   void FillParams();
   void UpdateSample();
-  void SaveParams();
+  // False, with nothing saved and the user told at the field, when a changed text
+  // cannot be saved (CanSave).
+  bool SaveParams();
 
   // --- What the user does (the view calls these) ------------------------------------------
   // A control's value as the user left it; raises its change handler when it changed.

@@ -10,6 +10,7 @@
 #include "winkit/DialogKit_win.h"
 #include "winkit/FileOpen_win.h"
 #include "winkit/Paint_win.h"
+#include "platform/WideText_win.h"
 
 namespace korvi {
 
@@ -84,11 +85,11 @@ bool ConfigDialogWindow::Create(HINSTANCE instance, HWND owner) {
   font_ = CreateDialogFont();
   bold_ = CreateDialogFont(FW_BOLD);
   heading_ = CreateDialogFont(FW_BOLD, 12);
-  LOGFONTA lf{};
+  LOGFONTW lf{};
   lf.lfHeight = -::MulDiv(10, DialogScale(96), 72);
   lf.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-  lstrcpynA(lf.lfFaceName, "Courier New", LF_FACESIZE);
-  fixed_ = ::CreateFontIndirectA(&lf);
+  lstrcpynW(lf.lfFaceName, L"Courier New", LF_FACESIZE);
+  fixed_ = ::CreateFontIndirectW(&lf);
   hwnd_ = CreateDialogWindow(kClassName, "Button Setup", WS_POPUP | WS_CAPTION | WS_SYSMENU,
                              WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
                              TConfigDialog::ClientWidth, TConfigDialog::ClientHeight, owner, instance, this);
@@ -142,9 +143,9 @@ void ConfigDialogWindow::CreateControls(HINSTANCE) {
           if (f.kind == Kind::Spin) {
             HWND arrows = CreateControl(hwnd_, UPDOWN_CLASSA, "", UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, 0, 0,
                                         0, 0, kFirstArrows + static_cast<int>(f.control), nullptr);
-            ::SendMessageA(arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
+            ::SendMessageW(arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
             const ControlState& s = form_.Control(f.control);
-            ::SendMessageA(arrows, UDM_SETRANGE32, static_cast<WPARAM>(s.MinValue), s.MaxValue);
+            ::SendMessageW(arrows, UDM_SETRANGE32, static_cast<WPARAM>(s.MinValue), s.MaxValue);
           }
         }
         if (f.button)
@@ -172,8 +173,8 @@ void ConfigDialogWindow::ControlChanged(ConfigControl c) {
   const ControlState& s = form_.Control(c);
   const FieldSpec* f = FieldOf(c);
   if (f && (f->kind == Kind::Check || f->kind == Kind::Radio)) {
-    if ((::SendMessageA(h, BM_GETCHECK, 0, 0) == BST_CHECKED) != s.Checked)
-      ::SendMessageA(h, BM_SETCHECK, s.Checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    if ((::SendMessageW(h, BM_GETCHECK, 0, 0) == BST_CHECKED) != s.Checked)
+      ::SendMessageW(h, BM_SETCHECK, s.Checked ? BST_CHECKED : BST_UNCHECKED, 0);
   } else {
     SetTextIfChanged(h, s.Text);
   }
@@ -185,30 +186,31 @@ void ConfigDialogWindow::ListChanged() {
   HWND list = Item(kList);
   if (!list) return;
   const auto& items = form_.ListItems();
-  ::SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-  const LRESULT top = ::SendMessageA(list, LB_GETTOPINDEX, 0, 0);
-  bool same = ::SendMessageA(list, LB_GETCOUNT, 0, 0) == static_cast<LRESULT>(items.size());
+  ::SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  const LRESULT top = ::SendMessageW(list, LB_GETTOPINDEX, 0, 0);
+  bool same = ::SendMessageW(list, LB_GETCOUNT, 0, 0) == static_cast<LRESULT>(items.size());
   for (size_t i = 0; same && i < items.size(); ++i) {
-    char text[1024] = {};
-    if (::SendMessageA(list, LB_GETTEXTLEN, i, 0) >= static_cast<LRESULT>(sizeof text)) {
+    wchar_t text[1024] = {};
+    if (::SendMessageW(list, LB_GETTEXTLEN, i, 0) >= static_cast<LRESULT>(std::size(text))) {
       same = false;
       break;
     }
-    ::SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
-    same = items[i] == text;
+    ::SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+    same = items[i] == Narrow(text);
   }
   if (!same) {
-    ::SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    for (const std::string& s : items) ::SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
+    ::SendMessageW(list, LB_RESETCONTENT, 0, 0);
+    for (const std::string& s : items)
+      ::SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(s).c_str()));
   }
   for (int n = 1; n <= kButtonCount; ++n)
-    ::SendMessageA(list, LB_SETSEL, form_.ListSelected(n) ? TRUE : FALSE, n - 1);
+    ::SendMessageW(list, LB_SETSEL, form_.ListSelected(n) ? TRUE : FALSE, n - 1);
   if (form_.ListCurrent() > 0) {
-    ::SendMessageA(list, LB_SETCARETINDEX, static_cast<WPARAM>(form_.ListCurrent() - 1), FALSE);
+    ::SendMessageW(list, LB_SETCARETINDEX, static_cast<WPARAM>(form_.ListCurrent() - 1), FALSE);
   } else {
-    ::SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(top > 0 ? top : 0), 0);
+    ::SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(top > 0 ? top : 0), 0);
   }
-  ::SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   ::InvalidateRect(list, nullptr, TRUE);
 }
 
@@ -217,12 +219,21 @@ void ConfigDialogWindow::SampleChanged() { ::InvalidateRect(hwnd_, &bar_, TRUE);
 Point ConfigDialogWindow::BottomBarSize() { return {bar_.right - bar_.left, bar_.bottom - bar_.top}; }
 
 ConfirmAnswer ConfigDialogWindow::Confirm(const std::string& text, bool withCancel) {
-  const int a = ::MessageBoxA(hwnd_, text.c_str(), "Confirm", MB_ICONQUESTION | (withCancel ? MB_YESNOCANCEL : MB_YESNO));
+  const int a =
+      ::MessageBoxW(hwnd_, Widen(text).c_str(), L"Confirm", MB_ICONQUESTION | (withCancel ? MB_YESNOCANCEL : MB_YESNO));
   return a == IDYES ? ConfirmAnswer::Yes : a == IDNO ? ConfirmAnswer::No : ConfirmAnswer::Cancel;
 }
 
+void ConfigDialogWindow::Refuse(ConfigControl control, const std::string& text) {
+  ::MessageBoxW(hwnd_, Widen(text).c_str(), L"Button Setup", MB_ICONWARNING | MB_OK);
+  HWND field = Field(control);
+  if (!field || !::IsWindowEnabled(field)) return;
+  ::SetFocus(field);
+  if (::SendMessageW(field, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) ::SendMessageW(field, EM_SETSEL, 0, -1);
+}
+
 bool ConfigDialogWindow::PickFont(TFont& font) {
-  LOGFONTA lf{};
+  LOGFONTW lf{};
   HDC screen = ::GetDC(nullptr);
   lf.lfHeight = -::MulDiv(font.Size, ::GetDeviceCaps(screen, LOGPIXELSY), 72);
   ::ReleaseDC(nullptr, screen);
@@ -231,15 +242,15 @@ bool ConfigDialogWindow::PickFont(TFont& font) {
   lf.lfUnderline = font.Underline;
   lf.lfStrikeOut = font.StrikeOut;
   lf.lfCharSet = font.Charset;
-  lstrcpynA(lf.lfFaceName, font.Name.c_str(), LF_FACESIZE);
-  CHOOSEFONTA cf{};
+  lstrcpynW(lf.lfFaceName, Widen(font.Name).c_str(), LF_FACESIZE);
+  CHOOSEFONTW cf{};
   cf.lStructSize = sizeof cf;
   cf.hwndOwner = hwnd_;
   cf.lpLogFont = &lf;
   cf.rgbColors = ColorRefOf(font.Color);
   cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
-  if (!::ChooseFontA(&cf)) return false;
-  font.Name = lf.lfFaceName;
+  if (!::ChooseFontW(&cf)) return false;
+  font.Name = Narrow(lf.lfFaceName);
   font.Size = cf.iPointSize / 10;
   font.Bold = lf.lfWeight >= FW_BOLD;
   font.Italic = lf.lfItalic != 0;
@@ -260,13 +271,13 @@ std::optional<std::string> ConfigDialogWindow::ChooseProgram(const std::string& 
 
 void ConfigDialogWindow::ListSelectionChanged() {
   HWND list = Item(kList);
-  const LRESULT count = ::SendMessageA(list, LB_GETSELCOUNT, 0, 0);
+  const LRESULT count = ::SendMessageW(list, LB_GETSELCOUNT, 0, 0);
   std::vector<int> items(count > 0 ? static_cast<size_t>(count) : 0);
   if (!items.empty())
-    ::SendMessageA(list, LB_GETSELITEMS, items.size(), reinterpret_cast<LPARAM>(items.data()));
+    ::SendMessageW(list, LB_GETSELITEMS, items.size(), reinterpret_cast<LPARAM>(items.data()));
   std::vector<int32_t> selected;
   for (int i : items) selected.push_back(i + 1);
-  const LRESULT caret = ::SendMessageA(list, LB_GETCARETINDEX, 0, 0);
+  const LRESULT caret = ::SendMessageW(list, LB_GETCARETINDEX, 0, 0);
   form_.ListSelectionChanged(selected, caret >= 0 ? static_cast<int32_t>(caret) + 1 : 0);
 }
 
@@ -280,7 +291,7 @@ void ConfigDialogWindow::Command(int id, int code, HWND from) {
     const FieldSpec* f = FieldOf(c);
     if (!f || updating_) return;
     if (f->kind == Kind::Check && code == BN_CLICKED)
-      form_.SetChecked(c, ::SendMessageA(from, BM_GETCHECK, 0, 0) == BST_CHECKED);
+      form_.SetChecked(c, ::SendMessageW(from, BM_GETCHECK, 0, 0) == BST_CHECKED);
     else if (f->kind == Kind::Radio && code == BN_CLICKED)
       form_.SetChecked(c, true);
     else if ((f->kind == Kind::Edit || f->kind == Kind::Spin) && code == EN_CHANGE)
@@ -358,7 +369,7 @@ LRESULT ConfigDialogWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       TryClose();  // the close box asks like "Close"; the window stays for the next use
       return 0;
   }
-  return ::DefWindowProcA(hwnd_, msg, wp, lp);
+  return ::DefWindowProcW(hwnd_, msg, wp, lp);
 }
 
 }  // namespace korvi

@@ -42,6 +42,7 @@ class ConfigDialogWindow : public ViewWindow, public ConfigDialogHost {
   ConfirmAnswer Confirm(const std::string& text, bool withCancel) override;
   bool PickFont(TFont& font) override;
   std::optional<std::string> ChooseProgram(const std::string& folder) override;
+  void Refuse(ConfigControl control, const std::string& text) override;
 
  private:
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) override;

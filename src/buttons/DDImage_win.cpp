@@ -10,6 +10,7 @@
 #include "winkit/DrawablePicture_win.h"
 #include "winkit/DialogKit_win.h"
 #include "util/Text.h"
+#include "platform/WideText_win.h"
 
 namespace korvi {
 
@@ -37,7 +38,7 @@ namespace {
 constexpr DWORD kListStyle =
     WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
 
-bool IsFolder(const std::string& path) { return path.size() < MAX_PATH && Win32FileSystem().DirectoryExists(path); }
+bool IsFolder(const std::string& path) { return Widen(path).size() < MAX_PATH && Win32FileSystem().DirectoryExists(path); }
 
 std::string WithSlash(std::string path) {
   if (!path.empty() && path.back() != '\\') path += '\\';
@@ -48,17 +49,17 @@ std::string WithSlash(std::string path) {
 // that is gone, unreadable or too long for the system's calls.
 std::vector<std::string> ListFolder(const std::string& folder, bool folders) {
   std::vector<std::string> names;
-  const std::string pattern = folder + "*";
+  const std::wstring pattern = Widen(folder + "*");
   if (pattern.size() >= MAX_PATH) return names;
-  WIN32_FIND_DATAA fd;
-  HANDLE h = ::FindFirstFileA(pattern.c_str(), &fd);
+  WIN32_FIND_DATAW fd;
+  HANDLE h = ::FindFirstFileW(pattern.c_str(), &fd);
   if (h == INVALID_HANDLE_VALUE) return names;
   do {
-    const std::string name = fd.cFileName;
+    const std::string name = Narrow(fd.cFileName);
     const bool dir = (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     if (name == "." || name == ".." || dir != folders) continue;
     names.push_back(name);
-  } while (::FindNextFileA(h, &fd));
+  } while (::FindNextFileW(h, &fd));
   ::FindClose(h);
   std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
     return LowerCase(a) < LowerCase(b);
@@ -68,9 +69,9 @@ std::vector<std::string> ListFolder(const std::string& folder, bool folders) {
 
 // The system's small icon for a kind of file, by name only (no disk access).
 int SmallIconOf(const std::string& name, DWORD attributes, UINT extra, HIMAGELIST* list) {
-  SHFILEINFOA info{};
-  const auto l = reinterpret_cast<HIMAGELIST>(::SHGetFileInfoA(
-      name.c_str(), attributes, &info, sizeof info, SHGFI_USEFILEATTRIBUTES | SHGFI_SYSICONINDEX | SHGFI_SMALLICON | extra));
+  SHFILEINFOW info{};
+  const auto l = reinterpret_cast<HIMAGELIST>(::SHGetFileInfoW(
+      Widen(name).c_str(), attributes, &info, sizeof info, SHGFI_USEFILEATTRIBUTES | SHGFI_SYSICONINDEX | SHGFI_SMALLICON | extra));
   if (l && list) *list = l;
   return l ? info.iIcon : -1;
 }
@@ -101,8 +102,9 @@ void ImageDialogWindow::CreateControls(HINSTANCE) {
   CreateControl(hwnd_, "COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 8, 174, 160, 200, kDrives, font_);
   CreateControl(hwnd_, "LISTBOX", "", kListStyle, 177, 8, 160, 160, kFiles, font_);
   HWND filters = CreateControl(hwnd_, "COMBOBOX", "", WS_TABSTOP | CBS_DROPDOWNLIST, 177, 174, 160, 200, kFilters, font_);
-  for (const ImageFilter& f : kImageFilters) ::SendMessageA(filters, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(f.Name));
-  ::SendMessageA(filters, CB_SETCURSEL, static_cast<WPARAM>(filter_), 0);
+  for (const ImageFilter& f : kImageFilters)
+    ::SendMessageW(filters, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(f.Name).c_str()));
+  ::SendMessageW(filters, CB_SETCURSEL, static_cast<WPARAM>(filter_), 0);
   // The preview's inside is the 160 x 160 box; its thin sunken edge lies around it.
   CreateControl(hwnd_, "STATIC", "", SS_OWNERDRAW, 345, 7, 162, 162, kPreview, font_, WS_EX_STATICEDGE);
   CreateControl(hwnd_, "STATIC", "Inde&x", SS_CENTERIMAGE, 346, 174, 40, 21, kIndexLabel, font_);
@@ -110,8 +112,8 @@ void ImageDialogWindow::CreateControls(HINSTANCE) {
                             font_, WS_EX_CLIENTEDGE);
   HWND arrows = CreateControl(hwnd_, UPDOWN_CLASSA, "", UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS | WS_DISABLED,
                               0, 0, 0, 0, kIndexArrows, nullptr);
-  ::SendMessageA(arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
-  ::SendMessageA(arrows, UDM_SETRANGE32, 0, TImageDialog::MaxIndex);
+  ::SendMessageW(arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
+  ::SendMessageW(arrows, UDM_SETRANGE32, 0, TImageDialog::MaxIndex);
   const DWORD line = SS_CENTER | SS_CENTERIMAGE | SS_SUNKEN | SS_NOPREFIX | SS_PATHELLIPSIS;
   CreateControl(hwnd_, "STATIC", "", line, 8, 202, 329, 21, kPathLine, font_);
   CreateControl(hwnd_, "STATIC", "", line, 346, 202, 161, 21, kCountLine, font_);
@@ -123,9 +125,9 @@ bool ImageDialogWindow::ShowModal() {
   if (!listed_) {
     // First display: the lists are read for the first time, in the current folder.
     listed_ = true;
-    char cwd[MAX_PATH] = {};
-    const DWORD n = ::GetCurrentDirectoryA(MAX_PATH, cwd);
-    ChangeFolder(n > 0 && n < MAX_PATH ? std::string(cwd, n) : std::string("C:\\"));
+    wchar_t cwd[MAX_PATH] = {};
+    const DWORD n = ::GetCurrentDirectoryW(MAX_PATH, cwd);
+    ChangeFolder(n > 0 && n < MAX_PATH ? Narrow(std::wstring_view(cwd, n)) : std::string("C:\\"));
   }
   result_ = 0;
   done_ = false;
@@ -155,7 +157,7 @@ void ImageDialogWindow::ChangeFolder(const std::string& folder) {
 
 void ImageDialogWindow::FillDrives() {
   HWND drives = Item(kDrives);
-  ::SendMessageA(drives, CB_RESETCONTENT, 0, 0);
+  ::SendMessageW(drives, CB_RESETCONTENT, 0, 0);
   char all[512] = {};
   const DWORD n = ::GetLogicalDriveStringsA(sizeof all - 1, all);
   int current = -1;
@@ -164,21 +166,23 @@ void ImageDialogWindow::FillDrives() {
     // Only fixed and network drives are asked for their label: a floppy or an empty CD
     // drive would make the system wait or complain.
     const UINT type = ::GetDriveTypeA(d);
-    char label[MAX_PATH + 1] = {};
+    wchar_t label[MAX_PATH + 1] = {};
     if ((type == DRIVE_FIXED || type == DRIVE_REMOTE || type == DRIVE_RAMDISK) &&
-        ::GetVolumeInformationA(d, label, sizeof label, nullptr, nullptr, nullptr, nullptr, 0) && label[0])
-      text += std::string(" [") + label + "]";
-    const int i = static_cast<int>(::SendMessageA(drives, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
-    ::SendMessageA(drives, CB_SETITEMDATA, static_cast<WPARAM>(i), static_cast<LPARAM>(static_cast<unsigned char>(d[0])));
+        ::GetVolumeInformationW(Widen(d).c_str(), label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0) &&
+        label[0])
+      text += " [" + Narrow(label) + "]";
+    const int i =
+        static_cast<int>(::SendMessageW(drives, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(text).c_str())));
+    ::SendMessageW(drives, CB_SETITEMDATA, static_cast<WPARAM>(i), static_cast<LPARAM>(static_cast<unsigned char>(d[0])));
     if (folder_.size() >= 2 && SameText(folder_.substr(0, 2), std::string(d, 2))) current = i;
   }
-  ::SendMessageA(drives, CB_SETCURSEL, static_cast<WPARAM>(current), 0);
+  ::SendMessageW(drives, CB_SETCURSEL, static_cast<WPARAM>(current), 0);
 }
 
 void ImageDialogWindow::FillFolders() {
   HWND list = Item(kFolders);
-  ::SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-  ::SendMessageA(list, LB_RESETCONTENT, 0, 0);
+  ::SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  ::SendMessageW(list, LB_RESETCONTENT, 0, 0);
   folders_.clear();
   const std::vector<std::string> chain = FolderChain(folder_);
   for (size_t i = 0; i < chain.size(); ++i) folders_.push_back({chain[i], static_cast<int>(i), true});
@@ -186,25 +190,26 @@ void ImageDialogWindow::FillFolders() {
     folders_.push_back({folder_ + name + "\\", static_cast<int>(chain.size()), false});
   for (const FolderEntry& f : folders_) {
     std::string text = f.Indent == 0 ? LowerCase(f.Path) : ExtractFileName(f.Path.substr(0, f.Path.size() - 1));
-    ::SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    ::SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(text).c_str()));
   }
-  if (!chain.empty()) ::SendMessageA(list, LB_SETCURSEL, chain.size() - 1, 0);
-  ::SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  if (!chain.empty()) ::SendMessageW(list, LB_SETCURSEL, chain.size() - 1, 0);
+  ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   ::InvalidateRect(list, nullptr, TRUE);
 }
 
 void ImageDialogWindow::FillFiles() {
   HWND list = Item(kFiles);
-  ::SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-  ::SendMessageA(list, LB_RESETCONTENT, 0, 0);
+  ::SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  ::SendMessageW(list, LB_RESETCONTENT, 0, 0);
   const char* patterns = kImageFilters[static_cast<size_t>(filter_)].Patterns;
   for (const std::string& name : ListFolder(folder_, false)) {
     if (!MatchesFilter(name, patterns)) continue;
-    const int i = static_cast<int>(::SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str())));
-    ::SendMessageA(list, LB_SETITEMDATA, static_cast<WPARAM>(i),
+    const int i =
+        static_cast<int>(::SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(name).c_str())));
+    ::SendMessageW(list, LB_SETITEMDATA, static_cast<WPARAM>(i),
                    SmallIconOf(name, FILE_ATTRIBUTE_NORMAL, 0, &smallIcons_));
   }
-  ::SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   ::InvalidateRect(list, nullptr, TRUE);
   // A re-read list has no file selected.
   form_.FileListBox1Change(folder_, "");
@@ -212,14 +217,16 @@ void ImageDialogWindow::FillFiles() {
 
 void ImageDialogWindow::FileSelectionChanged() {
   HWND list = Item(kFiles);
-  const LRESULT sel = ::SendMessageA(list, LB_GETCURSEL, 0, 0);
+  const LRESULT sel = ::SendMessageW(list, LB_GETCURSEL, 0, 0);
   std::string name;
   if (sel != LB_ERR) {
-    const LRESULT n = ::SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(sel), 0);
+    const LRESULT n = ::SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(sel), 0);
     if (n != LB_ERR) {
-      name.assign(static_cast<size_t>(n) + 1, '\0');
-      name.resize(static_cast<size_t>(
-          ::SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(sel), reinterpret_cast<LPARAM>(name.data()))));
+      std::wstring wide(static_cast<size_t>(n) + 1, L'\0');
+      const LRESULT got =
+          ::SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(sel), reinterpret_cast<LPARAM>(wide.data()));
+      wide.resize(got > 0 ? static_cast<size_t>(got) : 0);
+      name = Narrow(wide);
     }
   }
   // A picture may take a moment to decode: the wait cursor shows it.
@@ -271,12 +278,16 @@ void ImageDialogWindow::DrawListItem(const DRAWITEMSTRUCT& item) {
   if (smallIcons_ && icon >= 0)
     ImageList_Draw(smallIcons_, icon, dc, x, r.top + (r.bottom - r.top - iconSize) / 2, ILD_TRANSPARENT);
   x += iconSize + DialogScale(4);
-  char text[MAX_PATH * 2] = {};
-  ::SendMessageA(item.hwndItem, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(text));
+  std::wstring text;
+  const LRESULT length = ::SendMessageW(item.hwndItem, LB_GETTEXTLEN, item.itemID, 0);
+  if (length > 0) {
+    text.assign(static_cast<size_t>(length) + 1, L'\0');
+    ::SendMessageW(item.hwndItem, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(text.data()));
+  }
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, ::GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
   RECT t{x, r.top, r.right, r.bottom};
-  ::DrawTextA(dc, text, -1, &t, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+  ::DrawTextW(dc, text.c_str(), -1, &t, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
   if (item.itemState & ODS_FOCUS) ::DrawFocusRect(dc, &r);
 }
 
@@ -284,15 +295,15 @@ void ImageDialogWindow::Command(int id, int code) {
   switch (id) {
     case kFolders:
       if (code == LBN_DBLCLK) {
-        const LRESULT sel = ::SendMessageA(Item(kFolders), LB_GETCURSEL, 0, 0);
+        const LRESULT sel = ::SendMessageW(Item(kFolders), LB_GETCURSEL, 0, 0);
         if (sel >= 0 && static_cast<size_t>(sel) < folders_.size()) ChangeFolder(folders_[static_cast<size_t>(sel)].Path);
       }
       break;
     case kDrives:
       if (code == CBN_SELCHANGE) {
-        const LRESULT sel = ::SendMessageA(Item(kDrives), CB_GETCURSEL, 0, 0);
+        const LRESULT sel = ::SendMessageW(Item(kDrives), CB_GETCURSEL, 0, 0);
         if (sel == CB_ERR) break;
-        const char letter = static_cast<char>(::SendMessageA(Item(kDrives), CB_GETITEMDATA, static_cast<WPARAM>(sel), 0));
+        const char letter = static_cast<char>(::SendMessageW(Item(kDrives), CB_GETITEMDATA, static_cast<WPARAM>(sel), 0));
         ChangeFolder(std::string(1, letter) + ":\\");
       }
       break;
@@ -305,7 +316,7 @@ void ImageDialogWindow::Command(int id, int code) {
       break;
     case kFilters:
       if (code == CBN_SELCHANGE) {
-        const LRESULT sel = ::SendMessageA(Item(kFilters), CB_GETCURSEL, 0, 0);
+        const LRESULT sel = ::SendMessageW(Item(kFilters), CB_GETCURSEL, 0, 0);
         if (sel >= 0 && sel < static_cast<LRESULT>(kImageFilters.size())) filter_ = static_cast<int>(sel);
         FillFiles();
       }
@@ -370,7 +381,7 @@ LRESULT ImageDialogWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       done_ = true;
       return 0;
   }
-  return ::DefWindowProcA(hwnd_, msg, wp, lp);
+  return ::DefWindowProcW(hwnd_, msg, wp, lp);
 }
 
 }  // namespace korvi

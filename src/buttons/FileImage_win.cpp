@@ -10,6 +10,7 @@
 #include "buttons/JpegDecode.h"
 #include "buttons/PictureCheck.h"
 #include "winkit/Colors_win.h"
+#include "platform/WideText_win.h"
 
 namespace korvi {
 
@@ -19,7 +20,7 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 // The whole file, or nothing when it is missing, a folder, unreadable or over the limit.
 std::optional<std::vector<uint8_t>> ReadPictureFile(const std::string& fileName) {
-  HANDLE f = CreateFileA(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+  HANDLE f = CreateFileW(Widen(fileName).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (f == INVALID_HANDLE_VALUE) return std::nullopt;
   std::optional<std::vector<uint8_t>> result;
@@ -187,7 +188,7 @@ bool FileImage::LoadProgramIcon(const std::string& fileName, int32_t iconIndex) 
   // A negative index names no icon: ExtractIcon would answer -1 with the icon count (no handle)
   // and -2 with the icon of resource 2.
   if (iconIndex < 0) return ShellIcon(fileName, 0);
-  HICON icon = ExtractIconA(module_, fileName.c_str(), static_cast<UINT>(iconIndex));
+  HICON icon = ExtractIconW(module_, Widen(fileName).c_str(), static_cast<UINT>(iconIndex));
   if (icon == nullptr) return ShellIcon(fileName, 0);  // no icon with that index
   if (icon == reinterpret_cast<HICON>(1)) return false;  // not a program, library or icon file
   TakeIcon(icon, false);
@@ -195,8 +196,8 @@ bool FileImage::LoadProgramIcon(const std::string& fileName, int32_t iconIndex) 
 }
 
 bool FileImage::ShellIcon(const std::string& fileName, UINT flags) {
-  SHFILEINFOA info{};
-  SHGetFileInfoA(fileName.c_str(), 0, &info, sizeof info, flags | SHGFI_ICON);
+  SHFILEINFOW info{};
+  SHGetFileInfoW(Widen(fileName).c_str(), 0, &info, sizeof info, flags | SHGFI_ICON);
   if (!info.hIcon) return false;
   TakeIcon(info.hIcon, false);
   return DrawIcon(info.hIcon);
@@ -252,7 +253,7 @@ void FileImage::LoadFallback() {
 
 int32_t FileImage::CountIcons(const std::string& fileName) {
   // Index -1 asks for the number of icons instead of one of them.
-  const UINT_PTR n = reinterpret_cast<UINT_PTR>(ExtractIconA(GetModuleHandleA(nullptr), fileName.c_str(), 0xFFFFFFFF));
+  const UINT_PTR n = reinterpret_cast<UINT_PTR>(ExtractIconW(GetModuleHandleW(nullptr), Widen(fileName).c_str(), 0xFFFFFFFF));
   return n > 0x7FFFFFFF ? 0 : static_cast<int32_t>(n);
 }
 

@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "winkit/FileOpen_win.h"
+#include "platform/WideText_win.h"
 
 namespace korvi {
 
@@ -24,9 +25,10 @@ bool Win32LaunchServices::ResolveShortcut(const std::string& file, LaunchTarget&
 
 bool Win32LaunchServices::ReadPif(const std::string& file, LaunchTarget& target) {
   if (!pif_.ReadPif(files_, file)) return false;
-  target.Program = pif_.PifProgram();
-  target.Args = pif_.PifParams();
-  target.Directory = pif_.PifStartDir();
+  // The record's texts are single bytes in the code page; the program's text is UTF-8.
+  target.Program = files_.AnsiToUtf8(pif_.PifProgram());
+  target.Args = files_.AnsiToUtf8(pif_.PifParams());
+  target.Directory = files_.AnsiToUtf8(pif_.PifStartDir());
   target.ShowCmd = SW_SHOWNORMAL;
   return true;
 }
@@ -35,31 +37,32 @@ namespace {
 // A folder a Win32 call fills in, with its trailing "\"; empty when the call fails.
 template <typename Call>
 std::string FolderFrom(Call call) {
-  char buffer[MAX_PATH + 1];
+  wchar_t buffer[MAX_PATH + 1];
   const UINT n = call(buffer, MAX_PATH);
   if (n == 0 || n >= MAX_PATH) return std::string();
-  std::string dir(buffer, n);
+  std::string dir = Narrow(std::wstring_view(buffer, n));
   if (dir.back() != '\\') dir += '\\';
   return dir;
 }
 }  // namespace
 
-std::string Win32LaunchServices::SystemDir() { return FolderFrom(::GetSystemDirectoryA); }
-std::string Win32LaunchServices::WindowsDir() { return FolderFrom(::GetWindowsDirectoryA); }
+std::string Win32LaunchServices::SystemDir() { return FolderFrom(::GetSystemDirectoryW); }
+std::string Win32LaunchServices::WindowsDir() { return FolderFrom(::GetWindowsDirectoryW); }
 
 int32_t Win32LaunchServices::ShellOpen(const LaunchTarget& t) {
   // The shell's own refusal dialogs stay away: a failed launch is only recorded.
-  SHELLEXECUTEINFOA info{};
+  const std::wstring program = Widen(t.Program), args = Widen(t.Args), directory = Widen(t.Directory);
+  SHELLEXECUTEINFOW info{};
   info.cbSize = sizeof info;
   info.fMask = SEE_MASK_FLAG_NO_UI;
   info.hwnd = owner_;
-  info.lpVerb = "open";
-  info.lpFile = t.Program.c_str();
-  info.lpParameters = t.Args.empty() ? nullptr : t.Args.c_str();
-  info.lpDirectory = t.Directory.empty() ? nullptr : t.Directory.c_str();
+  info.lpVerb = L"open";
+  info.lpFile = program.c_str();
+  info.lpParameters = args.empty() ? nullptr : args.c_str();
+  info.lpDirectory = directory.empty() ? nullptr : directory.c_str();
   info.nShow = t.ShowCmd;
-  ::ShellExecuteExA(&info);
-  // The same answer ShellExecuteA gives: greater than 32 on success, an error code else.
+  ::ShellExecuteExW(&info);
+  // The same answer ShellExecute gives: greater than 32 on success, an error code else.
   return static_cast<int32_t>(reinterpret_cast<INT_PTR>(info.hInstApp));
 }
 

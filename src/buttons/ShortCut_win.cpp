@@ -4,6 +4,7 @@
 
 #include "platform/Win32Platform_win.h"
 #include "util/Text.h"
+#include "platform/WideText_win.h"
 
 namespace korvi {
 
@@ -49,26 +50,21 @@ bool Win32ShortCut::ResolveShortcut(const std::string& fileName) {
     if (hr != S_OK) ok_ = false;
   };
   // After the first failure every text comes out empty.
-  std::array<char, kArgsSize> text{};
-  auto take = [&]() { return ok_ ? std::string(text.data(), strnlen(text.data(), text.size())) : std::string(); };
+  std::array<wchar_t, kArgsSize> text{};
+  auto take = [&]() { return ok_ ? Narrow(std::wstring_view(text.data(), wcsnlen(text.data(), text.size()))) : std::string(); };
 
   ReleaseLink();
   void* link = nullptr;
-  if (CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, &link) == S_OK) {
-    link_ = static_cast<IShellLinkA*>(link);
+  if (CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, &link) == S_OK) {
+    link_ = static_cast<IShellLinkW*>(link);
     void* file = nullptr;
     if (link_->QueryInterface(IID_IPersistFile, &file) == S_OK) file_ = static_cast<IPersistFile*>(file);
   }
-  if (!link_ || !file_ || fileName.size() >= 255) {
+  const std::wstring wide = Widen(fileName);
+  if (!link_ || !file_ || wide.size() >= 255) {
     ok_ = false;
   } else {
-    // The ANSI code page, as every other file name of the program: a non-ASCII name opens
-    // the same file here as it does in the shell.
-    std::array<wchar_t, 256> wide{};
-    if (!fileName.empty() &&
-        MultiByteToWideChar(CP_ACP, 0, fileName.c_str(), static_cast<int>(fileName.size()), wide.data(), 255) == 0)
-      ok_ = false;
-    check(file_->Load(wide.data(), STGM_READ));
+    check(file_->Load(wide.c_str(), STGM_READ));
     // Never a dialog or a search of the disk for a target that moved: a launcher's click or the
     // start-up must not hang on a shortcut. The high word is the time-out in milliseconds.
     check(link_->Resolve(nullptr, SLR_NO_UI | SLR_NOSEARCH | SLR_ANY_MATCH | (1000u << 16)));
@@ -78,7 +74,7 @@ bool Win32ShortCut::ResolveShortcut(const std::string& fileName) {
     dir_ = take();
 
     text.fill(0);
-    WIN32_FIND_DATAA found{};
+    WIN32_FIND_DATAW found{};
     check(link_->GetPath(text.data(), kTextSize, &found, SLGP_UNCPRIORITY));
     path_ = take();
     if (!path_.empty() && path_.back() != '\\' && files.DirectoryExists(path_)) path_ += '\\';

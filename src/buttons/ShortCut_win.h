@@ -6,7 +6,7 @@
 
 namespace korvi {
 
-// Reads ".lnk" files through the Windows shell link object (IShellLinkA and its
+// Reads ".lnk" files through the Windows shell link object (IShellLinkW and its
 // IPersistFile). Initialises COM for the calling thread for its lifetime; make one at
 // start-up on the user-interface thread and keep it until shutdown.
 class Win32ShortCut : public TShortCut {
@@ -25,7 +25,7 @@ class Win32ShortCut : public TShortCut {
  private:
   void ReleaseLink();
   bool comReady_ = false;
-  IShellLinkA* link_ = nullptr;
+  IShellLinkW* link_ = nullptr;
   IPersistFile* file_ = nullptr;
 };
 

@@ -2,6 +2,7 @@
 
 #include "winkit/DialogKit_win.h"
 #include "winkit/Paint_win.h"
+#include "platform/WideText_win.h"
 
 namespace korvi {
 
@@ -23,8 +24,8 @@ HFONT Arial8(HWND hwnd, int weight) {
   HDC dc = ::GetDC(hwnd);
   const int height = -::MulDiv(8, ::GetDeviceCaps(dc, LOGPIXELSY), 72);
   ::ReleaseDC(hwnd, dc);
-  return ::CreateFontA(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Arial");
+  return ::CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Arial");
 }
 }  // namespace
 
@@ -47,16 +48,16 @@ bool AboutWindow::Create(HINSTANCE instance) {
   picture_ = static_cast<HBITMAP>(
       ::LoadImageA(instance, MAKEINTRESOURCEA(kPictureResource), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
   const DWORD label = WS_CHILD | WS_VISIBLE | SS_NOPREFIX;
-  HWND product = ::CreateWindowExA(0, "STATIC", TAboutBox::kProductName, label, Px(kLabelX), Px(kProductTop),
-                                   Px(kLabelWidth), Px(kLabelHeight), hwnd_, nullptr, instance, nullptr);
-  HWND version = ::CreateWindowExA(0, "STATIC", TAboutBox::kVersion, label, Px(kLabelX), Px(kVersionTop),
-                                   Px(kLabelWidth), Px(kLabelHeight), hwnd_, nullptr, instance, nullptr);
-  ok_ = ::CreateWindowExA(0, "BUTTON", "OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
+  HWND product = ::CreateWindowExW(0, L"STATIC", Widen(TAboutBox::kProductName).c_str(), label, Px(kLabelX),
+                                   Px(kProductTop), Px(kLabelWidth), Px(kLabelHeight), hwnd_, nullptr, instance, nullptr);
+  HWND version = ::CreateWindowExW(0, L"STATIC", Widen(TAboutBox::kVersion).c_str(), label, Px(kLabelX),
+                                   Px(kVersionTop), Px(kLabelWidth), Px(kLabelHeight), hwnd_, nullptr, instance, nullptr);
+  ok_ = ::CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
                           Px((TAboutBox::ClientWidth - kOkWidth) / 2), Px(kOkTop), Px(kOkWidth), Px(kOkHeight), hwnd_,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)), instance, nullptr);
-  ::SendMessageA(product, WM_SETFONT, reinterpret_cast<WPARAM>(bold_), FALSE);
-  ::SendMessageA(version, WM_SETFONT, reinterpret_cast<WPARAM>(bold_), FALSE);
-  ::SendMessageA(ok_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  ::SendMessageW(product, WM_SETFONT, reinterpret_cast<WPARAM>(bold_), FALSE);
+  ::SendMessageW(version, WM_SETFONT, reinterpret_cast<WPARAM>(bold_), FALSE);
+  ::SendMessageW(ok_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   form_.AttachHost(this);
   form_.FormCreate();
   return true;
@@ -73,7 +74,7 @@ void AboutWindow::ShowForm(bool activate) {
 }
 bool AboutWindow::TakeDialogKey(MSG& msg) {
   if (!hwnd_ || !::IsWindowVisible(hwnd_) || (msg.hwnd != hwnd_ && !::IsChild(hwnd_, msg.hwnd))) return false;
-  return ::IsDialogMessageA(hwnd_, &msg) != 0;
+  return ::IsDialogMessageW(hwnd_, &msg) != 0;
 }
 void AboutWindow::HideForm() { ::ShowWindow(hwnd_, SW_HIDE); }
 void AboutWindow::StartTimer(int32_t periodMs) { ::SetTimer(hwnd_, kTimerId, static_cast<UINT>(periodMs), nullptr); }
@@ -115,7 +116,7 @@ LRESULT AboutWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       form_.bOKClick();  // created once: the close box only hides it
       return 0;
   }
-  return ::DefWindowProcA(hwnd_, msg, wp, lp);
+  return ::DefWindowProcW(hwnd_, msg, wp, lp);
 }
 
 }  // namespace korvi

@@ -11,6 +11,7 @@
 #include "winkit/DialogKit_win.h"
 #include "winkit/FileOpen_win.h"
 #include "winkit/Paint_win.h"
+#include "platform/WideText_win.h"
 
 namespace korvi {
 
@@ -57,7 +58,7 @@ void DrawReload(HDC dc, int x, int y) {
 
 HelpWindow::HelpWindow(THelpForm& form, FileSystem& files)
     : form_(form), files_(files), reader_(files, &form, [](const std::string& url) {
-        ::ShellExecuteA(nullptr, "open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        ::ShellExecuteW(nullptr, L"open", Widen(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
       }) {
   reader_.OnStatus = [this](const std::string& text) { SetStatus(text); };
 }
@@ -75,18 +76,18 @@ bool HelpWindow::Create(HINSTANCE instance) {
   RegisterViewClass<HelpWindow>(instance, kClassName);
 
   HMENU file = ::CreatePopupMenu();
-  ::AppendMenuA(file, MF_STRING, kOpenCommand, "&Open\tCtrl+O");
-  ::AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
-  ::AppendMenuA(file, MF_STRING, kExitCommand, "E&xit\tCtrl+X");
+  ::AppendMenuW(file, MF_STRING, kOpenCommand, L"&Open\tCtrl+O");
+  ::AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
+  ::AppendMenuW(file, MF_STRING, kExitCommand, L"E&xit\tCtrl+X");
   HMENU edit = ::CreatePopupMenu();
-  ::AppendMenuA(edit, MF_STRING, kCopyCommand, "&Copy\tCtrl+C");
-  ::AppendMenuA(edit, MF_STRING, kSelectAllCommand, "Select &All\tCtrl+A");
+  ::AppendMenuW(edit, MF_STRING, kCopyCommand, L"&Copy\tCtrl+C");
+  ::AppendMenuW(edit, MF_STRING, kSelectAllCommand, L"Select &All\tCtrl+A");
   HMENU bar = ::CreateMenu();
-  ::AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
-  ::AppendMenuA(bar, MF_POPUP | MF_GRAYED, reinterpret_cast<UINT_PTR>(edit), "&Edit");
+  ::AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
+  ::AppendMenuW(bar, MF_POPUP | MF_GRAYED, reinterpret_cast<UINT_PTR>(edit), L"&Edit");
   ACCEL keys[] = {{FVIRTKEY | FCONTROL, 'O', static_cast<WORD>(kOpenCommand)},
                   {FVIRTKEY | FCONTROL, 'X', static_cast<WORD>(kExitCommand)}};
-  accel_ = ::CreateAcceleratorTableA(keys, 2);
+  accel_ = ::CreateAcceleratorTableW(keys, 2);
 
   hwnd_ = CreateCentredWindow(kClassName, THelpForm::kInitialTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                               WS_EX_TOOLWINDOW, {DialogScale(THelpForm::FormWidth), DialogScale(THelpForm::FormHeight)},
@@ -96,21 +97,21 @@ bool HelpWindow::Create(HINSTANCE instance) {
   const struct {
     HWND* Button;
     int Id;
-    const char* Caption;
-  } buttons[] = {{&back_, kBackId, "Back"}, {&forward_, kForwardId, "Forward"}, {&reload_, kReloadId, "Reload"}};
+    const wchar_t* Caption;
+  } buttons[] = {{&back_, kBackId, L"Back"}, {&forward_, kForwardId, L"Forward"}, {&reload_, kReloadId, L"Reload"}};
   int x = DialogScale(4);
   for (const auto& b : buttons) {
-    *b.Button = ::CreateWindowExA(0, "BUTTON", b.Caption, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, x,
+    *b.Button = ::CreateWindowExW(0, L"BUTTON", b.Caption, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, x,
                                   DialogScale(kToolbarHeight - kButtonHeight) / 2, DialogScale(kButtonWidth),
                                   DialogScale(kButtonHeight), hwnd_,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(b.Id)), instance, nullptr);
-    ::SendMessageA(*b.Button, WM_SETFONT, reinterpret_cast<WPARAM>(gui), FALSE);
+    ::SendMessageW(*b.Button, WM_SETFONT, reinterpret_cast<WPARAM>(gui), FALSE);
     x += DialogScale(kButtonWidth + 4);
   }
-  status_ = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_CENTER | SS_SUNKEN | SS_NOPREFIX, 0, 0, 10,
+  status_ = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_CENTER | SS_SUNKEN | SS_NOPREFIX, 0, 0, 10,
                               DialogScale(kStatusHeight), hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusId)),
                               instance, nullptr);
-  ::SendMessageA(status_, WM_SETFONT, reinterpret_cast<WPARAM>(gui), FALSE);
+  ::SendMessageW(status_, WM_SETFONT, reinterpret_cast<WPARAM>(gui), FALSE);
 
   // The WebBrowser control only hosts an HTML engine; without one it loads pages
   // and shows nothing (Wine without Gecko), so the reader shows them instead.
@@ -164,11 +165,11 @@ void HelpWindow::CheckRendering() {
 
 bool HelpWindow::TranslateAccelerator(MSG& msg) {
   if (!hwnd_ || !accel_ || (msg.hwnd != hwnd_ && !::IsChild(hwnd_, msg.hwnd))) return false;
-  return ::TranslateAcceleratorA(hwnd_, accel_, &msg) != 0;
+  return ::TranslateAcceleratorW(hwnd_, accel_, &msg) != 0;
 }
 
-void HelpWindow::SetTitle(const std::string& title) { ::SetWindowTextA(hwnd_, title.c_str()); }
-void HelpWindow::SetStatus(const std::string& text) { ::SetWindowTextA(status_, text.c_str()); }
+void HelpWindow::SetTitle(const std::string& title) { SetWindowTextUtf8(hwnd_, title); }
+void HelpWindow::SetStatus(const std::string& text) { SetWindowTextUtf8(status_, text); }
 
 void HelpWindow::ShowForm() {
   ::ShowWindow(hwnd_, SW_SHOWNORMAL);
@@ -211,11 +212,11 @@ void HelpWindow::DrawToolButton(const DRAWITEMSTRUCT& item) {
   RECT r = item.rcItem;
   const bool pressed = item.itemState & ODS_SELECTED;
   ::DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
-  char caption[32] = {};
-  ::GetWindowTextA(item.hwndItem, caption, sizeof caption);
+  wchar_t caption[32] = {};
+  const int length = ::GetWindowTextW(item.hwndItem, caption, 32);
   HGDIOBJ oldFont = ::SelectObject(dc, ::GetStockObject(DEFAULT_GUI_FONT));
   SIZE text{};
-  ::GetTextExtentPoint32A(dc, caption, static_cast<int>(strlen(caption)), &text);
+  ::GetTextExtentPoint32W(dc, caption, length, &text);
   const int gap = 4, picture = 16, shift = pressed ? 1 : 0;
   const int total = picture + gap + text.cx;
   int x = r.left + (r.right - r.left - total) / 2 + shift;
@@ -224,12 +225,12 @@ void HelpWindow::DrawToolButton(const DRAWITEMSTRUCT& item) {
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
   if (item.CtlID == kForwardId) {  // its picture to the right of the caption
-    ::TextOutA(dc, x, ty, caption, static_cast<int>(strlen(caption)));
+    ::TextOutW(dc, x, ty, caption, length);
     DrawArrow(dc, x + text.cx + gap, py, false);
   } else {
     if (item.CtlID == kBackId) DrawArrow(dc, x, py, true);
     else DrawReload(dc, x, py);
-    ::TextOutA(dc, x + picture + gap, ty, caption, static_cast<int>(strlen(caption)));
+    ::TextOutW(dc, x + picture + gap, ty, caption, length);
   }
   if (item.itemState & ODS_FOCUS) {
     RECT focus = r;
@@ -280,7 +281,7 @@ LRESULT HelpWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       form_.miExitClick();  // created once: closing only hides it
       return 0;
   }
-  return ::DefWindowProcA(hwnd_, msg, wp, lp);
+  return ::DefWindowProcW(hwnd_, msg, wp, lp);
 }
 
 }  // namespace korvi

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "winkit/Paint_win.h"
+#include "platform/WideText_win.h"
 
 namespace korvi {
 
@@ -15,13 +16,7 @@ namespace {
 constexpr COLORREF kText = RGB(0x20, 0x20, 0x20), kLink = RGB(0x00, 0x44, 0xAA), kRule = RGB(0xC8, 0xC8, 0xC8),
                    kBanner = RGB(0xFF, 0xF6, 0xD5), kBannerEdge = RGB(0xE0, 0xD0, 0x90);
 
-std::wstring Wide(std::string_view utf8) {
-  if (utf8.empty()) return {};
-  const int n = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring w(static_cast<size_t>(std::max(n, 0)), L'\0');
-  if (n > 0) ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), w.data(), n);
-  return w;
-}
+std::wstring Wide(std::string_view utf8) { return Widen(utf8); }
 
 // Point sizes of body text (level 0) and headings 1..6.
 constexpr int kPointSize[] = {10, 18, 14, 12, 10, 10, 10};
@@ -42,7 +37,7 @@ ReaderView::~ReaderView() {
 bool ReaderView::Create(HINSTANCE instance, HWND parent) {
   RegisterViewClass<ReaderView>(instance, kClassName, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
   measureDc_ = ::CreateCompatibleDC(nullptr);
-  hwnd_ = ::CreateWindowExA(WS_EX_CLIENTEDGE, kClassName, "", WS_CHILD | WS_VSCROLL | WS_TABSTOP | WS_CLIPSIBLINGS, 0,
+  hwnd_ = ::CreateWindowExW(WS_EX_CLIENTEDGE, Widen(kClassName).c_str(), L"", WS_CHILD | WS_VSCROLL | WS_TABSTOP | WS_CLIPSIBLINGS, 0,
                             0, 100, 100, parent, nullptr, instance, this);
   bannerHeight_ = LineHeight({}) + 8;
   return hwnd_ != nullptr;
@@ -85,7 +80,7 @@ int32_t ReaderView::LineHeight(ReaderFont font) {
 
 void ReaderView::PageChanged() {
   const std::string name = browser_.File() + (browser_.Anchor().empty() ? "" : "#" + browser_.Anchor());
-  ::SetWindowTextA(hwnd_, name.c_str());
+  SetWindowTextUtf8(hwnd_, name);
   Relayout();
   int32_t top = 0;
   if (!browser_.Anchor().empty()) {
@@ -153,11 +148,12 @@ void ReaderView::Paint(HDC dc, const RECT& dirty) {
   ::SelectObject(dc, Font({}, false));
   ::SetTextColor(dc, kText);
   const int32_t ty = (bannerHeight_ - LineHeight({})) / 2 + 1;
-  ::TextOutA(dc, 8, ty, kBannerText, static_cast<int>(strlen(kBannerText)));
+  const std::wstring bannerText = Wide(kBannerText), bannerLink = Wide(kBannerLink);
+  ::TextOutW(dc, 8, ty, bannerText.c_str(), static_cast<int>(bannerText.size()));
   const RECT link = BannerLinkRect();
   ::SelectObject(dc, Font({}, true));
   ::SetTextColor(dc, kLink);
-  ::TextOutA(dc, link.left, ty, kBannerLink, static_cast<int>(strlen(kBannerLink)));
+  ::TextOutW(dc, link.left, ty, bannerLink.c_str(), static_cast<int>(bannerLink.size()));
   ::SelectObject(dc, oldFont);
   ::DeleteObject(back);
   ::DeleteObject(edgeBrush);
@@ -253,7 +249,7 @@ LRESULT ReaderView::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       Click(GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
       return 0;
   }
-  return ::DefWindowProcA(hwnd_, msg, wp, lp);
+  return ::DefWindowProcW(hwnd_, msg, wp, lp);
 }
 
 }  // namespace korvi

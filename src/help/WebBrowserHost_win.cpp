@@ -1,4 +1,5 @@
 #include "help/WebBrowserHost_win.h"
+#include "platform/WideText_win.h"
 
 #include <exdispid.h>
 #include <mshtmdid.h>
@@ -12,10 +13,8 @@ namespace {
 const CLSID kHtmlDocument = {0x25336920, 0x03f9, 0x11cf, {0x8f, 0xd0, 0x00, 0xaa, 0x00, 0x68, 0x6f, 0x13}};
 
 BSTR ToBstr(const std::string& s) {
-  const int n = ::MultiByteToWideChar(CP_ACP, 0, s.c_str(), static_cast<int>(s.size()), nullptr, 0);
-  BSTR b = ::SysAllocStringLen(nullptr, static_cast<UINT>(n));
-  if (b && n > 0) ::MultiByteToWideChar(CP_ACP, 0, s.c_str(), static_cast<int>(s.size()), b, n);
-  return b;
+  const std::wstring wide = Widen(s);
+  return ::SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
 }
 
 }  // namespace

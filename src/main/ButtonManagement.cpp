@@ -1,6 +1,7 @@
 // The panel's buttons as a group, as the pager's commands use them: new entries,
 // the ready-made kinds, move mode and files dropped on the panel.
 #include "main/main.h"
+#include "panel/Settings.h"
 #include "util/Text.h"
 
 namespace korvi {
@@ -69,6 +70,12 @@ void TForm1::EndMoveMode() {
 void TForm1::DropFiles(const std::string& fileName, int32_t x, int32_t y) {
   EndMoveMode();
   const std::string name = Trim(fileName);
+  // A launcher whose file name the settings file cannot hold would be lost at the next start.
+  if (!SettingsFileCanHold(data_, platform_.Files, name)) {
+    platform_.Desktop.ShowError("No launcher was made for " + name + ": the settings file " + data_.SettingsPath +
+                                " is in the ANSI code page, which has no characters for some of the name.");
+    return;
+  }
   NewButton();
   if (HotButton == 0) return;
   TExeButton& b = Button(HotButton);

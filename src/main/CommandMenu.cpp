@@ -3,6 +3,7 @@
 // whether the settings are saved after it is in ShapeOf, the one place for both.
 #include "main/main.h"
 #include "panel/FreezeGuard.h"
+#include "panel/Settings.h"
 
 #include <optional>
 
@@ -213,6 +214,12 @@ void TForm1::SetWallpaper() {
   if (!services_) return;
   std::string file;
   if (!services_->ChooseImage(file)) return;
+  // A picture whose name the settings file cannot hold would be lost at the next start.
+  if (!SettingsFileCanHold(data_, platform_.Files, file)) {
+    platform_.Desktop.ShowError("The wallpaper was not set: the settings file " + data_.SettingsPath +
+                                " is in the ANSI code page, which has no characters for some of the name\n" + file);
+    return;
+  }
   desktops_.SetWallpaper(file);
 }
 

@@ -6,6 +6,7 @@
 
 #include "platform/Win32Platform_win.h"
 #include "winkit/Paint_win.h"
+#include "platform/WideText_win.h"
 
 namespace korvi {
 
@@ -42,17 +43,18 @@ PickerWindow::~PickerWindow() {
 
 bool PickerWindow::Create(HINSTANCE instance) {
   dragCursor_ = CreateDragCursor(instance);
-  WNDCLASSEXA wc{};
+  const std::wstring className = Widen(kClassName);
+  WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = &WindowProcOf<PickerWindow>;
   wc.hInstance = instance;
   wc.hCursor = dragCursor_ ? dragCursor_ : ::LoadCursor(nullptr, IDC_CROSS);
-  wc.lpszClassName = kClassName;
-  ::RegisterClassExA(&wc);
-  hwnd_ = ::CreateWindowExA(0, kClassName, "Transparent", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, instance, this);
+  wc.lpszClassName = className.c_str();
+  ::RegisterClassExW(&wc);
+  hwnd_ = ::CreateWindowExW(0, className.c_str(), L"Transparent", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, instance, this);
   if (!hwnd_) return false;
   // Exactly this extended style, replacing any other.
-  ::SetWindowLongA(hwnd_, GWL_EXSTYLE, WS_EX_TRANSPARENT);
+  ::SetWindowLongW(hwnd_, GWL_EXSTYLE, WS_EX_TRANSPARENT);
   form_.AttachHost(this);
   form_.FormCreate();
   return true;
@@ -101,14 +103,14 @@ void PickerWindow::Hide() {
 
 bool PickerWindow::ProcessMessage() {
   MSG msg;
-  const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+  const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
   if (got == 0 || got == -1) {
     // The program is ending: leave the quit for the main loop to see.
     ::PostQuitMessage(got == 0 ? static_cast<int>(msg.wParam) : 0);
     return false;
   }
   ::TranslateMessage(&msg);
-  ::DispatchMessageA(&msg);
+  ::DispatchMessageW(&msg);
   return true;
 }
 
@@ -156,7 +158,7 @@ LRESULT PickerWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
       return 0;  // created once, hidden between uses, never closed by the user
   }
-  return ::DefWindowProcA(hwnd_, msg, wp, lp);
+  return ::DefWindowProcW(hwnd_, msg, wp, lp);
 }
 
 }  // namespace korvi

@@ -1,5 +1,7 @@
 #include "main/DDWinList.h"
 
+#include "util/Text.h"
+
 namespace korvi {
 
 void TWinListDialog::Load() {
@@ -22,7 +24,7 @@ void TWinListDialog::GetWindowInfo(const WindowInfo& w, TWinData& e) {
   e.Right = w.Bounds.Right;
   e.Top = w.Bounds.Top;
   e.Bottom = w.Bounds.Bottom;
-  e.Title = w.Title.substr(0, 127);
+  e.Title = Utf8Prefix(w.Title, 127);
 }
 
 void TWinListDialog::ShiftInfo(int32_t from, int32_t to, int32_t index) {

@@ -4,6 +4,7 @@
 
 #include "main/WinListItems.h"
 #include "winkit/DialogKit_win.h"
+#include "platform/WideText_win.h"
 
 namespace korvi {
 
@@ -27,56 +28,56 @@ bool WinListWindow::Create(HINSTANCE instance) {
                               OuterSizeOf(kClientWidth, kClientHeight, style, exStyle), nullptr, nullptr, instance,
                               this);
   if (!hwnd_) return false;
-  label_ = ::CreateWindowExA(0, "STATIC", "Top Level Windows", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 12, 8, 200, 16,
+  label_ = ::CreateWindowExW(0, L"STATIC", L"Top Level Windows", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 12, 8, 200, 16,
                              hwnd_, nullptr, instance, nullptr);
-  list_ = ::CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
+  list_ = ::CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
                             WS_CHILD | WS_VISIBLE | WS_VSCROLL | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL,
                             12, 28, 316, 351, hwnd_, nullptr, instance, nullptr);
   HFONT gui = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
-  for (HWND c : {label_, list_}) ::SendMessageA(c, WM_SETFONT, reinterpret_cast<WPARAM>(gui), FALSE);
-  LVCOLUMNA col{};
+  for (HWND c : {label_, list_}) ::SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(gui), FALSE);
+  LVCOLUMNW col{};
   col.mask = LVCF_TEXT | LVCF_WIDTH;
   col.cx = 315;
-  char caption[] = "ID         Title";
+  wchar_t caption[] = L"ID         Title";
   col.pszText = caption;
-  ::SendMessageA(list_, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&col));
+  ::SendMessageW(list_, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&col));
   popup_ = ::CreatePopupMenu();
-  ::AppendMenuA(popup_, MF_STRING, kCloseCommand, "Close Window");
+  ::AppendMenuW(popup_, MF_STRING, kCloseCommand, L"Close Window");
   return true;
 }
 
 void WinListWindow::Show() { ::ShowWindow(hwnd_, SW_SHOWNORMAL); }
 
 void WinListWindow::DisplayWindowList() {
-  char placeholder[] = "xxx";
+  wchar_t placeholder[] = L"xxx";
   while (ItemCount() < kWinListSize) {
-    LVITEMA item{};
+    LVITEMW item{};
     item.mask = LVIF_TEXT;
     item.iItem = ItemCount();
     item.pszText = placeholder;
-    if (::SendMessageA(list_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)) < 0) break;
+    if (::SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)) < 0) break;
   }
   for (int i = 1; i <= kWinListSize; ++i) {
-    std::string text = WinListItemCaption(table_.Entry(i));
-    LVITEMA item{};
+    std::wstring text = Widen(WinListItemCaption(table_.Entry(i)));
+    LVITEMW item{};
     item.iSubItem = 0;
     item.pszText = text.data();
-    ::SendMessageA(list_, LVM_SETITEMTEXTA, static_cast<WPARAM>(i - 1), reinterpret_cast<LPARAM>(&item));
+    ::SendMessageW(list_, LVM_SETITEMTEXTW, static_cast<WPARAM>(i - 1), reinterpret_cast<LPARAM>(&item));
   }
 }
 
 void WinListWindow::mCloseClick() { ::ShowWindow(hwnd_, SW_HIDE); }
 
-int WinListWindow::ItemCount() const { return static_cast<int>(::SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0)); }
+int WinListWindow::ItemCount() const { return static_cast<int>(::SendMessageW(list_, LVM_GETITEMCOUNT, 0, 0)); }
 
 std::string WinListWindow::ItemText(int index) const {
-  char buf[512] = {};
-  LVITEMA item{};
+  wchar_t buf[512] = {};
+  LVITEMW item{};
   item.iSubItem = 0;
   item.pszText = buf;
-  item.cchTextMax = sizeof buf;
-  const LRESULT n = ::SendMessageA(list_, LVM_GETITEMTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-  return std::string(buf, n > 0 ? static_cast<size_t>(n) : 0);
+  item.cchTextMax = static_cast<int>(std::size(buf));
+  const LRESULT n = ::SendMessageW(list_, LVM_GETITEMTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+  return Narrow(std::wstring_view(buf, n > 0 ? static_cast<size_t>(n) : 0));
 }
 
 LRESULT WinListWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
@@ -102,7 +103,7 @@ LRESULT WinListWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       mCloseClick();  // created once: closing only hides it
       return 0;
   }
-  return ::DefWindowProcA(hwnd_, msg, wp, lp);
+  return ::DefWindowProcW(hwnd_, msg, wp, lp);
 }
 
 }  // namespace korvi

@@ -2,6 +2,7 @@
 
 #include "winkit/DialogKit_win.h"
 #include "winkit/Paint_win.h"
+#include "platform/WideText_win.h"
 
 namespace korvi {
 
@@ -25,15 +26,15 @@ bool PosWindow::Create(HINSTANCE instance) {
   HDC dc = ::GetDC(hwnd_);
   const int height = -::MulDiv(10, ::GetDeviceCaps(dc, LOGPIXELSY), 72);
   ::ReleaseDC(hwnd_, dc);
-  font_ = ::CreateFontA(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Arial");
+  font_ = ::CreateFontW(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Arial");
   face_ = ::CreateSolidBrush(::GetSysColor(COLOR_BTNFACE));
   const int textHeight = 20, x = (TPosForm::ClientWidth - kTextWidth) / 2, y = (kPanelHeight - textHeight) / 2;
-  static1_ = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOPREFIX, x, y, kTextWidth,
+  static1_ = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOPREFIX, x, y, kTextWidth,
                                textHeight, hwnd_, nullptr, instance, nullptr);
-  static2_ = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOPREFIX, x,
+  static2_ = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOPREFIX, x,
                                kPanelHeight + y, kTextWidth, textHeight, hwnd_, nullptr, instance, nullptr);
-  for (HWND s : {static1_, static2_}) ::SendMessageA(s, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  for (HWND s : {static1_, static2_}) ::SendMessageW(s, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   form_.AttachHost(this);
   return true;
 }
@@ -42,8 +43,8 @@ void PosWindow::Show() { ::ShowWindow(hwnd_, SW_SHOWNOACTIVATE); }
 void PosWindow::Hide() { ::ShowWindow(hwnd_, SW_HIDE); }
 
 void PosWindow::ShowTexts(const std::string& top, const std::string& bottom) {
-  ::SetWindowTextA(static1_, top.c_str());
-  ::SetWindowTextA(static2_, bottom.c_str());
+  SetWindowTextUtf8(static1_, top);
+  SetWindowTextUtf8(static2_, bottom);
 }
 
 LRESULT PosWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
@@ -67,7 +68,7 @@ LRESULT PosWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
       return 0;  // created once, hidden between uses
   }
-  return ::DefWindowProcA(hwnd_, msg, wp, lp);
+  return ::DefWindowProcW(hwnd_, msg, wp, lp);
 }
 
 }  // namespace korvi

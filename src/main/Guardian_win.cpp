@@ -6,6 +6,7 @@
 
 #include "main/DDWinList.h"
 #include "platform/WindowSystem_win.h"
+#include "platform/WideText_win.h"
 
 namespace korvi {
 
@@ -35,15 +36,17 @@ DWORD GuardedProcess(const char* line) {
 }
 
 bool StartGuardian() {
-  char exe[MAX_PATH * 4] = {};
-  const DWORD n = ::GetModuleFileNameA(nullptr, exe, sizeof exe);
-  if (n == 0 || n >= sizeof exe) return false;
-  std::string line = "\"" + std::string(exe, n) + "\" " + kSwitch + std::to_string(::GetCurrentProcessId());
-  STARTUPINFOA si{};
+  // The program's own path may hold any character (its folder is the user's choice).
+  std::wstring exe(32768, L'\0');
+  const DWORD n = ::GetModuleFileNameW(nullptr, exe.data(), static_cast<DWORD>(exe.size()));
+  if (n == 0 || n >= exe.size()) return false;
+  exe.resize(n);
+  std::wstring line = L"\"" + exe + L"\" " + Widen(kSwitch) + std::to_wstring(::GetCurrentProcessId());
+  STARTUPINFOW si{};
   si.cb = sizeof si;
   si.dwFlags = STARTF_FORCEOFFFEEDBACK;  // no busy pointer for a process that shows nothing
   PROCESS_INFORMATION pi{};
-  if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS | CREATE_NEW_PROCESS_GROUP,
+  if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS | CREATE_NEW_PROCESS_GROUP,
                         nullptr, nullptr, &si, &pi))
     return false;
   ::CloseHandle(pi.hThread);

@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include "winkit/DibPicture_win.h"
+#include "platform/WideText_win.h"
 
 namespace korvi {
 
@@ -19,7 +20,7 @@ bool Win32PagerServices::PickColor(TColor& color) {
 }
 
 bool Win32PagerServices::Confirm(const std::string& question) {
-  return ::MessageBoxA(pager_, question.c_str(), "Confirm", MB_YESNO | MB_ICONQUESTION) == IDYES;
+  return ::MessageBoxW(pager_, Widen(question).c_str(), L"Confirm", MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 void Win32PagerServices::BringPagerToTop() {

@@ -1,4 +1,5 @@
 #include "main/PagerTooltip_win.h"
+#include "platform/WideText_win.h"
 
 #include <commctrl.h>
 
@@ -9,16 +10,17 @@ void PagerTooltip::Create(HINSTANCE instance, HWND owner, HWND pager) {
   // The tip is owned by the hidden application window, not by the pager. Wine places a
   // window asked to stay on top just below its topmost owned popups without marking it
   // topmost, so a tip owned by the pager kept "Always On Top" from taking effect.
-  tip_ = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0,
+  tip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0,
                            0, owner, nullptr, instance, nullptr);
   if (!tip_) return;
-  TOOLINFOA ti{};
+  wchar_t none[] = L"";
+  TOOLINFOW ti{};
   ti.cbSize = sizeof ti;
   ti.hwnd = pager_;
   ti.uId = 1;
-  ti.lpszText = const_cast<char*>("");
-  ::SendMessageA(tip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
-  ::SendMessageA(tip_, TTM_SETMAXTIPWIDTH, 0, 400);
+  ti.lpszText = none;
+  ::SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+  ::SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, 400);
 }
 
 void PagerTooltip::Show(const std::string& text, const Rect& r) {
@@ -27,22 +29,23 @@ void PagerTooltip::Show(const std::string& text, const Rect& r) {
   // (every clock shows the time), and then the tool still moves to the second.
   const Rect area = text.empty() ? Rect{} : r;
   if (text == text_ && area == area_ && !text.empty()) return;
-  TOOLINFOA ti{};
+  TOOLINFOW ti{};
   ti.cbSize = sizeof ti;
   ti.hwnd = pager_;
   ti.uId = 1;
   ti.rect = {area.Left, area.Top, area.Right, area.Bottom};
   text_ = text;
   area_ = area;
-  ::SendMessageA(tip_, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&ti));
-  ti.lpszText = const_cast<char*>(text_.c_str());
-  ::SendMessageA(tip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti));
+  ::SendMessageW(tip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&ti));
+  std::wstring wide = Widen(text_);
+  ti.lpszText = wide.data();
+  ::SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
 void PagerTooltip::Relay(WPARAM wp, LPARAM lp) {
   if (!tip_) return;
   MSG m{pager_, WM_MOUSEMOVE, wp, lp, static_cast<DWORD>(::GetMessageTime()), {}};
-  ::SendMessageA(tip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&m));
+  ::SendMessageW(tip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&m));
 }
 
 }  // namespace korvi

@@ -11,6 +11,7 @@
 #include "platform/Win32Platform_win.h"
 #include "winkit/Colors_win.h"
 #include "winkit/Paint_win.h"
+#include "platform/WideText_win.h"
 
 namespace korvi {
 
@@ -53,32 +54,34 @@ static ShiftState ShiftFromKeyboard() {
 }
 
 bool PagerWindow::Create(HINSTANCE instance) {
-  WNDCLASSEXA wc{};
+  // Unicode classes: captions, hints and dropped file names carry every character.
+  const std::wstring className = Widen(kClassName);
+  WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   wc.style = CS_DBLCLKS;
   wc.lpfnWndProc = &WindowProcOf<PagerWindow>;
   wc.hInstance = instance;
   wc.hCursor = nullptr;  // set per position (WM_SETCURSOR)
-  wc.hIcon = ::LoadIconA(instance, MAKEINTRESOURCEA(1));
-  wc.lpszClassName = kClassName;
-  ::RegisterClassExA(&wc);
+  wc.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(1));
+  wc.lpszClassName = className.c_str();
+  ::RegisterClassExW(&wc);
   // The application's hidden main window owns the pager. Neither gets a taskbar
   // button: an owned window never has one, and the owner is a hidden tool window
   // (shells that list every unowned visible window, as Wine's does, agree).
-  WNDCLASSEXA app{};
+  WNDCLASSEXW app{};
   app.cbSize = sizeof app;
-  app.lpfnWndProc = ::DefWindowProcA;
+  app.lpfnWndProc = ::DefWindowProcW;
   app.hInstance = instance;
   app.hIcon = wc.hIcon;
-  app.lpszClassName = "Korvi8App";
-  ::RegisterClassExA(&app);
-  appWindow_ = ::CreateWindowExA(0, "Korvi8App", "Korvi8", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
-  LONG ex = ::GetWindowLongA(appWindow_, GWL_EXSTYLE);
-  ::SetWindowLongA(appWindow_, GWL_EXSTYLE, (ex & ~WS_EX_APPWINDOW) | WS_EX_TOOLWINDOW);
+  app.lpszClassName = L"Korvi8App";
+  ::RegisterClassExW(&app);
+  appWindow_ = ::CreateWindowExW(0, L"Korvi8App", L"Korvi8", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
+  LONG ex = ::GetWindowLongW(appWindow_, GWL_EXSTYLE);
+  ::SetWindowLongW(appWindow_, GWL_EXSTYLE, (ex & ~WS_EX_APPWINDOW) | WS_EX_TOOLWINDOW);
   // Centred as designed until the docking component takes it to its edge.
   const int w = TForm1::DesignWidth, h = TForm1::DesignHeight;
   const int x = (::GetSystemMetrics(SM_CXSCREEN) - w) / 2, y = (::GetSystemMetrics(SM_CYSCREEN) - h) / 2;
-  hwnd_ = ::CreateWindowExA(WS_EX_TOOLWINDOW, kClassName, "Korvi8", WS_POPUP | WS_CLIPCHILDREN, x, y, w, h,
+  hwnd_ = ::CreateWindowExW(WS_EX_TOOLWINDOW, className.c_str(), L"Korvi8", WS_POPUP | WS_CLIPCHILDREN, x, y, w, h,
                             appWindow_, nullptr, instance, this);
   if (hwnd_) {
     form_.OwnWindow = FromHwnd(hwnd_);
@@ -120,13 +123,13 @@ void PagerWindow::Repaint() {
 // --- EdgeHost -----------------------------------------------------------------------
 
 void PagerWindow::RemoveBorder() {
-  LONG style = ::GetWindowLongA(hwnd_, GWL_STYLE);
+  LONG style = ::GetWindowLongW(hwnd_, GWL_STYLE);
   style &= ~(WS_CAPTION | WS_THICKFRAME | WS_BORDER | WS_DLGFRAME);
-  ::SetWindowLongA(hwnd_, GWL_STYLE, style | WS_POPUP);
+  ::SetWindowLongW(hwnd_, GWL_STYLE, style | WS_POPUP);
   ::SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
-bool PagerWindow::IsStayOnTop() { return (::GetWindowLongA(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+bool PagerWindow::IsStayOnTop() { return (::GetWindowLongW(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
 void PagerWindow::BringToForeground() { ::SetForegroundWindow(hwnd_); }
 
@@ -210,11 +213,12 @@ void PagerWindow::ShowMenu(Point at) {
 void PagerWindow::DropFiles(HDROP drop) {
   // Only the first file counts. Its whole name is read, however long: a cut name
   // would make a launcher of a file that does not exist.
-  const UINT count = ::DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+  const UINT count = ::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
   std::string name;
   if (count > 0) {
-    name.resize(::DragQueryFileA(drop, 0, nullptr, 0) + 1);
-    name.resize(::DragQueryFileA(drop, 0, name.data(), static_cast<UINT>(name.size())));
+    std::wstring wide(::DragQueryFileW(drop, 0, nullptr, 0) + 1, L'\0');
+    wide.resize(::DragQueryFileW(drop, 0, wide.data(), static_cast<UINT>(wide.size())));
+    name = Narrow(wide);
   }
   POINT p{};
   ::DragQueryPoint(drop, &p);
@@ -350,7 +354,7 @@ LRESULT PagerWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       ::PostQuitMessage(0);
       return 0;
   }
-  return ::DefWindowProcA(hwnd_, msg, wp, lp);
+  return ::DefWindowProcW(hwnd_, msg, wp, lp);
 }
 
 }  // namespace korvi

@@ -1,4 +1,5 @@
 #include "main/PopupMenu_win.h"
+#include "platform/WideText_win.h"
 
 #include <string>
 
@@ -21,22 +22,22 @@ HMENU Build(const std::vector<TMenuItem>& items) {
   HMENU menu = ::CreatePopupMenu();
   for (const TMenuItem& i : items) {
     if (i.Separator) {
-      ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+      ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
       continue;
     }
-    const std::string text = Literal(i.Caption);
-    MENUITEMINFOA mi{};
+    std::wstring text = Widen(Literal(i.Caption));
+    MENUITEMINFOW mi{};
     mi.cbSize = sizeof mi;
     mi.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING | MIIM_ID;
     mi.fType = MFT_STRING | (i.RadioItem ? MFT_RADIOCHECK : 0);
     mi.fState = (i.Checked ? MFS_CHECKED : MFS_UNCHECKED) | (i.Enabled ? MFS_ENABLED : MFS_GRAYED);
     mi.wID = static_cast<UINT>(i.Tag);
-    mi.dwTypeData = const_cast<char*>(text.c_str());
+    mi.dwTypeData = text.data();
     if (!i.Items.empty()) {
       mi.fMask |= MIIM_SUBMENU;
       mi.hSubMenu = Build(i.Items);
     }
-    ::InsertMenuItemA(menu, ::GetMenuItemCount(menu), TRUE, &mi);
+    ::InsertMenuItemW(menu, ::GetMenuItemCount(menu), TRUE, &mi);
   }
   return menu;
 }
@@ -49,7 +50,7 @@ int32_t TrackPopup(const TPopupMenu& menu, HWND owner, int x, int y, UINT alignm
   // clicks elsewhere; the empty message afterwards lets it finish closing.
   ::SetForegroundWindow(owner);
   const UINT cmd = ::TrackPopupMenu(h, alignment | TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
-  ::PostMessageA(owner, WM_NULL, 0, 0);
+  ::PostMessageW(owner, WM_NULL, 0, 0);
   ::DestroyMenu(h);  // the submenus go with it
   return static_cast<int32_t>(cmd);
 }

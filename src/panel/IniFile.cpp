@@ -252,10 +252,7 @@ std::string IniFile::Text() const {
 std::string IniFile::ReadString(std::string_view section, std::string_view key, std::string_view def) const {
   std::optional<std::string> v = Get(section, key);
   if (!v) return std::string(def);
-  if (!codec_.ToAnsi) return *v;
-  std::string ansi = codec_.ToAnsi(*v);
-  if (ansi.size() > kMaxValueLength) ansi.resize(kMaxValueLength);
-  return ansi;
+  return codec_.Decode ? codec_.Decode(*v) : *v;
 }
 
 int32_t IniFile::ReadInteger(std::string_view section, std::string_view key, int32_t def) const {
@@ -267,11 +264,21 @@ bool IniFile::ReadBool(std::string_view section, std::string_view key, bool def)
   return ReadInteger(section, key, def ? 1 : 0) != 0;
 }
 
-void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-  if (codec_.FromAnsi)
-    Set(section, key, codec_.FromAnsi(value));
-  else
+bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+  // A value read and written back unchanged leaves its line alone, even where the
+  // file's bytes would not come back from the conversion (bytes no character
+  // stands for, a value cut at the length limit).
+  if (codec_.Decode) {
+    if (std::optional<std::string> now = Get(section, key); now && codec_.Decode(*now) == value) return true;
+  }
+  if (!codec_.Encode) {
     Set(section, key, value);
+    return true;
+  }
+  std::string encoded;
+  if (!codec_.Encode(value, encoded)) return false;
+  Set(section, key, encoded);
+  return true;
 }
 
 void IniFile::WriteInteger(std::string_view section, std::string_view key, int32_t value) {

@@ -55,15 +55,21 @@ class IniFile {
   std::string ReadString(std::string_view section, std::string_view key, std::string_view def) const;
   int32_t ReadInteger(std::string_view section, std::string_view key, int32_t def) const;
   bool ReadBool(std::string_view section, std::string_view key, bool def) const;
-  void WriteString(std::string_view section, std::string_view key, std::string_view value);
+  // False, and the line left as it was, when the file's encoding has no characters
+  // for the value (see ValueCodec).
+  bool WriteString(std::string_view section, std::string_view key, std::string_view value);
   void WriteInteger(std::string_view section, std::string_view key, int32_t value);
   void WriteBool(std::string_view section, std::string_view key, bool value);
 
-  // A Unicode settings file is held as UTF-8 text; the typed string access then
-  // converts its values from and to the ANSI code page the program works in, as
-  // the ANSI profile functions do. Empty functions: values are taken as they are.
+  // The program's text is UTF-8. A file held in another encoding (an ANSI settings
+  // file) converts its values on the typed string access: Decode turns the file's
+  // text into UTF-8, Encode turns UTF-8 into the file's text and is false when the
+  // encoding has no character for some of it. Empty functions: the file's text is
+  // UTF-8 and values are taken as they are. A value that reads as the one written
+  // keeps its line byte for byte, whatever bytes the file holds.
   struct ValueCodec {
-    std::function<std::string(std::string_view)> ToAnsi, FromAnsi;
+    std::function<std::string(std::string_view)> Decode;
+    std::function<bool(std::string_view, std::string&)> Encode;
   };
   void SetValueCodec(ValueCodec codec) { codec_ = std::move(codec); }
 

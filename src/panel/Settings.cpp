@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "panel/FontText.h"
 #include "panel/TextEncoding.h"
@@ -21,15 +22,22 @@ constexpr int32_t kDefaultPanelColor = 0x808080;
 std::string ButtonSection(int n) { return "BUTTON" + std::to_string(n); }
 std::string Numbered(const char* key, int n) { return key + std::to_string(n); }
 
-// The file parsed from its text (UTF-8 when the file is Unicode); a Unicode file's
-// values reach the program in the ANSI code page, as the ANSI profile functions
-// hand them out.
+// The file parsed from its text (UTF-8 when the file is Unicode); an ANSI file's
+// values are converted from and to the ANSI code page, so the program sees UTF-8.
 IniFile ParseText(const std::string& text, TextEncoding encoding, FileSystem& files) {
   IniFile ini = IniFile::Parse(text);
-  if (encoding != TextEncoding::Ansi)
-    ini.SetValueCodec({[&files](std::string_view v) { return files.Utf8ToAnsi(v); },
-                       [&files](std::string_view v) { return files.AnsiToUtf8(v); }});
+  if (encoding == TextEncoding::Ansi)
+    ini.SetValueCodec({[&files](std::string_view v) { return files.AnsiToUtf8(v); },
+                       [&files](std::string_view v, std::string& ansi) { return files.Utf8ToAnsi(v, ansi); }});
   return ini;
+}
+
+// The "[SECTION] KEY" of each value the file's encoding could not hold.
+using Refused = std::vector<std::string>;
+
+void WriteText(IniFile& ini, const std::string& section, const std::string& key, const std::string& value,
+               Refused& refused) {
+  if (!ini.WriteString(section, key, value)) refused.push_back("[" + section + "] " + key);
 }
 
 // `scratch` carries the face from one FONT key to the next, in entry order: an
@@ -66,7 +74,7 @@ ButtonRecord ReadButton(const IniFile& ini, int n, TFont& scratch) {
   return r;
 }
 
-void WriteButton(IniFile& ini, const ButtonRecord& r, int n) {
+void WriteButton(IniFile& ini, const ButtonRecord& r, int n, Refused& refused) {
   const std::string s = ButtonSection(n);
   ini.WriteBool(s, "VISIBLE", r.Enabled);
   // A hidden entry keeps its older keys untouched.
@@ -79,16 +87,16 @@ void WriteButton(IniFile& ini, const ButtonRecord& r, int n) {
   ini.WriteInteger(s, "WIDTH", r.Width);
   ini.WriteInteger(s, "HEIGHT", r.Height);
   ini.WriteBool(s, "FLAT", r.Flat);
-  ini.WriteString(s, "PROGRAM", r.Program);
+  WriteText(ini, s, "PROGRAM", r.Program, refused);
   // A key the record does not hold stays as the file has it (left out).
-  if (r.HasStart) ini.WriteString(s, "START", r.Start);
-  ini.WriteString(s, "ARGS", r.Args);
-  if (r.HasGlyph) ini.WriteString(s, "GLYPH", r.Glyph);
+  if (r.HasStart) WriteText(ini, s, "START", r.Start, refused);
+  WriteText(ini, s, "ARGS", r.Args, refused);
+  if (r.HasGlyph) WriteText(ini, s, "GLYPH", r.Glyph, refused);
   ini.WriteInteger(s, "INDEX", r.Index);
-  if (r.HasCaption) ini.WriteString(s, "CAPTION", r.Caption);
-  ini.WriteString(s, "HINT", r.Hint);
+  if (r.HasCaption) WriteText(ini, s, "CAPTION", r.Caption, refused);
+  WriteText(ini, s, "HINT", r.Hint, refused);
   ini.WriteInteger(s, "LAYOUT", r.Layout);
-  ini.WriteString(s, "FONT", FontToStr(&r.Font));
+  WriteText(ini, s, "FONT", FontToStr(&r.Font), refused);
   ini.WriteInteger(s, "IDATA", r.IData);
 }
 
@@ -120,7 +128,7 @@ PagerSettings ReadValues(const IniFile& ini) {
   return v;
 }
 
-void WriteValues(const PagerSettings& v, IniFile& ini) {
+void WriteValues(const PagerSettings& v, IniFile& ini, Refused& refused) {
   const FormSettings& f = v.Form;
   ini.WriteInteger(kForm, "EDGE", f.Edge);
   ini.WriteInteger(kForm, "SIZE", f.Size);
@@ -131,9 +139,9 @@ void WriteValues(const PagerSettings& v, IniFile& ini) {
 
   ini.WriteInteger(kDesktop, "COUNT", v.DesktopCount);
 
-  for (int n = 1; n <= kButtonCount; ++n) WriteButton(ini, v.Buttons[n - 1], n);
+  for (int n = 1; n <= kButtonCount; ++n) WriteButton(ini, v.Buttons[n - 1], n, refused);
 
-  for (int d = 1; d <= kMaxDesktops; ++d) ini.WriteString(kWallpaper, Numbered("FILE", d), v.Wallpapers[d]);
+  for (int d = 1; d <= kMaxDesktops; ++d) WriteText(ini, kWallpaper, Numbered("FILE", d), v.Wallpapers[d], refused);
   for (int d = 1; d <= kMaxDesktops; ++d) ini.WriteInteger(kPanelColor, Numbered("COLOR", d), v.PanelColors[d]);
   // A file that never had the option gets its section only once the user turns it on,
   // so the files of users who never do stay as they were.
@@ -166,15 +174,37 @@ PagerSettings ReadSettings(std::string_view bytes, FileSystem& codePage) {
   return ReadValues(ParseSettingsBytes(bytes, codePage));
 }
 
-std::string WriteSettings(const PagerSettings& settings, std::string_view original, FileSystem& codePage) {
-  const TextEncoding encoding = DetectTextEncoding(original);
-  const std::string text = DecodeToUtf8(original, encoding);
+std::string WriteSettings(const PagerSettings& settings, std::string_view original, FileSystem& codePage,
+                          std::vector<std::string>* refused) {
+  TextEncoding encoding = DetectTextEncoding(original);
+  std::string text = DecodeToUtf8(original, encoding);
   IniFile ini = ParseText(text, encoding, codePage);
-  WriteValues(settings, ini);
+  Refused lost;
+  WriteValues(settings, ini, lost);
+  // A new file has no encoding of its own yet: ANSI, as the profile functions
+  // write one, unless its text needs characters the code page lacks.
+  if (!lost.empty() && original.empty()) {
+    encoding = TextEncoding::Utf8;
+    text.clear();
+    ini = ParseText(text, encoding, codePage);
+    lost.clear();
+    WriteValues(settings, ini, lost);
+  }
+  if (refused) *refused = std::move(lost);
   const std::string updated = ini.Text();
   // Nothing changed: the original as it was, whatever its encoding made of it.
   if (updated == text) return std::string(original);
-  return EncodeFromUtf8(updated, encoding);
+  std::string bytes = EncodeFromUtf8(updated, encoding);
+  // The odd last byte of a UTF-16 file, which no reading sees, stays too.
+  const bool utf16 = encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE;
+  if (utf16 && DetectTextEncoding(original) == encoding && original.size() % 2 == 1) bytes += original.back();
+  return bytes;
+}
+
+bool SettingsFileCanHold(const SharedState& data, FileSystem& files, std::string_view text) {
+  std::string start, ansi;
+  if (files.ReadFileStart(data.SettingsPath, start, 3) != FileSystem::ReadResult::Ok || start.empty()) return true;
+  return DetectTextEncoding(start) != TextEncoding::Ansi || files.Utf8ToAnsi(text, ansi);
 }
 
 PagerSettings LoadSettings(SharedState& data, FileSystem& files) {
@@ -205,10 +235,19 @@ bool SaveSettings(const PagerSettings& settings, SharedState& data, FileSystem& 
   }
   bool ok = false;
   if (bytes) {
-    const std::string updated = WriteSettings(settings, *bytes, files);
+    std::vector<std::string> refused;
+    const std::string updated = WriteSettings(settings, *bytes, files, &refused);
     // Nothing changed: no write.
     ok = updated == *bytes || files.ReplaceFileContent(data.SettingsPath, updated);
     if (ok) data.SettingsUnread = false;
+    // The places where text is typed refuse what the file cannot hold; anything that
+    // still gets here keeps its old value in the file, and the user hears which.
+    if (ok && !refused.empty()) {
+      std::string keys;
+      for (const std::string& k : refused) keys += "\n" + k;
+      shell.ShowError("Some values were not saved to " + data.SettingsPath +
+                      ", because the file is in the ANSI code page, which has no characters for them:" + keys);
+    }
   }
   if (!ok) shell.ShowError("Unable to write to " + data.SettingsPath);
   return ok;

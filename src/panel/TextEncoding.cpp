@@ -70,8 +70,13 @@ std::string DecodeToUtf8(std::string_view bytes, TextEncoding encoding) {
     if (u >= 0xD800 && u < 0xDC00 && k + 1 < units && unit(k + 1) >= 0xDC00 && unit(k + 1) < 0xE000) {
       AppendUtf8(out, 0x10000 + ((u - 0xD800u) << 10) + (unit(k + 1) - 0xDC00u));
       ++k;
+    } else if (u >= 0xD800 && u < 0xE000) {
+      // A lone surrogate keeps its value: the line it is in goes back as it came.
+      out += static_cast<char>(0xE0 | (u >> 12));
+      out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (u & 0x3F));
     } else {
-      AppendUtf8(out, u);  // a lone surrogate becomes the replacement character
+      AppendUtf8(out, u);
     }
   }
   return out;

@@ -13,8 +13,10 @@ enum class TextEncoding : uint8_t { Ansi, Utf8, Utf16LE, Utf16BE };
 TextEncoding DetectTextEncoding(std::string_view bytes);
 
 // The text after the byte-order mark as UTF-8; an ANSI file comes back unchanged.
-// UTF-16 that does not pair its surrogates gives U+FFFD for them, and an odd last
-// byte is dropped, as the profile functions drop it.
+// A UTF-16 surrogate without its pair keeps its value in UTF-8's three-byte form
+// (ED A0 80 .. ED BF BF), so that EncodeFromUtf8 gives the same unit back; shown on
+// the screen it is a replacement character. An odd last byte is dropped, as the
+// profile functions drop it.
 std::string DecodeToUtf8(std::string_view bytes, TextEncoding encoding);
 
 // The file's bytes for UTF-8 text (ANSI text when `encoding` is Ansi), byte-order

@@ -5,7 +5,7 @@
 
 namespace korvi {
 
-// File access the logic needs. Paths are Windows paths in the ANSI code page.
+// File access the logic needs. Paths are Windows paths in UTF-8.
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
@@ -23,11 +23,11 @@ class FileSystem {
   // so that the old file stays intact when anything fails. Returns false on failure.
   virtual bool ReplaceFileContent(const std::string& path, const std::string& content) = 0;
 
-  // Text between the system's ANSI code page and UTF-8 (the settings file may be
-  // Unicode). A character the code page lacks becomes "?", as the system's own
-  // conversion makes it.
+  // Text between the system's ANSI code page and UTF-8 (a settings file without a
+  // byte-order mark is ANSI). Utf8ToAnsi is false, and `ansi` undefined, when the
+  // code page has no character for some of the text: nothing is ever made "?".
   virtual std::string AnsiToUtf8(std::string_view ansi) = 0;
-  virtual std::string Utf8ToAnsi(std::string_view utf8) = 0;
+  virtual bool Utf8ToAnsi(std::string_view utf8, std::string& ansi) = 0;
 };
 
 }  // namespace korvi

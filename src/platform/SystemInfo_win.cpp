@@ -1,4 +1,5 @@
 #include "platform/SystemInfo_win.h"
+#include "platform/WideText_win.h"
 
 #include <windows.h>
 
@@ -7,9 +8,9 @@ namespace korvi {
 namespace {
 
 std::string LocaleText(LCTYPE what) {
-  char buf[128] = {};
-  const int n = ::GetLocaleInfoA(LOCALE_USER_DEFAULT, what, buf, sizeof buf);
-  return n > 1 ? std::string(buf, static_cast<size_t>(n - 1)) : std::string();
+  wchar_t buf[128] = {};
+  const int n = ::GetLocaleInfoW(LOCALE_USER_DEFAULT, what, buf, 128);
+  return n > 1 ? Narrow(std::wstring_view(buf, static_cast<size_t>(n - 1))) : std::string();
 }
 
 }  // namespace

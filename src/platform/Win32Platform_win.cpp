@@ -1,21 +1,23 @@
 #include "platform/Win32Platform_win.h"
 
+#include "platform/WideText_win.h"
+
 namespace korvi {
 
 bool Win32FileSystem::FileExists(const std::string& path) {
-  DWORD a = ::GetFileAttributesA(path.c_str());
+  DWORD a = ::GetFileAttributesW(Widen(path).c_str());
   return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool Win32FileSystem::DirectoryExists(const std::string& path) {
-  DWORD a = ::GetFileAttributesA(path.c_str());
+  DWORD a = ::GetFileAttributesW(Widen(path).c_str());
   return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 namespace {
 // Opens a file for reading, shared with writers and deleters; Missing or Failed when it cannot.
 FileSystem::ReadResult OpenForReading(const std::string& path, HANDLE& f) {
-  f = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+  f = ::CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (f != INVALID_HANDLE_VALUE) return FileSystem::ReadResult::Ok;
   DWORD e = ::GetLastError();
@@ -72,8 +74,8 @@ FileSystem::ReadResult Win32FileSystem::ReadFileStart(const std::string& path, s
 }
 
 bool Win32FileSystem::ReplaceFileContent(const std::string& path, const std::string& content) {
-  const std::string temp = path + ".tmp";
-  HANDLE f = ::CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const std::wstring target = Widen(path), temp = Widen(path + ".tmp");
+  HANDLE f = ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (f == INVALID_HANDLE_VALUE) return false;
   size_t done = 0;
   bool ok = true;
@@ -86,17 +88,17 @@ bool Win32FileSystem::ReplaceFileContent(const std::string& path, const std::str
   ok = ::FlushFileBuffers(f) && ok;
   ok = ::CloseHandle(f) && ok;
   // A read-only settings file is the user's choice: do not replace it behind their back.
-  DWORD attrs = ::GetFileAttributesA(path.c_str());
+  DWORD attrs = ::GetFileAttributesW(Widen(path).c_str());
   if (ok && attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_READONLY)) ok = false;
-  // The new text is whole on disk before the old file goes. ReplaceFileA gives the
+  // The new text is whole on disk before the old file goes. ReplaceFileW gives the
   // new file the old one's attributes (hidden, compressed, ...), security and
   // creation time; either it or the rename leaves the old file or the new one under
   // the name, never a mix.
   const auto moveIntoPlace = [&] {
-    return ::MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    return ::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
   };
   if (!ok) {
-    ::DeleteFileA(temp.c_str());
+    ::DeleteFileW(temp.c_str());
     return false;
   }
   // Another program reading the file at this moment (a viewer, a virus scanner, a
@@ -108,17 +110,17 @@ bool Win32FileSystem::ReplaceFileContent(const std::string& path, const std::str
     if (attrs == INVALID_FILE_ATTRIBUTES) {
       ok = moveIntoPlace();
       if (!ok) error = ::GetLastError();
-    } else if (Replace(path.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+    } else if (Replace(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
       ok = true;
-      // Wine's ReplaceFileA leaves the new file's own attributes: give it the old ones.
-      if (::GetFileAttributesA(path.c_str()) != attrs) ::SetFileAttributesA(path.c_str(), attrs);
+      // Wine's ReplaceFileW leaves the new file's own attributes: give it the old ones.
+      if (::GetFileAttributesW(Widen(path).c_str()) != attrs) ::SetFileAttributesW(target.c_str(), attrs);
     } else {
       error = ::GetLastError();
       // These two say the old file has already left its name (deleted, or renamed to a name we
       // were not told), and the new text exists only in the temporary file: it must go in place.
       if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT || error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
         if (!moveIntoPlace()) return false;  // the temporary file is all that is left of the text: keep it
-        ::SetFileAttributesA(path.c_str(), attrs);
+        ::SetFileAttributesW(target.c_str(), attrs);
         return true;
       }
       ok = false;
@@ -128,37 +130,48 @@ bool Win32FileSystem::ReplaceFileContent(const std::string& path, const std::str
     if (ok || !busy || ::GetTickCount() - since >= 1000) break;
     ::Sleep(20);
   }
-  if (!ok) ::DeleteFileA(temp.c_str());
+  if (!ok) ::DeleteFileW(temp.c_str());
   return ok;
 }
 
-namespace {
-// Converts between two code pages through UTF-16.
-std::string Recode(std::string_view text, UINT from, UINT to) {
-  if (text.empty()) return {};
-  const int n = static_cast<int>(std::min<size_t>(text.size(), 0x7FFFFFFF / 4));
+std::string Win32FileSystem::AnsiToUtf8(std::string_view ansi) {
+  if (ansi.empty()) return {};
+  const int n = static_cast<int>(std::min<size_t>(ansi.size(), 0x7FFFFFFF / 4));
   std::wstring wide(static_cast<size_t>(n), L'\0');
-  const int units = ::MultiByteToWideChar(from, 0, text.data(), n, wide.data(), n);
-  if (units <= 0) return {};
-  const int bytes = ::WideCharToMultiByte(to, 0, wide.data(), units, nullptr, 0, nullptr, nullptr);
-  if (bytes <= 0) return {};
-  std::string out(static_cast<size_t>(bytes), '\0');
-  ::WideCharToMultiByte(to, 0, wide.data(), units, out.data(), bytes, nullptr, nullptr);
-  return out;
+  const int units = ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), n, wide.data(), n);
+  return units > 0 ? Narrow(std::wstring_view(wide.data(), static_cast<size_t>(units))) : std::string();
 }
-}  // namespace
 
-std::string Win32FileSystem::AnsiToUtf8(std::string_view ansi) { return Recode(ansi, CP_ACP, CP_UTF8); }
-std::string Win32FileSystem::Utf8ToAnsi(std::string_view utf8) { return Recode(utf8, CP_UTF8, CP_ACP); }
+bool Win32FileSystem::Utf8ToAnsi(std::string_view utf8, std::string& ansi) {
+  ansi.clear();
+  if (utf8.empty()) return true;
+  const std::wstring wide = Widen(utf8);
+  if (wide.find(L'\xFFFD') != std::wstring::npos) return false;  // no text, or one no code page holds
+  const int units = static_cast<int>(wide.size());
+  // A system whose ANSI code page is UTF-8 holds everything; the "used default"
+  // report is not allowed for it.
+  if (::GetACP() == CP_UTF8) {
+    ansi.assign(utf8);
+    return true;
+  }
+  // No best fit: "\u0141" must not quietly become "L".
+  BOOL lossy = FALSE;
+  const int bytes = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), units, nullptr, 0, nullptr,
+                                          &lossy);
+  if (bytes <= 0 || lossy) return false;
+  ansi.assign(static_cast<size_t>(bytes), '\0');
+  ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), units, ansi.data(), bytes, nullptr, &lossy);
+  return !lossy;
+}
 
 void Win32Shell::SetWallpaper(const std::string& file) {
   // Neither written to the user profile nor broadcast: the change lasts for this session.
-  std::string name = file;
-  ::SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, name.data(), 0);
+  std::wstring name = Widen(file);
+  ::SystemParametersInfoW(SPI_SETDESKWALLPAPER, 0, name.data(), 0);
 }
 
 void Win32Shell::ShowError(const std::string& text) {
-  ::MessageBoxA(Owner, text.c_str(), "Korvi8", MB_OK | MB_ICONERROR);
+  ::MessageBoxW(Owner, Widen(text).c_str(), L"Korvi8", MB_OK | MB_ICONERROR);
 }
 
 }  // namespace korvi

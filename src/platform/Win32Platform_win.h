@@ -14,15 +14,15 @@ class Win32FileSystem : public FileSystem {
   ReadResult ReadFileStart(const std::string& path, std::string& content, std::size_t count) override;
   bool ReplaceFileContent(const std::string& path, const std::string& content) override;
   std::string AnsiToUtf8(std::string_view ansi) override;
-  std::string Utf8ToAnsi(std::string_view utf8) override;
+  bool Utf8ToAnsi(std::string_view utf8, std::string& ansi) override;
 
   // The system calls that read a file and put a new file in the old one's place; tests stand in
   // for them to try the ways they can fail half-way.
   using ReadCall = BOOL(WINAPI*)(HANDLE file, LPVOID buffer, DWORD want, LPDWORD got, LPOVERLAPPED);
   ReadCall Read = &::ReadFile;
-  using ReplaceCall = BOOL(WINAPI*)(LPCSTR replaced, LPCSTR replacement, LPCSTR backup, DWORD flags, LPVOID,
+  using ReplaceCall = BOOL(WINAPI*)(LPCWSTR replaced, LPCWSTR replacement, LPCWSTR backup, DWORD flags, LPVOID,
                                     LPVOID);
-  ReplaceCall Replace = &::ReplaceFileA;
+  ReplaceCall Replace = &::ReplaceFileW;
 };
 
 class Win32Shell : public Shell {

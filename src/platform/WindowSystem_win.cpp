@@ -1,4 +1,5 @@
 #include "platform/WindowSystem_win.h"
+#include "platform/WideText_win.h"
 
 namespace korvi {
 
@@ -16,11 +17,7 @@ std::string TitleOf(HWND h) {
   wchar_t wide[128] = {};
   int n = ::InternalGetWindowText(h, wide, 128);
   if (n <= 0) return {};
-  char buf[128 * 2] = {};
-  int bytes = ::WideCharToMultiByte(CP_ACP, 0, wide, n, buf, sizeof buf, nullptr, nullptr);
-  if (bytes < 0) bytes = 0;
-  if (bytes > 127) bytes = 127;
-  return std::string(buf, static_cast<size_t>(bytes));
+  return Narrow(std::wstring_view(wide, static_cast<size_t>(n)));
 }
 
 BOOL CALLBACK CollectWindow(HWND h, LPARAM list) {

@@ -49,6 +49,14 @@ bool SameText(std::string_view a, std::string_view b) {
   return true;
 }
 
+std::string Utf8Prefix(std::string_view s, std::size_t maxBytes) {
+  if (s.size() <= maxBytes) return std::string(s);
+  std::size_t n = maxBytes;
+  // Continuation bytes (10xxxxxx) belong to the character that starts before them.
+  while (n > 0 && (static_cast<unsigned char>(s[n]) & 0xC0) == 0x80) --n;
+  return std::string(s.substr(0, n));
+}
+
 void AppendUtf8(std::string& out, uint32_t cp) {
   if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = 0xFFFD;
   if (cp < 0x80) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -17,6 +18,9 @@ std::string ExtractFileExt(std::string_view path);
 std::string UpperCase(std::string_view s);
 std::string LowerCase(std::string_view s);
 bool SameText(std::string_view a, std::string_view b);
+
+// At most `maxBytes` bytes of UTF-8 text, cut before a character rather than inside one.
+std::string Utf8Prefix(std::string_view s, std::size_t maxBytes);
 
 // Appends the UTF-8 bytes of a code point; one that is no Unicode scalar value (a surrogate,
 // or beyond U+10FFFF) is appended as U+FFFD, the replacement character.

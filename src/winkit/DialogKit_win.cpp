@@ -4,6 +4,7 @@
 
 #include "platform/Geometry.h"
 #include "platform/SystemLibrary_win.h"
+#include "platform/WideText_win.h"
 
 namespace korvi {
 
@@ -18,38 +19,35 @@ int DialogScale(int designPixels) {
 }
 
 HFONT CreateDialogFont(int weight, int points) {
-  NONCLIENTMETRICSA m{};
+  NONCLIENTMETRICSW m{};
   m.cbSize = sizeof m;
-  LOGFONTA lf{};
-  if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof m, &m, 0)) {
+  LOGFONTW lf{};
+  if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof m, &m, 0)) {
     lf = m.lfMessageFont;
   } else {
     lf.lfHeight = -DialogScale(11);
-    lstrcpynA(lf.lfFaceName, "MS Shell Dlg 2", LF_FACESIZE);
+    lstrcpynW(lf.lfFaceName, L"MS Shell Dlg 2", LF_FACESIZE);
   }
   if (points > 0) lf.lfHeight = -::MulDiv(points, DialogScale(96), 72);
   lf.lfWeight = weight;
-  return ::CreateFontIndirectA(&lf);
+  return ::CreateFontIndirectW(&lf);
 }
 
 HWND CreateControl(HWND parent, const char* cls, const char* text, DWORD style, int x, int y, int w, int h, int id,
                    HFONT font, DWORD exStyle) {
-  HWND c = ::CreateWindowExA(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, DialogScale(x), DialogScale(y),
-                             DialogScale(w), DialogScale(h), parent,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleA(nullptr), nullptr);
-  if (c && font) ::SendMessageA(c, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  // Unicode controls: an edit or a list holds every character the user types or is given.
+  HWND c = ::CreateWindowExW(exStyle, Widen(cls).c_str(), Widen(text ? text : "").c_str(),
+                             WS_CHILD | WS_VISIBLE | style, DialogScale(x), DialogScale(y), DialogScale(w),
+                             DialogScale(h), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                             ::GetModuleHandleW(nullptr), nullptr);
+  if (c && font) ::SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   return c;
 }
 
-std::string WindowTextOf(HWND h) {
-  const int n = ::GetWindowTextLengthA(h);
-  std::string s(static_cast<size_t>(n) + 1, '\0');
-  s.resize(static_cast<size_t>(::GetWindowTextA(h, s.data(), n + 1)));
-  return s;
-}
+std::string WindowTextOf(HWND h) { return WindowText(h); }
 
 void SetTextIfChanged(HWND h, const std::string& text) {
-  if (h && WindowTextOf(h) != text) ::SetWindowTextA(h, text.c_str());
+  if (h && WindowTextOf(h) != text) SetWindowTextUtf8(h, text);
 }
 
 SIZE OuterSizeOf(int clientW, int clientH, DWORD style, DWORD exStyle) {
@@ -61,8 +59,9 @@ SIZE OuterSizeOf(int clientW, int clientH, DWORD style, DWORD exStyle) {
 HWND CreateCentredWindow(const char* cls, const char* title, DWORD style, DWORD exStyle, SIZE outer, HWND owner,
                          HMENU menu, HINSTANCE instance, void* self) {
   const Rect at = CentredOnScreen(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), outer.cx, outer.cy);
-  return ::CreateWindowExA(exStyle, cls, title, style, at.Left, at.Top, outer.cx, outer.cy, owner, menu, instance,
-                           self);
+  const std::wstring caption = Widen(title ? title : "");
+  return ::CreateWindowExW(exStyle, Widen(cls).c_str(), caption.c_str(), style, at.Left, at.Top, outer.cx, outer.cy,
+                           owner, menu, instance, self);
 }
 
 HWND CreateDialogWindow(const char* cls, const char* title, DWORD style, DWORD exStyle, int clientW, int clientH,
@@ -89,15 +88,15 @@ void RunModal(HWND dialog, const bool& done, HWND focus) {
   if (focus) ::SetFocus(focus);
   MSG msg;
   while (!done) {
-    const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+    const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
     if (got == 0 || got == -1) {
       // The program is ending: leave the quit for the main loop to see.
       ::PostQuitMessage(got == 0 ? static_cast<int>(msg.wParam) : 0);
       break;
     }
-    if (::IsDialogMessageA(dialog, &msg)) continue;
+    if (::IsDialogMessageW(dialog, &msg)) continue;
     ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
+    ::DispatchMessageW(&msg);
   }
   for (size_t i = 1; i < disabled.size(); ++i)
     if (::IsWindow(disabled[i])) ::EnableWindow(disabled[i], TRUE);
@@ -125,6 +124,6 @@ void NextDialogControl(HWND dialog, WPARAM wp, LPARAM lp) {
   if (!target) return;
   ::SetFocus(target);
   // A field reached from the keyboard has its text selected, ready to be typed over.
-  if (::SendMessageA(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) ::SendMessageA(target, EM_SETSEL, 0, -1);
+  if (::SendMessageW(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) ::SendMessageW(target, EM_SETSEL, 0, -1);
 }
 }  // namespace korvi

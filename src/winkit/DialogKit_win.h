@@ -17,6 +17,7 @@ HFONT CreateDialogFont(int weight = FW_NORMAL, int points = 0);
 // A child control at design coordinates, with the dialog font.
 HWND CreateControl(HWND parent, const char* cls, const char* text, DWORD style, int x, int y, int w, int h, int id,
                    HFONT font, DWORD exStyle = 0);
+// Texts are UTF-8; the controls are Unicode windows.
 std::string WindowTextOf(HWND h);
 // Sets the text only when it differs, so an edit keeps its caret while the user types.
 void SetTextIfChanged(HWND h, const std::string& text);

@@ -1,4 +1,5 @@
 #include "winkit/FontCache_win.h"
+#include "platform/WideText_win.h"
 
 #include <vector>
 
@@ -30,7 +31,7 @@ HFONT FontCache::Get(const TFont& font) {
   // font grown with the screen's resolution would be cut off by the unchanged button.
   constexpr int kPanelPixelsPerInch = 96;
   const int height = -::MulDiv(font.Size, kPanelPixelsPerInch, 72);
-  LOGFONTA lf{};
+  LOGFONTW lf{};
   lf.lfHeight = height;
   lf.lfWeight = font.Bold ? FW_BOLD : FW_NORMAL;
   lf.lfItalic = font.Italic;
@@ -38,8 +39,8 @@ HFONT FontCache::Get(const TFont& font) {
   lf.lfStrikeOut = font.StrikeOut;
   lf.lfCharSet = font.Charset;
   lf.lfPitchAndFamily = font.Pitch;
-  lstrcpynA(lf.lfFaceName, font.Name.c_str(), LF_FACESIZE);
-  HFONT h = ::CreateFontIndirectA(&lf);
+  lstrcpynW(lf.lfFaceName, Widen(font.Name).c_str(), LF_FACESIZE);
+  HFONT h = ::CreateFontIndirectW(&lf);
   if (fonts.size() >= kMaxFonts) {
     ::DeleteObject(fonts.front().Handle);
     fonts.erase(fonts.begin());

@@ -3,6 +3,8 @@
 
 #include <type_traits>
 
+#include "platform/WideText_win.h"
+
 namespace korvi {
 
 template <class T>
@@ -35,34 +37,36 @@ class ViewWindow {
 // ends in the default handling. T is a ViewWindow, or declares this template a friend.
 template <class T>
 LRESULT CALLBACK WindowProcOf(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  T* self = reinterpret_cast<T*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  T* self = reinterpret_cast<T*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (msg == WM_NCCREATE) {
-    self = static_cast<T*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
-    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    self = static_cast<T*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     if (self) self->hwnd_ = hwnd;
   }
-  if (!self) return ::DefWindowProcA(hwnd, msg, wp, lp);
+  if (!self) return ::DefWindowProcW(hwnd, msg, wp, lp);
   try {
     if constexpr (std::is_base_of_v<ViewWindow, T>) return static_cast<ViewWindow*>(self)->Handle(msg, wp, lp);
     else return self->Handle(msg, wp, lp);
   } catch (...) {
-    return ::DefWindowProcA(hwnd, msg, wp, lp);
+    return ::DefWindowProcW(hwnd, msg, wp, lp);
   }
 }
 
 // Registers the window class of view T with an arrow cursor and the given background
 // (the button face unless said otherwise). Registering a class twice is harmless.
+// The class is Unicode: its windows' texts and messages carry every character.
 template <class T>
 void RegisterViewClass(HINSTANCE instance, const char* className,
                        HBRUSH background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)) {
-  WNDCLASSEXA wc{};
+  const std::wstring name = Widen(className);
+  WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = &WindowProcOf<T>;
   wc.hInstance = instance;
-  wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
+  wc.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   wc.hbrBackground = background;
-  wc.lpszClassName = className;
-  ::RegisterClassExA(&wc);
+  wc.lpszClassName = name.c_str();
+  ::RegisterClassExW(&wc);
 }
 
 }  // namespace korvi

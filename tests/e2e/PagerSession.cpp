@@ -5,6 +5,7 @@
 #include <sstream>
 #include <utility>
 
+#include "platform/WideText_win.h"
 #include "win/WinTestUtil.h"
 
 namespace korvi::e2e {
@@ -19,22 +20,22 @@ std::string ProgramFolder() {
 }
 
 static void CopyShippedFiles(const std::string& from, const std::string& to) {
-  WIN32_FIND_DATAA fd;
-  HANDLE h = ::FindFirstFileA((from + "\\*").c_str(), &fd);
+  WIN32_FIND_DATAW fd;
+  HANDLE h = ::FindFirstFileW(Widen(from + "\\*").c_str(), &fd);
   if (h == INVALID_HANDLE_VALUE) return;
   do {
     if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-      ::CopyFileA((from + "\\" + fd.cFileName).c_str(), (to + "\\" + fd.cFileName).c_str(), FALSE);
-  } while (::FindNextFileA(h, &fd));
+      ::CopyFileW((Widen(from + "\\") + fd.cFileName).c_str(), (Widen(to + "\\") + fd.cFileName).c_str(), FALSE);
+  } while (::FindNextFileW(h, &fd));
   ::FindClose(h);
 }
 
-PagerSession::PagerSession(const char* ini) {
+PagerSession::PagerSession(const char* ini, const std::string& name) {
   static int counter = 0;
-  folder_ = test::TempDir() + "\\pager" + std::to_string(++counter);
-  ::CreateDirectoryA(folder_.c_str(), nullptr);
+  folder_ = test::TempDir() + "\\pager" + std::to_string(++counter) + name;
+  ::CreateDirectoryW(Widen(folder_).c_str(), nullptr);
   CopyShippedFiles(ProgramFolder() + "\\dist", folder_);
-  ::DeleteFileA(IniPath().c_str());
+  ::DeleteFileW(Widen(IniPath()).c_str());
   if (ini) test::WriteFileBytes(IniPath(), ini);
 }
 
@@ -69,11 +70,11 @@ bool PagerSession::Start() {
   std::string exe = folder_ + "\\Korvi8.exe";
   // The mouse rests away from where the panel comes, as after starting a program.
   if (!keepMouse_) MoveMouse(::GetSystemMetrics(SM_CXSCREEN) / 2, ::GetSystemMetrics(SM_CYSCREEN) / 3);
-  STARTUPINFOA si{};
+  STARTUPINFOW si{};
   si.cb = sizeof si;
-  std::string cmd = "\"" + exe + "\"";
-  if (!::CreateProcessA(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(), &si,
-                        &process_))
+  std::wstring cmd = L"\"" + Widen(exe) + L"\"";
+  if (!::CreateProcessW(Widen(exe).c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, Widen(folder_).c_str(),
+                        &si, &process_))
     return false;
   ::WaitForInputIdle(process_.hProcess, 10000);
   bool shown = test::PumpUntil(

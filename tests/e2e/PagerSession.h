@@ -10,8 +10,9 @@ namespace korvi::e2e {
 class PagerSession {
  public:
   // Makes a fresh folder holding a copy of Korvi8.exe (and the files shipped beside
-  // it); `ini` is written as its Korvi8.ini unless it is null.
-  explicit PagerSession(const char* ini);
+  // it); `ini` is written as its Korvi8.ini unless it is null. `name` (UTF-8) ends the
+  // folder's name.
+  explicit PagerSession(const char* ini, const std::string& name = "");
   // Runs the Korvi8.exe that lies in `folder` as it is, with only what lies beside it.
   struct InPlace {};
   PagerSession(InPlace, std::string folder);

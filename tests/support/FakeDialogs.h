@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "buttons/DDConfig.h"
@@ -98,6 +99,7 @@ class FakeConfigHost : public ConfigDialogHost {
     ProgramFolders.push_back(folder);
     return ProgramChoice;
   }
+  void Refuse(ConfigControl control, const std::string& text) override { Refusals.push_back({control, text}); }
 
   std::function<void()> User;
   Point Bar{632, 40};
@@ -106,6 +108,7 @@ class FakeConfigHost : public ConfigDialogHost {
   std::optional<TFont> FontChoice;
   std::optional<std::string> ProgramChoice;
   std::vector<std::string> ProgramFolders;
+  std::vector<std::pair<ConfigControl, std::string>> Refusals;
   int Shown = 0, ListChanges = 0, SampleChanges = 0;
 };
 

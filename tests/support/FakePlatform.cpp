@@ -94,11 +94,14 @@ std::string FakeFileSystem::AnsiToUtf8(std::string_view ansi) {
   return DecodeToUtf8(utf16, TextEncoding::Utf16LE);
 }
 
-std::string FakeFileSystem::Utf8ToAnsi(std::string_view utf8) {
+bool FakeFileSystem::Utf8ToAnsi(std::string_view utf8, std::string& ansi) {
   const std::string utf16 = EncodeFromUtf8(utf8, TextEncoding::Utf16LE);
-  std::string ansi;
-  for (std::size_t i = 2; i + 1 < utf16.size(); i += 2) ansi += utf16[i + 1] ? '?' : utf16[i];
-  return ansi;
+  ansi.clear();
+  for (std::size_t i = 2; i + 1 < utf16.size(); i += 2) {
+    if (utf16[i + 1]) return false;
+    ansi += utf16[i];
+  }
+  return true;
 }
 
 }  // namespace korvi::test

@@ -77,7 +77,7 @@ class FakeFileSystem : public FileSystem {
   bool ReplaceFileContent(const std::string& path, const std::string& content) override;
   // The fake's ANSI code page is Latin-1: bytes are U+0000..U+00FF.
   std::string AnsiToUtf8(std::string_view ansi) override;
-  std::string Utf8ToAnsi(std::string_view utf8) override;
+  bool Utf8ToAnsi(std::string_view utf8, std::string& ansi) override;
 
   std::map<std::string, std::string> Files;
   std::map<std::string, bool> Directories;

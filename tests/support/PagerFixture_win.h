@@ -14,8 +14,9 @@ class PagerTest : public ::testing::Test {
  protected:
   // Starts the pager on `ini` (null: no settings file); false when its window did
   // not show. Use as ASSERT_TRUE(StartPager(...)).
-  bool StartPager(const char* ini, bool keepMouse = false) {
-    session_ = std::make_unique<PagerSession>(ini);
+  // `folder` (UTF-8) ends the name of the program's folder.
+  bool StartPager(const char* ini, bool keepMouse = false, const std::string& folder = "") {
+    session_ = std::make_unique<PagerSession>(ini, folder);
     session_->keepMouse_ = keepMouse;
     return session_->Start();
   }

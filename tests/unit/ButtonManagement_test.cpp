@@ -209,5 +209,20 @@ TEST_F(ButtonManagement, DroppedFileBecomesALauncherAtTheDropPoint) {
   EXPECT_TRUE(services.Log.empty());
 }
 
+// The settings file here is ANSI (Latin-1 in the fake): a file named in Cyrillic is
+// refused with a message; in a UTF-8 file it becomes a launcher.
+TEST_F(ButtonManagement, DroppedFileTheSettingsFileCannotHoldIsRefused) {
+  const std::string cyrillic = "C:\\\xD0\xA2\xD0\xB5\xD1\x81\xD1\x82.txt";
+  form.DropFiles(cyrillic, 120, 30);
+  EXPECT_FALSE(form.Button(11).Visible);
+  EXPECT_TRUE(services.Log.empty()) << "no dialog";
+  ASSERT_EQ(fake.Desktop.Errors.size(), 1u);
+  EXPECT_NE(fake.Desktop.Errors[0].find("ANSI code page"), std::string::npos);
+  fake.Files.Files[kIni] = "\xEF\xBB\xBF" + Ini();
+  form.DropFiles(cyrillic, 120, 30);
+  EXPECT_EQ(form.Button(11).ExeName(), cyrillic);
+  EXPECT_EQ(IniFile::Parse(Ini().substr(3)).Get("BUTTON11", "PROGRAM"), cyrillic);
+}
+
 }  // namespace
 }  // namespace korvi

@@ -280,6 +280,19 @@ TEST_F(CommandMenu, WallpaperIsTheCurrentDesktopsAndShownAtOnce) {
   services.ImageFile = "C:\\other.bmp";
   form.Popup1Popup(505);
   EXPECT_EQ(data.Wallpapers[2], "C:\\pics\\sea.bmp") << "cancel changes nothing";
+
+  // The settings file is ANSI here (Latin-1 in the fake): a Cyrillic name is refused.
+  services.ImageAnswer = true;
+  services.ImageFile = "C:\\\xD0\xA2.bmp";
+  const std::size_t shown = fake.Desktop.Wallpapers.size();
+  form.Popup1Popup(505);
+  EXPECT_EQ(data.Wallpapers[2], "C:\\pics\\sea.bmp") << "refused";
+  EXPECT_EQ(fake.Desktop.Wallpapers.size(), shown);
+  ASSERT_FALSE(fake.Desktop.Errors.empty());
+  EXPECT_NE(fake.Desktop.Errors.back().find("ANSI code page"), std::string::npos);
+  fake.Files.Files[kIni] = "\xEF\xBB\xBF" + fake.Files.Files[kIni];
+  form.Popup1Popup(505);
+  EXPECT_EQ(data.Wallpapers[2], "C:\\\xD0\xA2.bmp") << "a UTF-8 file holds it";
 }
 
 TEST_F(CommandMenu, NewExecutableFileOpensButtonSetupOnTheNewEntry) {

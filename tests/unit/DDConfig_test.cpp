@@ -363,6 +363,41 @@ TEST_F(ConfigDialogTest, SaveQuestionsOnListClickAndOnClose) {
   EXPECT_EQ(host.Questions.size(), 4u);
 }
 
+// A changed text the settings file cannot hold is refused at its field by every way
+// of saving (Apply, Yes on a list click, Yes on closing): nothing is written, the
+// edits and the selection stay.
+TEST_F(ConfigDialogTest, TextTheSettingsFileCannotHoldIsRefusedAtItsField) {
+  TExeButton& a = Launcher(12, "One");
+  Launcher(13, "Two");
+  config.CanSave = [](const std::string& text) { return text.find("\xD0") == std::string::npos; };
+  const std::string cyrillic = "\xD0\xA2\xD0\xB5";
+  Open(12, [&] {
+    for (C field : {C::eeCaption, C::eeHint, C::eeArgs}) {
+      config.SetText(C::eeCaption, "Uno");
+      config.SetText(field, cyrillic);
+      config.bApplyClick();
+      ASSERT_FALSE(host.Refusals.empty());
+      EXPECT_EQ(host.Refusals.back().first, field);
+      EXPECT_EQ(host.Refusals.back().second, TConfigDialog::kCannotSave);
+      EXPECT_EQ(a.Caption, "One") << "nothing saved";
+      EXPECT_EQ(Text(field), cyrillic) << "the edit stays for the user to change";
+      config.SetText(field, "");
+    }
+    config.SetText(C::eeArgs, cyrillic);
+    host.Answers = {ConfirmAnswer::Yes};
+    config.ListSelectionChanged({13}, 13);
+    EXPECT_TRUE(config.ListSelected(12) && !config.ListSelected(13)) << "the selection stays";
+    EXPECT_EQ(Text(C::eeArgs), cyrillic);
+    host.Answers = {ConfirmAnswer::Yes};
+    EXPECT_FALSE(config.FormCloseQuery()) << "the dialog stays open";
+    config.SetText(C::eeArgs, "");
+    config.SetText(C::eeCaption, "Uno");
+    config.bApplyClick();
+    EXPECT_EQ(a.Caption, "Uno") << "saved once every text fits";
+  });
+  EXPECT_EQ(host.Refusals.size(), 5u);
+}
+
 // What the sample shows after each selection: the glyph of the button now selected, even when its
 // index and layout are those of the one before; none for a selector or an empty selection.
 TEST_F(ConfigDialogTest, EachSelectionShowsItsOwnValuesAndSample) {

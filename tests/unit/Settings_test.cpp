@@ -5,6 +5,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "buttons/ButtonRecord.h"
 #include "panel/Settings.h"
@@ -13,6 +14,8 @@
 
 namespace korvi {
 namespace {
+
+using namespace std::string_literals;
 
 class Settings : public ::testing::Test {
  protected:
@@ -278,27 +281,117 @@ TEST_F(Settings, FileTooLargeIsNeitherLoadedNorOverwritten) {
   EXPECT_EQ(fake.Desktop.Errors.size(), 1u);
 }
 
-// Files with a byte-order mark are read as Unicode, their values handed out in the
-// ANSI code page (the fake's is Latin-1), and written back in their own encoding.
-TEST_F(Settings, UnicodeFilesAreReadAndWrittenBackInTheirEncoding) {
-  const std::string text = "; caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80\r\n[FORM]\r\nEDGE=1\r\n"
-                           "[BUTTON11]\r\nVISIBLE=1\r\nCAPTION=Caf\xC3\xA9 \xE2\x82\xAC\r\n";
-  for (TextEncoding e : {TextEncoding::Utf8, TextEncoding::Utf16LE, TextEncoding::Utf16BE}) {
-    SCOPED_TRACE(static_cast<int>(e));
-    const std::string bytes = EncodeFromUtf8(text, e);
+// Every encoding of the file gives the program UTF-8 and takes it back: lines the
+// pager does not change stay byte for byte, and a changed value is written in the
+// file's own encoding (the fake's ANSI code page is Latin-1).
+TEST_F(Settings, TextRoundTripsInEveryEncoding) {
+  const std::string cafe = "Caf\xC3\xA9", tick = "\xE2\x9C\x93", kanji = "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E";
+  const std::string cyrillic = "\xD0\xA2\xD0\xB5\xD1\x81\xD1\x82";  // "Test" in Russian
+  struct Case {
+    TextEncoding encoding;
+    std::string caption, hint, newCaption;  // what the file holds, as UTF-8
+  };
+  const Case cases[] = {
+      {TextEncoding::Ansi, cafe, "\xC2\xBD", "Th\xC3\xA9"},
+      {TextEncoding::Utf8, cafe + " " + tick, kanji, cyrillic + " " + tick},
+      {TextEncoding::Utf16LE, cafe + " " + tick, kanji, cyrillic + " \xF0\x9F\x98\x80"},
+      {TextEncoding::Utf16BE, cafe + " " + tick, kanji, cyrillic},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.encoding));
+    const bool ansi = c.encoding == TextEncoding::Ansi;
+    std::string text = "; " + c.caption + "\r\n[FORM]\r\nEDGE=1\r\n[BUTTON11]\r\nVISIBLE=1\r\nCAPTION=" + c.caption +
+                       "\r\nHINT=" + c.hint + "\r\n[Mine]\r\nnote=" + c.hint + "\r\n";
+    std::string bytes;
+    if (ansi)
+      ASSERT_TRUE(fake.Files.Utf8ToAnsi(text, bytes));
+    else
+      bytes = EncodeFromUtf8(text, c.encoding);
     PagerSettings s = Read(bytes);
-    EXPECT_EQ(s.Form.Edge, edge::Top);
-    EXPECT_EQ(s.Buttons[10].Caption, "Caf\xE9 ?") << "in the ANSI code page; the euro sign is not in it";
-    s.Buttons[10].Caption = "Th\xE9";
+    EXPECT_EQ(s.Buttons[10].Caption, c.caption);
+    EXPECT_EQ(s.Buttons[10].Hint, c.hint);
+    bytes = Write(s, bytes);  // the keys the file lacked are added; every value read is kept
+    EXPECT_TRUE(Write(Read(bytes), bytes) == bytes) << "a second save changes nothing";
+
+    s.Buttons[10].Caption = c.newCaption;
     s.Form.Edge = edge::Left;
-    const std::string written = Write(s, bytes);
-    ASSERT_EQ(DetectTextEncoding(written), e) << "written back in the same encoding";
-    const std::string back = DecodeToUtf8(written, e);
-    EXPECT_EQ(back.substr(0, 18), "; caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80\r\n") << "other lines kept as they were";
-    const IniFile ini = IniFile::Parse(back);
-    EXPECT_EQ(ini.Get("FORM", "EDGE"), "3");
-    EXPECT_EQ(ini.Get("BUTTON11", "CAPTION"), "Th\xC3\xA9");
+    std::vector<std::string> refused;
+    const std::string written = WriteSettings(s, bytes, fake.Files, &refused);
+    EXPECT_TRUE(refused.empty());
+    ASSERT_EQ(DetectTextEncoding(written), c.encoding) << "written back in the same encoding";
+    std::string back = ansi ? fake.Files.AnsiToUtf8(written) : DecodeToUtf8(written, c.encoding);
+    const std::string changed = "CAPTION=" + c.newCaption + "\r\n";
+    const std::size_t at = text.find("CAPTION=");
+    text.replace(at, text.find('\n', at) + 1 - at, changed);
+    text.replace(text.find("EDGE=1"), 6, "EDGE=3");
+    for (const char* line : {"; ", "HINT=", "note="}) {
+      const std::size_t from = text.find(line);
+      EXPECT_NE(back.find(text.substr(from, text.find('\n', from) + 1 - from)), std::string::npos)
+          << "kept: " << line;
+    }
+    EXPECT_NE(back.find(changed), std::string::npos);
+    EXPECT_EQ(Read(written).Buttons[10].Caption, c.newCaption);
   }
+}
+
+// Text an ANSI file's code page cannot hold is never written as "?": its old line
+// stays, the save says which value was left out, and the places where text is typed
+// can ask beforehand. A file that does not exist yet becomes UTF-8 when it needs to.
+TEST_F(Settings, AnsiFileRefusesTextItsCodePageLacks) {
+  const std::string cyrillic = "\xD0\xA2\xD0\xB5\xD1\x81\xD1\x82";
+  const std::string before = "[FORM]\r\nEDGE=1\r\n[BUTTON11]\r\nVISIBLE=1\r\nCAPTION=Caf\xE9\r\n";
+  File() = before;
+  PagerSettings s = LoadSettings(data, fake.Files);
+  EXPECT_TRUE(SettingsFileCanHold(data, fake.Files, "Th\xC3\xA9"));
+  EXPECT_FALSE(SettingsFileCanHold(data, fake.Files, cyrillic));
+  EXPECT_FALSE(SettingsFileCanHold(data, fake.Files, "ab\xC3")) << "bytes that are no UTF-8";
+  s.Buttons[10].Caption = cyrillic;
+  s.Form.Edge = edge::Right;
+  ASSERT_TRUE(Save(s));
+  EXPECT_EQ(File().rfind("[FORM]\r\nEDGE=4\r\n", 0), 0u) << "the rest is saved";
+  EXPECT_NE(File().find("[BUTTON11]\r\nVISIBLE=1\r\nCAPTION=Caf\xE9\r\n"), std::string::npos) << "the caption line is kept";
+  EXPECT_EQ(File().find('?'), std::string::npos);
+  ASSERT_EQ(fake.Desktop.Errors.size(), 1u);
+  EXPECT_NE(fake.Desktop.Errors[0].find("[BUTTON11] CAPTION"), std::string::npos) << fake.Desktop.Errors[0];
+
+  for (const char* other : {"\xEF\xBB\xBF[FORM]\r\n", ""}) {
+    File() = other;
+    EXPECT_TRUE(SettingsFileCanHold(data, fake.Files, cyrillic)) << "a UTF-8 file holds anything";
+  }
+  fake.Files.Files.clear();
+  EXPECT_TRUE(SettingsFileCanHold(data, fake.Files, cyrillic)) << "a missing file becomes what it needs";
+  ASSERT_TRUE(Save(s));
+  EXPECT_EQ(DetectTextEncoding(File()), TextEncoding::Utf8) << "a new file that needs it is UTF-8";
+  EXPECT_EQ(Read(File()).Buttons[10].Caption, cyrillic);
+  s.Buttons[10].Caption = "Caf\xC3\xA9";
+  fake.Files.Files.clear();
+  ASSERT_TRUE(Save(s));
+  EXPECT_EQ(DetectTextEncoding(File()), TextEncoding::Ansi) << "otherwise ANSI, as before";
+  EXPECT_NE(File().find("CAPTION=Caf\xE9\r\n"), std::string::npos);
+}
+
+// Bytes that are no UTF-8 in a UTF-8 file, and surrogates without their pair in a
+// UTF-16 file, reach the program as they are and go back unchanged: a save that
+// changes other values leaves their lines alone, and an odd last byte of UTF-16 too.
+TEST_F(Settings, BrokenTextLinesStayByteForByte) {
+  const std::string bytes = "\xEF\xBB\xBF[Mine]\r\nbad=\xFF\xFE\x80\r\n[FORM]\r\nEDGE=1\r\n"
+                            "[BUTTON11]\r\nVISIBLE=1\r\nCAPTION=ab\xC3\r\nHINT=\xED\xA0\x80\r\n";
+  PagerSettings s = Read(bytes);
+  s.Form.Edge = edge::Bottom;
+  const std::string written = Write(s, bytes);
+  for (const char* line : {"bad=\xFF\xFE\x80\r\n", "CAPTION=ab\xC3\r\n", "HINT=\xED\xA0\x80\r\n", "EDGE=2\r\n"})
+    EXPECT_NE(written.find(line), std::string::npos) << line;
+
+  const std::string lone = "b\0a\0d\0=\0\x00\xD8x\0\r\0\n\0"s;  // "bad=" a high surrogate alone, "x"
+  const std::string utf16 = "\xFF\xFE[\0M\0]\0\r\0\n\0"s + lone + "[\0F\0O\0R\0M\0]\0\r\0\n\0E\0D\0G\0E\0=\0001\0\r\0\n\0\x7F"s;
+  s = Read(utf16);
+  EXPECT_EQ(s.Form.Edge, edge::Top);
+  s.Form.Edge = edge::Bottom;
+  const std::string back = Write(s, utf16);
+  EXPECT_NE(back.find(lone), std::string::npos) << "the lone surrogate's line";
+  EXPECT_EQ(back.back(), '\x7F') << "the odd last byte";
+  EXPECT_EQ(back.size() % 2, 1u);
+  EXPECT_NE(DecodeToUtf8(back, TextEncoding::Utf16LE).find("EDGE=2"), std::string::npos);
 }
 
 // A file system whose reads fail while FailReads is set (a locked file).

@@ -18,6 +18,7 @@
 #include "buttons/FileImage_win.h"
 #include "e2e/PagerSession.h"
 #include "win/TestFiles_win.h"
+#include "platform/WideText_win.h"
 #include "win/WinTestUtil.h"
 
 namespace korvi {
@@ -47,7 +48,8 @@ void ClickAt(HWND control, int x, int y, WPARAM keys = 0) {
   ::SendMessageA(control, WM_LBUTTONUP, keys, MAKELPARAM(x, y));
 }
 void ClickItem(HWND list, const std::string& text, WPARAM keys = 0) {
-  const LRESULT i = ::SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
+  const LRESULT i =
+      ::SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(Widen(text).c_str()));
   ASSERT_NE(i, LB_ERR) << text;
   ::SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(i), 0);
   RECT r{};
@@ -64,11 +66,7 @@ void Choose(HWND parent, HWND combo, int index) {
   ::SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
   ::SendMessageA(parent, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(combo), CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
 }
-std::string Text(HWND h) {
-  char buf[1024] = {};
-  ::GetWindowTextA(h, buf, sizeof buf);
-  return buf;
-}
+std::string Text(HWND h) { return WindowText(h); }  // UTF-8
 
 // The standard dialogs (message boxes, file dialogs) this thread shows, by title.
 struct Found {
@@ -207,6 +205,27 @@ TEST_F(ImageDialogWinTest, ProgramIconsBitmapPreviewFilterAndKeptResult) {
   EXPECT_EQ(dialog.ImageIndex, 1);
 }
 
+// A folder and a picture named in other scripts are listed, previewed and chosen by
+// their whole names.
+TEST_F(ImageDialogWinTest, FolderAndFileNamedInOtherScriptsAreListedAndChosen) {
+  const std::string sub = folder / "\xD0\xA4\xD0\xBE\xD1\x82\xD0\xBE \xCE\xB1\xCE\xB2\\";
+  const std::string name = "\xD0\xBA\xD0\xB0\xD1\x80\xD1\x82\xD0\xB8\xD0\xBD\xD0\xBA\xD0\xB0.bmp";
+  ASSERT_TRUE(::CreateDirectoryW(Widen(sub).c_str(), nullptr));
+  ASSERT_TRUE(::CopyFileW(Widen(Fixture("wide.bmp")).c_str(), Widen(sub + name).c_str(), FALSE));
+  view.ChangeFolder(sub);
+  WhileOpen([&] {
+    EXPECT_EQ(view.Folder(), sub);
+    ClickItem(Item(ImageDialogWindow::kFiles), name);
+    EXPECT_EQ(Text(Item(ImageDialogWindow::kPathLine)), sub + name);
+    const COLORREF c = PixelOf(Item(ImageDialogWindow::kPreview), 80, 80);
+    EXPECT_TRUE(Near(c, RGB(255, 0, 255))) << "the picture is previewed: " << std::hex << c;
+    Screenshot(view.Hwnd(), "image-dialog-scripts");
+    Click(Item(IDOK));
+  });
+  EXPECT_TRUE(dialog.Execute());
+  EXPECT_EQ(dialog.FileName, sub + name);
+}
+
 TEST_F(ImageDialogWinTest, BadFilesAndFoldersGiveFallbacksOrEmptyListsWithoutMessages) {
   test::WriteFileBytes(folder / "corrupt.jpg", std::string("\xFF\xD8\xFF\xE0 not really a picture", 26));
   // A bitmap header that claims 30000 x 30000 pixels over a few bytes.
@@ -306,6 +325,39 @@ TEST_F(ConfigDialogWinTest, EditApplyMultiSelectAndTheCloseQuestion) {
   EXPECT_FALSE(::IsWindowVisible(view.Hwnd()));
   EXPECT_EQ(B(15).Hint, "");
   EXPECT_EQ(B(20).Hint, "");
+}
+
+// Captions, hints and programs in other scripts show in the fields and the list as
+// they are, and what is typed comes back to the buttons whole.
+TEST_F(ConfigDialogWinTest, TextsInOtherScriptsRoundTripThroughTheFields) {
+  using C = ConfigControl;
+  const std::string cyrillic = "\xD0\xA2\xD0\xB5\xD1\x81\xD1\x82 \xE2\x9C\x93", greek = "\xCE\xB1\xCE\xB2\xCE\xB3";
+  const std::string program = "C:\\\xD0\x9F\xD1\x80\xD0\xBE\\\xCE\xB4.exe";
+  B(12).Caption = cyrillic;
+  B(12).Hint = greek;
+  B(12).SetExeName(program);
+  B(12).Caption = cyrillic;  // the program's writer sets a caption of its own
+  HWND list = Item(ConfigDialogWindow::kList);
+  auto label = [&](int i) {
+    wchar_t text[256] = {};
+    ::SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+    return Narrow(text);
+  };
+  WhileOpen([&] {
+    EXPECT_EQ(Text(Field(C::eeCaption)), cyrillic);
+    EXPECT_EQ(Text(Field(C::eeHint)), greek);
+    EXPECT_EQ(Text(Field(C::eeProgram)), program);
+    EXPECT_EQ(label(11), "* " + cyrillic);
+    ::SetWindowTextW(Field(C::eeCaption), L"\x03B5\x03BD\x03B1 \x0434\x0432\x0430");
+    ::SetWindowTextW(Field(C::eeArgs), L"/\x0444 \"\x03C7 y\"");
+    Click(Item(ConfigDialogWindow::kApply));
+    EXPECT_EQ(B(12).Caption, "\xCE\xB5\xCE\xBD\xCE\xB1 \xD0\xB4\xD0\xB2\xD0\xB0");
+    EXPECT_EQ(B(12).ExeArgs(), "/\xD1\x84 \"\xCF\x87 y\"");
+    EXPECT_EQ(label(11), "* \xCE\xB5\xCE\xBD\xCE\xB1 \xD0\xB4\xD0\xB2\xD0\xB0");
+    Screenshot(view.Hwnd(), "button-setup-scripts");
+    Click(Item(ConfigDialogWindow::kClose));
+  });
+  EXPECT_TRUE(config.Execute(12));
 }
 
 void ConfigDialogWinTest::AfterEnter() {

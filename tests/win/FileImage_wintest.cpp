@@ -111,6 +111,30 @@ TEST_F(FileImageTest, BmpLoadsItsPixels) {
   EXPECT_EQ(Differences(PixelsOf(g), test::ReadBytes(test::Fixture("photo.bgr"))), 0u);
 }
 
+// Pictures and programs in a folder whose name needs another script (Cyrillic, Greek)
+// give their own pictures, as the same files do under a plain name.
+TEST_F(FileImageTest, FilesInAFolderNamedInAnotherScriptGiveTheirPictures) {
+  const std::string folder = temp / "\xD0\x9F\xD0\xB0\xD0\xBF\xD0\xBA\xD0\xB0 \xCE\xB5\xCE\xB9\xCE\xBA\xCF\x8C\xCE\xBD\xCE\xB1\\";
+  ASSERT_TRUE(CreateDirectoryW(Widen(folder).c_str(), nullptr));
+  const std::string shell32 = SystemFile("shell32.dll");
+  struct Case {
+    std::string source, name;
+    int32_t index;
+  };
+  const Case cases[] = {{test::Fixture("photo.bmp"), "\xD1\x84\xD0\xBE\xD1\x82\xD0\xBE.bmp", 0},
+                        {test::Fixture("whole.jpg"), "\xCF\x86\xCF\x89\xCF\x84\xCF\x8C.jpg", 0},
+                        {shell32, "\xD0\xB7\xD0\xBD\xD0\xB0\xD1\x87\xD0\xBA\xD0\xB8.dll", 3}};
+  for (const Case& c : cases) {
+    const std::string copy = folder + c.name;
+    ASSERT_TRUE(CopyFileW(Widen(c.source).c_str(), Widen(copy).c_str(), FALSE)) << c.name;
+    const Buf original = LoadPixels(c.source, c.index);
+    ASSERT_TRUE(images.Succeeded()) << c.source;
+    EXPECT_EQ(LoadPixels(copy, c.index), original) << c.name;
+    EXPECT_TRUE(images.Succeeded()) << c.name;
+  }
+  EXPECT_EQ(FileImage::CountIcons(folder + cases[2].name), FileImage::CountIcons(shell32));
+}
+
 TEST_F(FileImageTest, IconsComeOutOfTheSystemsOwnLibraries) {
   const std::string shell32 = SystemFile("shell32.dll");
   const int32_t count = FileImage::CountIcons(shell32);

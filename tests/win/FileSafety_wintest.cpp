@@ -42,18 +42,18 @@ TEST(FileSafety, AReadThatFailsHalfWayIsAFailure) {
   EXPECT_EQ(content.size(), 100000u);
 }
 
-// Stand-ins for ReplaceFileA that stop half-way as the system documents it can.
-BOOL WINAPI ReplacedFileGoneThenFail(LPCSTR replaced, LPCSTR, LPCSTR, DWORD, LPVOID, LPVOID) {
-  ::DeleteFileA(replaced);
+// Stand-ins for ReplaceFileW that stop half-way as the system documents it can.
+BOOL WINAPI ReplacedFileGoneThenFail(LPCWSTR replaced, LPCWSTR, LPCWSTR, DWORD, LPVOID, LPVOID) {
+  ::DeleteFileW(replaced);
   ::SetLastError(ERROR_UNABLE_TO_MOVE_REPLACEMENT);
   return FALSE;
 }
-BOOL WINAPI ReplacedFileRenamedThenFail(LPCSTR replaced, LPCSTR, LPCSTR, DWORD, LPVOID, LPVOID) {
-  ::MoveFileExA(replaced, (std::string(replaced) + ".~old").c_str(), MOVEFILE_REPLACE_EXISTING);
+BOOL WINAPI ReplacedFileRenamedThenFail(LPCWSTR replaced, LPCWSTR, LPCWSTR, DWORD, LPVOID, LPVOID) {
+  ::MoveFileExW(replaced, (std::wstring(replaced) + L".~old").c_str(), MOVEFILE_REPLACE_EXISTING);
   ::SetLastError(ERROR_UNABLE_TO_MOVE_REPLACEMENT_2);
   return FALSE;
 }
-BOOL WINAPI RefuseUntouched(LPCSTR, LPCSTR, LPCSTR, DWORD, LPVOID, LPVOID) {
+BOOL WINAPI RefuseUntouched(LPCWSTR, LPCWSTR, LPCWSTR, DWORD, LPVOID, LPVOID) {
   ::SetLastError(ERROR_SHARING_VIOLATION);
   return FALSE;
 }

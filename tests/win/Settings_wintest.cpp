@@ -11,6 +11,7 @@
 #include "panel/IniFile.h"
 #include "panel/Settings.h"
 #include "panel/TextEncoding.h"
+#include "platform/WideText_win.h"
 #include "platform/Win32Platform_win.h"
 #include "win/WinTestUtil.h"
 
@@ -19,15 +20,15 @@ namespace {
 
 using Query = std::pair<std::string, std::string>;  // section, key
 
-// What GetPrivateProfileStringA answers, or nothing when it gives the default.
+// What GetPrivateProfileStringW answers, as UTF-8, or nothing when it gives the default.
 std::optional<std::string> SystemRead(const std::string& file, const Query& q) {
-  std::vector<char> buf(2048);
-  const char* kMissing = "\x01missing\x01";
-  DWORD n = ::GetPrivateProfileStringA(q.first.c_str(), q.second.c_str(), kMissing, buf.data(),
-                                       static_cast<DWORD>(buf.size()), file.c_str());
-  std::string v(buf.data(), n);
+  std::vector<wchar_t> buf(2048);
+  const wchar_t* kMissing = L"\x01missing\x01";
+  DWORD n = ::GetPrivateProfileStringW(Widen(q.first).c_str(), Widen(q.second).c_str(), kMissing, buf.data(),
+                                       static_cast<DWORD>(buf.size()), Widen(file).c_str());
+  std::wstring v(buf.data(), n);
   if (v == kMissing) return std::nullopt;
-  return v;
+  return Narrow(v);
 }
 
 std::string FileFor(const char* name) { return test::TempDir() + "\\" + name; }
@@ -178,25 +179,44 @@ TEST_F(RealSave, ReadOnlyFileIsLeftIntactAndTheUserIsTold) {
 
 TEST_F(RealSave, UnicodeFileIsWrittenBackInItsEncodingWithItsAttributes) {
   const std::string text = "[Mine]\r\nnote=\xE6\x97\xA5\xE6\x9C\xAC\r\n";
+  const std::string caption = "\xD0\xA2\xD0\xB5\xD1\x81\xD1\x82 \xE2\x9C\x93";  // Cyrillic and a tick
   test::WriteFileBytes(data.SettingsPath, EncodeFromUtf8(text, TextEncoding::Utf16LE));
   ::SetFileAttributesA(data.SettingsPath.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE);
   settings = LoadSettings(data, platform.Files);
   settings.Buttons[10].Enabled = settings.Buttons[10].Visible = true;
-  settings.Buttons[10].Caption = "Caf\xE9";  // in the ANSI code page, as the program holds it
+  settings.Buttons[10].Caption = caption;
   ASSERT_TRUE(SaveSettings(settings, data, platform.Files, shell));
   const std::string bytes = test::ReadFileBytes(data.SettingsPath);
   EXPECT_EQ(DetectTextEncoding(bytes), TextEncoding::Utf16LE) << "still UTF-16";
   EXPECT_NE(DecodeToUtf8(bytes, TextEncoding::Utf16LE).find("note=\xE6\x97\xA5\xE6\x9C\xAC\r\n"), std::string::npos)
       << "the line the pager does not own is kept";
-  std::string caption = SystemRead(data.SettingsPath, {"BUTTON11", "CAPTION"}).value_or("");
-  if (::GetACP() == 1252) {
-    EXPECT_EQ(caption, "Caf\xE9") << "the system reads our value back";
-  }
+  EXPECT_EQ(SystemRead(data.SettingsPath, {"BUTTON11", "CAPTION"}), caption) << "the system reads our value back";
   EXPECT_EQ(SystemRead(data.SettingsPath, {"FORM", "EDGE"}), "2");
   EXPECT_EQ(::GetFileAttributesA(data.SettingsPath.c_str()) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY),
             static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN))
       << "the file keeps its attributes";
   ::SetFileAttributesA(data.SettingsPath.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// A program folder whose name needs characters of another script: the settings are
+// read from and saved beside the program there, in every encoding.
+TEST_F(RealSave, SettingsInAFolderNamedInAnotherScript) {
+  const std::string dir = test::TempDir() + "\\\xD0\xA2\xD0\xB5\xD1\x81\xD1\x82 \xCE\xB1\xCE\xB2 \xE2\x9C\x93";
+  ASSERT_TRUE(::CreateDirectoryW(Widen(dir).c_str(), nullptr) || ::GetLastError() == ERROR_ALREADY_EXISTS);
+  data.SetProgramDir(dir);
+  const std::string greek = "\xCE\xB1\xCE\xB2\xCE\xB3";
+  for (TextEncoding e : {TextEncoding::Utf8, TextEncoding::Utf16LE, TextEncoding::Utf16BE}) {
+    ASSERT_TRUE(test::WriteFileBytes(data.SettingsPath, EncodeFromUtf8("[FORM]\r\nEDGE=1\r\n[BUTTON11]\r\nVISIBLE=1\r\n"
+                                                                        "CAPTION=" + greek + "\r\n", e)));
+    settings = LoadSettings(data, platform.Files);
+    EXPECT_EQ(settings.Form.Edge, edge::Top);
+    EXPECT_EQ(settings.Buttons[10].Caption, greek);
+    settings.Buttons[10].Hint = dir;
+    ASSERT_TRUE(SaveSettings(settings, data, platform.Files, shell));
+    EXPECT_EQ(SystemRead(data.SettingsPath, {"BUTTON11", "HINT"}), dir);
+    EXPECT_EQ(SystemRead(data.SettingsPath, {"BUTTON11", "CAPTION"}), greek);
+  }
+  EXPECT_TRUE(shell.Errors.empty());
 }
 
 // Another program reading the settings file (a viewer, a virus scanner) holds it open

@@ -1,20 +1,23 @@
 #pragma once
 // Files for the Windows tests: the ImageMagick-made fixtures beside the test program
-// (glyph-fixtures\, made at build time) and a private temporary folder per test.
+// (glyph-fixtures\, made at build time) and a private temporary folder per test. Paths
+// are UTF-8, as the program's own.
 #include <windows.h>
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "platform/WideText_win.h"
+
 namespace korvi::test {
 
 using Buf = std::vector<uint8_t>;
 
 inline std::string ExeFolder() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string s(path);
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::string s = Narrow(path);
   return s.substr(0, s.find_last_of('\\') + 1);
 }
 
@@ -22,7 +25,7 @@ inline std::string Fixture(const std::string& name) { return ExeFolder() + "glyp
 
 inline Buf ReadBytes(const std::string& path) {
   Buf out;
-  HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE f = CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   if (f == INVALID_HANDLE_VALUE) return out;
   out.resize(GetFileSize(f, nullptr));
   DWORD got = 0;
@@ -33,7 +36,7 @@ inline Buf ReadBytes(const std::string& path) {
 }
 
 inline bool WriteBytes(const std::string& path, const Buf& bytes) {
-  HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  HANDLE f = CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   if (f == INVALID_HANDLE_VALUE) return false;
   DWORD put = 0;
   const bool ok = bytes.empty() || WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr);
@@ -45,12 +48,12 @@ inline bool WriteBytes(const std::string& path, const Buf& bytes) {
 class TempFolder {
  public:
   TempFolder() {
-    char base[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, base);
+    wchar_t base[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, base);
     static int counter = 0;
-    path_ = std::string(base) + "korvi-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+    path_ = Narrow(base) + "korvi-test-" + std::to_string(GetCurrentProcessId()) + "-" +
             std::to_string(++counter) + "\\";
-    CreateDirectoryA(path_.c_str(), nullptr);
+    CreateDirectoryW(Widen(path_).c_str(), nullptr);
   }
   ~TempFolder() { Remove(path_); }
   TempFolder(const TempFolder&) = delete;
@@ -61,20 +64,20 @@ class TempFolder {
 
  private:
   static void Remove(const std::string& folder) {
-    WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA((folder + "*").c_str(), &fd);
+    WIN32_FIND_DATAW fd;
+    HANDLE h = FindFirstFileW(Widen(folder + "*").c_str(), &fd);
     if (h != INVALID_HANDLE_VALUE) {
       do {
-        const std::string name = fd.cFileName;
+        const std::string name = Narrow(fd.cFileName);
         if (name == "." || name == "..") continue;
         if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
           Remove(folder + name + "\\");
         else
-          DeleteFileA((folder + name).c_str());
-      } while (FindNextFileA(h, &fd));
+          DeleteFileW(Widen(folder + name).c_str());
+      } while (FindNextFileW(h, &fd));
       FindClose(h);
     }
-    RemoveDirectoryA(folder.c_str());
+    RemoveDirectoryW(Widen(folder).c_str());
   }
   std::string path_;
 };

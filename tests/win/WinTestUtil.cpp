@@ -1,5 +1,8 @@
 #include "win/WinTestUtil.h"
 
+#include "platform/WideText_win.h"
+#include "platform/Win32Platform_win.h"
+
 #include <fstream>
 #include <sstream>
 
@@ -9,9 +12,9 @@ void Pump(int ms) {
   DWORD end = ::GetTickCount() + static_cast<DWORD>(ms);
   MSG msg;
   do {
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
       ::TranslateMessage(&msg);
-      ::DispatchMessageA(&msg);
+      ::DispatchMessageW(&msg);
     }
     ::Sleep(5);
   } while (static_cast<int>(end - ::GetTickCount()) > 0);
@@ -184,16 +187,18 @@ std::string TempDir() {
 }
 
 bool WriteFileBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream f(path, std::ios::binary | std::ios::trunc);
-  f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  return static_cast<bool>(f);
+  HANDLE f = ::CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return false;
+  DWORD put = 0;
+  const bool ok = bytes.empty() || (::WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr) &&
+                                    put == bytes.size());
+  return ::CloseHandle(f) && ok;
 }
 
 std::string ReadFileBytes(const std::string& path) {
-  std::ifstream f(path, std::ios::binary);
-  std::ostringstream s;
-  s << f.rdbuf();
-  return s.str();
+  std::string bytes;
+  Win32FileSystem().ReadWholeFile(path, bytes, 1u << 30);
+  return bytes;
 }
 
 void WriteSmallBitmap(const std::string& path) {

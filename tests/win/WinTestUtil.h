@@ -73,6 +73,7 @@ class OwnerProcess {
 std::string TempDir();
 // Writes a valid 8 x 8 24-bit bitmap file.
 void WriteSmallBitmap(const std::string& path);
+// Whole files by UTF-8 path.
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 std::string ReadFileBytes(const std::string& path);
 

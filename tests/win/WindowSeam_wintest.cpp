@@ -7,6 +7,8 @@
 #include <functional>
 #include <memory>
 
+#include "main/DDWinList.h"
+#include "platform/WideText_win.h"
 #include "platform/WindowSystem_win.h"
 #include "support/FakePlatform.h"
 #include "support/GeometryPrint.h"
@@ -158,6 +160,31 @@ TYPED_TEST(WindowSeam, RootNeverMovesAndClosedWindowsAreIgnored) {
   d.sys.MoveWindow(gone, {0, 0, 10, 10});
   const WindowSnapshot after = d.sys.TopLevelWindows();
   EXPECT_EQ(this->Find(after, gone), nullptr);
+}
+
+}  // namespace
+}  // namespace korvi
+
+namespace korvi {
+namespace {
+
+// Another program's title in other scripts comes into the window list whole, as UTF-8
+// (the system keeps 127 characters of it; the list's 127 bytes end between characters).
+TEST(WindowTitles, TitlesInOtherScriptsComeThroughAsUtf8) {
+  std::wstring wide;
+  for (int i = 0; i < 100; ++i) wide += L"\x0422\x03B1";  // Cyrillic Te, Greek alpha
+  HWND h = ::CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", wide.c_str(), WS_POPUP | WS_VISIBLE, 10, 10, 50, 50, nullptr,
+                             nullptr, nullptr, nullptr);
+  ASSERT_NE(h, nullptr);
+  Win32WindowSystem sys;
+  const WindowSnapshot s = sys.TopLevelWindows();
+  auto it = std::find_if(s.Windows.begin(), s.Windows.end(), [&](const WindowInfo& w) { return w.Handle == FromHwnd(h); });
+  ASSERT_NE(it, s.Windows.end());
+  EXPECT_EQ(Widen(it->Title), wide.substr(0, 127));
+  TWinListDialog list(sys);
+  list.GetWindowInfo(*it, list.Entry(1));
+  EXPECT_EQ(list.Entry(1).Title, Narrow(wide.substr(0, 63))) << "63 two-byte characters fill 126 of the 127 bytes";
+  ::DestroyWindow(h);
 }
 
 }  // namespace
