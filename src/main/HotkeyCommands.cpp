@@ -56,7 +56,7 @@ void TForm1::SetHotkeys() {
   const bool ok = services_->EditHotkeys(keys);
   if (ok) hotkeys_.Change(keys);
   const std::string held = hotkeys_.Register();
-  if (ok && !held.empty()) platform_.Desktop.ShowError(held);
+  if (!held.empty()) platform_.Desktop.ShowError(held);
 }
 
 void TForm1::ToggleStickyWindow() {

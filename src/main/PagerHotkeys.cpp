@@ -19,7 +19,8 @@ std::string PagerHotkeys::Register() {
   for (int32_t a = 0; a < kHotActionCount; ++a) {
     const Hotkey& k = keys_[a];
     if (k.Empty() || windows_.RegisterHotkey(a + 1, k.Modifiers, k.Key)) continue;
-    held += "\n" + HotkeyText(k) + "  (" + HotActionCaption(a) + ")";
+    if (!reported_.insert({a, k.Modifiers << 16 | k.Key}).second) continue;
+    ((held += '\n') += HotkeyText(k)) += "  (" + HotActionCaption(a) + ")";
   }
   if (held.empty()) return held;
   return "These hotkeys are in use by another program and do not work now:\n" + held +

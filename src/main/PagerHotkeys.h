@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
+#include <set>
 #include <string>
+#include <utility>
 
 #include "panel/HotkeyText.h"
 #include "platform/WindowSystem.h"
@@ -23,7 +25,8 @@ class PagerHotkeys {
 
   // Registers every key (the ones registered before are let go first). The keys
   // another program holds do not work; the one message naming all of them comes
-  // back, "" when every key could be registered.
+  // back, "" when every key could be registered. A key is named once in a run: a
+  // registration after the dialog names only the keys that newly fail.
   std::string Register();
   void Unregister();
   // The action a key press's id stands for; -1 for an id that is none.
@@ -33,6 +36,7 @@ class PagerHotkeys {
   WindowSystem& windows_;
   HotkeyTexts texts_ = DefaultHotkeyTexts();
   HotkeySet keys_ = ResolveHotkeys(texts_);
+  std::set<std::pair<int32_t, uint32_t>> reported_;  // action, modifiers and key
 };
 
 }  // namespace korvi

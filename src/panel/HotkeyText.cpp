@@ -76,8 +76,15 @@ uint16_t KeyOf(std::string_view w) {
 
 std::string NameOf(uint16_t key) {
   if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) return std::string(1, static_cast<char>(key));
-  if (key >= 0x70 && key <= 0x87) return "F" + std::to_string(key - 0x70 + 1);
-  if (key >= 0x60 && key <= 0x69) return "Num" + std::to_string(key - 0x60);
+  // Written out digit by digit: GCC 12 warns falsely (-Wrestrict) on "F" + to_string.
+  const auto numbered = [](const char* head, int n) {
+    std::string s = head;
+    if (n >= 10) s.push_back(static_cast<char>('0' + n / 10));
+    s.push_back(static_cast<char>('0' + n % 10));
+    return s;
+  };
+  if (key >= 0x70 && key <= 0x87) return numbered("F", key - 0x70 + 1);
+  if (key >= 0x60 && key <= 0x69) return numbered("Num", key - 0x60);
   for (const KeyName& k : kNames)
     if (k.key == key) return k.name;
   return {};

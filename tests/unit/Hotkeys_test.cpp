@@ -77,11 +77,21 @@ TEST_F(Hotkeys, KeysHeldElsewhereGiveOneMessageAndTheOthersWork) {
   EXPECT_NE(m.find("Ctrl+Alt+F1  (Desktop 1)"), std::string::npos) << m;
   EXPECT_NE(m.find("Ctrl+Alt+G  (Gather All Windows)"), std::string::npos) << m;
   EXPECT_EQ(windows.Hotkeys.size(), static_cast<size_t>(kHotActionCount - 2));
-  // Cancel in the dialog registers again without a second message.
+  // The dialog registers again: the keys named once are not named again, a new one
+  // that fails is.
   rig.services.HotkeyAnswer = [](HotkeySet&) { return false; };
   rig.form.Popup1Popup(tag::SetHotkeys);
-  EXPECT_EQ(rig.fake.Desktop.Errors.size(), 1u);
+  EXPECT_EQ(rig.fake.Desktop.Errors.size(), 1u) << "Cancel";
   EXPECT_EQ(windows.Hotkeys.size(), static_cast<size_t>(kHotActionCount - 2));
+  windows.HeldElsewhere.push_back({CA, 'X'});
+  rig.services.HotkeyAnswer = [](HotkeySet& keys) {
+    keys[hot::Pin] = {CA, 'X'};
+    return true;
+  };
+  rig.form.Popup1Popup(tag::SetHotkeys);
+  ASSERT_EQ(rig.fake.Desktop.Errors.size(), 2u);
+  EXPECT_NE(rig.fake.Desktop.Errors[1].find("Ctrl+Alt+X  (On All Desktops)"), std::string::npos);
+  EXPECT_EQ(rig.fake.Desktop.Errors[1].find("Ctrl+Alt+G"), std::string::npos) << rig.fake.Desktop.Errors[1];
 }
 
 TEST_F(Hotkeys, SwitchSendAndGatherKeys) {
