@@ -159,7 +159,6 @@ class TForm1 {
   void RegisterHotkeys();
   // A hotkey was pressed: `id` as PagerHotkeys registered it.
   void RunHotkey(int32_t id);
-  const PagerHotkeys& Hotkeys() const { return hotkeys_; }
   StickyWindows& Sticky() { return desktops_.Sticky(); }
 
   // The real window behind the form, its docking services and screen outline.
