@@ -121,4 +121,15 @@ bool PagerDesktops::SendWindow(WindowHandle window, int32_t target, WindowHandle
   return false;
 }
 
+void PagerDesktops::TogglePin(WindowHandle window, WindowHandle own) {
+  if (window == 0 || window == own || !sticky_.TogglePin(window)) return;
+  Load();
+  winList_.Shown = data_.CurrentDesktop;
+  for (int i = 2; i <= kWinListSize; ++i)
+    if (winList_.Entry(i).Handle == window) {
+      if (winList_.GatherAllInfo(i)) winList_.MoveToEntry(i);
+      return;
+    }
+}
+
 }  // namespace korvi

@@ -59,6 +59,10 @@ class PagerDesktops {
   // no move takes (Stays).
   bool SendWindow(WindowHandle window, int32_t target, WindowHandle own);
 
+  // Pins `window` to all desktops, or unpins it when pinned. A window pinned while it
+  // lies off the screen (activated from the taskbar, say) is first brought onto the
+  // current desktop, at its place within its own, so that it shows on every desktop.
+  void TogglePin(WindowHandle window, WindowHandle own);
   // The windows on all desktops.
   StickyWindows& Sticky() { return sticky_; }
   TWinListDialog& WinList() { return winList_; }

@@ -42,7 +42,7 @@ void TForm1::RunHotkey(int32_t id) {
     case hot::SendNext: return ShowDesktop(current + 1, ActiveWindow());
     case hot::SendPrevious: return ShowDesktop(current - 1, ActiveWindow());
     case hot::Gather: return GatherAll();
-    case hot::Pin: desktops_.Sticky().TogglePin(ActiveWindow()); return;
+    case hot::Pin: desktops_.TogglePin(ActiveWindow(), OwnWindow); return;
     default: return;
   }
 }
@@ -65,7 +65,7 @@ void TForm1::ToggleStickyWindow() {
   TWinListDialog& list = desktops_.WinList();
   if (index < 2 || index > kWinListSize) return;  // none, or the root window
   const WindowHandle h = list.Entry(index).Handle;
-  if (h != 0 && h != OwnWindow && !platform_.Windows.IsOwnWindow(h)) desktops_.Sticky().TogglePin(h);
+  if (!platform_.Windows.IsOwnWindow(h)) desktops_.TogglePin(h, OwnWindow);
 }
 
 }  // namespace korvi

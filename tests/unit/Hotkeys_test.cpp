@@ -181,6 +181,13 @@ TEST_F(Hotkeys, StickyWindowsStayThroughSwitchesAndGathering) {
   EXPECT_EQ(LeftOf(plain), -700);
   EXPECT_EQ(LeftOf(away), 50) << "other windows are gathered";
 
+  // A window pinned while off the screen comes onto it first.
+  const WindowHandle elsewhere = windows.Add({2048 + 10, 0, 2048 + 110, 100});
+  windows.Foreground = elsewhere;
+  Press(hot::Pin);
+  EXPECT_EQ(LeftOf(elsewhere), 10);
+  EXPECT_TRUE(rig.form.Sticky().IsPinned(elsewhere));
+
   // A pin lasts as long as its window.
   windows.Get(plain).Alive = false;
   rig.form.GatherAll();
