@@ -19,9 +19,7 @@ WindowHandle TForm1::ActiveWindow() {
 void TForm1::ShowDesktop(int32_t n, WindowHandle carried) {
   // Nothing beyond the desktop count, as the selectors offer.
   if (n < 1 || n > desktops_.Count()) return;
-  if (!desktops_.Change(n, OwnWindow, carried)) return;
-  SetColor(desktops_.PanelColor());
-  DisplayWallpaper();
+  ChangeDesktop(n, carried);
   SetSelectorDown(n);
   Repaint();
 }

@@ -123,8 +123,8 @@ void TForm1::SetStayOnTop(bool v) {
   if (host_) host_->SetStayOnTop(v);
 }
 
-void TForm1::ChangeDesktop(int32_t n) {
-  if (!desktops_.Change(n, OwnWindow)) return;
+void TForm1::ChangeDesktop(int32_t n, WindowHandle carried) {
+  if (!desktops_.Change(n, OwnWindow, carried)) return;
   SetColor(desktops_.PanelColor());
   DisplayWallpaper();
 }

@@ -142,7 +142,8 @@ class TForm1 {
   void ReleaseButtons();
 
   // --- Desktops ------------------------------------------------------------------
-  void ChangeDesktop(int32_t n);
+  // Shows desktop n; `carried`, when given, goes along (see PagerDesktops::Change).
+  void ChangeDesktop(int32_t n, WindowHandle carried = 0);
   void DisplayWallpaper();
   // Every window of every desktop onto the current one (see PagerDesktops::GatherAll).
   void GatherAll();
