@@ -22,6 +22,7 @@
 #include "main/DDWinList_win.h"
 #include "main/FFPos.h"
 #include "main/FFPos_win.h"
+#include "main/HotkeyDialog_win.h"
 #include "main/Guardian_win.h"
 #include "main/main.h"
 #include "main/PagerServices_win.h"
@@ -102,6 +103,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   imageView.Create(instance, pager.Handle());
   static WinListWindow winListView(winList);
   winListView.Create(instance);
+  static HotkeyDialogWindow hotkeyView;
+  hotkeyView.Create(instance, pager.Handle());
   static TPosForm pos;
   static PosWindow posView(pos);
   posView.Create(instance);
@@ -125,7 +128,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     file = imageDialog.FileName;
     return true;
   };
+  commands.OnEditHotkeys = [](HotkeySet& keys) { return hotkeyView.Execute(keys); };
   form.AttachCommands(&commands, &pos);
+  // The hotkeys last, once every window they may open exists.
+  platform.Windows.HotkeyTarget = pager.Handle();
+  form.RegisterHotkeys();
 
   MSG msg;
   while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {

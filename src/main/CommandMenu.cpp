@@ -41,7 +41,9 @@ CommandShape ShapeOf(int32_t t) {
     case tag::PanelColor:
     case tag::Arrange:
     case tag::Wallpaper: return {true, true};
-    case tag::MoveWindow: return {true, false};
+    case tag::SetHotkeys: return {true, true};
+    case tag::MoveWindow:
+    case tag::StickyWindow: return {true, false};
     case tag::GatherOnExit:
     case tag::OnTop:
     case tag::AutoHide:
@@ -167,6 +169,8 @@ void TForm1::RunCommand(int32_t t) {
     case tag::Arrange: ArrangeButtons(); return;
     case tag::MoveButton: MoveButton(); return;
     case tag::Wallpaper: SetWallpaper(); return;
+    case tag::SetHotkeys: SetHotkeys(); return;
+    case tag::StickyWindow: ToggleStickyWindow(); return;
     default: return;  // the submenu headers
   }
 }

@@ -31,6 +31,8 @@ void PagerDesktops::Apply(const PagerSettings& s) {
   SetCount(s.DesktopCount);
   data_.Wallpapers = s.Wallpapers;
   data_.PanelColors = s.PanelColors;
+  stickyClasses_ = s.StickyClasses;
+  sticky_.SetClasses(s.StickyClasses);
   // Korvi8 always starts on desktop 1 and moves no window when it starts.
   data_.CurrentDesktop = 1;
 }
@@ -40,23 +42,29 @@ void PagerDesktops::Snapshot(PagerSettings& s) const {
   s.DesktopCount = data_.DesktopCount == given_ ? asked_ : data_.DesktopCount;
   s.Wallpapers = data_.Wallpapers;
   s.PanelColors = data_.PanelColors;
+  s.StickyClasses = stickyClasses_;
 }
 
-bool PagerDesktops::Change(int32_t n, WindowHandle own) {
+void PagerDesktops::Load() {
+  sticky_.ForgetGone();
+  winList_.Load();
+}
+
+bool PagerDesktops::Change(int32_t n, WindowHandle own, WindowHandle carried) {
   if (!IsDesktop(n) || n > Fitting()) return false;
   // One snapshot, and every window's final place computed on it before anything
   // moves: the shift, then the gathering of windows stranded beyond the first or last
   // desktop. Moves are posted and land when each window's program gets to them, so
   // reading the windows back here would see old places and move them a second time.
   // Each window is moved once, to where it belongs.
-  winList_.Load();
+  Load();
   const int32_t from = data_.CurrentDesktop;
   data_.CurrentDesktop = n;
   winList_.Shown = n;
   const bool gather = n == 1 || n == data_.DesktopCount;
   for (int i = 1; i <= kWinListSize; ++i) {
     const TWinData& e = winList_.Entry(i);
-    if (e.Handle == 0 || e.Handle == own) continue;
+    if (e.Handle == 0 || e.Handle == carried || Stays(e.Handle, own)) continue;
     winList_.ShiftInfo(from, n, i);
     if (gather) winList_.GatherInfo(n == 1, i);
     winList_.MoveToEntry(i);
@@ -65,11 +73,11 @@ bool PagerDesktops::Change(int32_t n, WindowHandle own) {
 }
 
 void PagerDesktops::GatherAll(WindowHandle own) {
-  winList_.Load();
+  Load();
   winList_.Shown = data_.CurrentDesktop;
   for (int i = 1; i <= kWinListSize; ++i) {
     const TWinData& e = winList_.Entry(i);
-    if (e.Handle == 0 || e.Handle == own) continue;
+    if (e.Handle == 0 || Stays(e.Handle, own)) continue;
     if (winList_.GatherAllInfo(i)) winList_.MoveToEntry(i);
   }
 }
@@ -97,7 +105,31 @@ void PagerDesktops::MoveWindowTo(int32_t target, int32_t index, WindowHandle own
   if (index >= 1 && index <= kWinListSize && IsDesktop(target)) h = winList_.Entry(index).Handle;
   // The picked window takes the place windows of the target desktop have.
   winList_.Shown = data_.CurrentDesktop;
-  if (h != 0 && h != own && h != winList_.RootWindow) winList_.MoveWindowInfo(target, data_.CurrentDesktop, index);
+  if (h != 0 && h != winList_.RootWindow && !Stays(h, own)) winList_.MoveWindowInfo(target, data_.CurrentDesktop, index);
+}
+
+bool PagerDesktops::SendWindow(WindowHandle window, int32_t target, WindowHandle own) {
+  if (window == 0 || !IsDesktop(target) || target == data_.CurrentDesktop) return false;
+  Load();
+  for (int i = 2; i <= kWinListSize; ++i) {
+    const WindowHandle h = winList_.Entry(i).Handle;
+    if (h != window) continue;
+    if (h == winList_.RootWindow || Stays(h, own)) return false;
+    MoveWindowTo(target, i, own);
+    return true;
+  }
+  return false;
+}
+
+void PagerDesktops::TogglePin(WindowHandle window, WindowHandle own) {
+  if (window == 0 || window == own || !sticky_.TogglePin(window)) return;
+  Load();
+  winList_.Shown = data_.CurrentDesktop;
+  for (int i = 2; i <= kWinListSize; ++i)
+    if (winList_.Entry(i).Handle == window) {
+      if (winList_.GatherAllInfo(i)) winList_.MoveToEntry(i);
+      return;
+    }
 }
 
 }  // namespace korvi

@@ -1,8 +1,10 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "main/DDWinList.h"
+#include "main/StickyWindows.h"
 #include "panel/PagerSettings.h"
 #include "panel/data.h"
 #include "platform/Geometry.h"
@@ -18,7 +20,7 @@ namespace korvi {
 class PagerDesktops {
  public:
   PagerDesktops(SharedState& data, Platform& platform, TWinListDialog& winList)
-      : data_(data), platform_(platform), winList_(winList) {}
+      : data_(data), platform_(platform), winList_(winList), sticky_(platform.Windows) {}
 
   int32_t Current() const { return data_.CurrentDesktop; }
   int32_t Count() const { return data_.DesktopCount; }
@@ -36,8 +38,9 @@ class PagerDesktops {
   void Snapshot(PagerSettings& settings) const;
 
   // Shows desktop n (1..10; any other number does nothing and gives false):
-  // every window but `own` is moved once, to its place on the new desktop.
-  bool Change(int32_t n, WindowHandle own);
+  // every window but `own`, the windows on all desktops and `carried` (a window that
+  // goes along to the new desktop) is moved once, to its place on the new desktop.
+  bool Change(int32_t n, WindowHandle own, WindowHandle carried = 0);
   // The panel colour of the current desktop, and a new one for it.
   TColor PanelColor() const;
   void SetPanelColor(TColor c);
@@ -51,13 +54,32 @@ class PagerDesktops {
   // Moves window-table entry `index` to desktop `target` (1..10), from the current
   // one. The pager's own window and the root window stay.
   void MoveWindowTo(int32_t target, int32_t index, WindowHandle own);
+  // Moves `window` to desktop `target` from the current one, as MoveWindowTo does; false
+  // when it stays: a window not in the window table, the current desktop, or a window
+  // no move takes (Stays).
+  bool SendWindow(WindowHandle window, int32_t target, WindowHandle own);
+
+  // Pins `window` to all desktops, or unpins it when pinned. A window pinned while it
+  // lies off the screen (activated from the taskbar, say) is first brought onto the
+  // current desktop, at its place within its own, so that it shows on every desktop.
+  void TogglePin(WindowHandle window, WindowHandle own);
+  // The windows on all desktops.
+  StickyWindows& Sticky() { return sticky_; }
+  TWinListDialog& WinList() { return winList_; }
 
  private:
   static bool IsDesktop(int32_t d) { return d >= 1 && d <= kMaxDesktops; }
+  // The one rule for every move of this room: the pager's own window and the windows
+  // on all desktops stay where they are.
+  bool Stays(WindowHandle window, WindowHandle own) { return window == own || sticky_.Covers(window); }
+  // Loads the window table, with the pins of windows gone let go first.
+  void Load();
 
   SharedState& data_;
   Platform& platform_;
   TWinListDialog& winList_;
+  StickyWindows sticky_;
+  std::vector<std::string> stickyClasses_;  // as the settings have them
   // The settings' count, kept for the file while fewer fit the screen.
   int32_t asked_ = 4, given_ = 4;
 };

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 
+#include "panel/HotkeyText.h"
 #include "platform/Colors.h"
 
 namespace korvi {
@@ -24,6 +25,11 @@ class PagerServices {
   virtual bool Confirm(const std::string& question) = 0;
   // The window picker: the window-table entry the user clicked, 0 for none.
   virtual int32_t SelectWindow() = 0;
+  // "Set Hotkeys" on `keys`; true when it closed with OK, with the keys chosen.
+  virtual bool EditHotkeys(HotkeySet& keys) {
+    (void)keys;
+    return false;
+  }
 
   // The about box, not modal.
   virtual void ShowAbout() = 0;

@@ -25,12 +25,14 @@ class Win32PagerServices : public PagerServices {
   std::function<bool(std::string& fileName)> OnChooseImage;
   std::function<void()> OnAbout;
   std::function<void()> OnShowHelp;
+  std::function<bool(HotkeySet& keys)> OnEditHotkeys;
 
   bool ConfigureButton(int32_t n) override { return OnConfigure && OnConfigure(n); }
   bool ChooseImage(std::string& fileName) override { return OnChooseImage && OnChooseImage(fileName); }
   bool PickColor(TColor& color) override;
   bool Confirm(const std::string& question) override;
   int32_t SelectWindow() override { return picker_.SelectWindow(); }
+  bool EditHotkeys(HotkeySet& keys) override { return OnEditHotkeys && OnEditHotkeys(keys); }
   void ShowAbout() override {
     if (OnAbout) OnAbout();
   }

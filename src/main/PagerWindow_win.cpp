@@ -333,6 +333,11 @@ LRESULT PagerWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SETTINGCHANGE:
       if (wp == SPI_SETWORKAREA) form_.Edge().WorkAreaChanged();
       return 0;
+    case WM_HOTKEY:
+      // While a dialog of the pager is open (the pager is disabled meanwhile), the
+      // desktops stay as they are.
+      if (::IsWindowEnabled(hwnd_)) form_.RunHotkey(static_cast<int32_t>(wp));
+      return 0;
     case WM_DROPFILES:
       DropFiles(reinterpret_cast<HDROP>(wp));
       return 0;

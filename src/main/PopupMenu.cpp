@@ -59,6 +59,7 @@ TPopupMenu MakePopup1() {
   items.push_back(Separator());
   items.push_back(Item("ppMoveWindow", tag::MoveWindow, "Move Window to Desktop ..."));
   items.push_back(Item("ppGatherAll", tag::GatherAll, "Gather All Windows"));
+  items.push_back(Item("ppSticky", tag::StickyWindow, "Show Window on All Desktops"));
   items.push_back(Item("ppGatherOnExit", tag::GatherOnExit, "Gather Windows on Exit"));
   items.push_back(Separator());
 
@@ -94,6 +95,7 @@ TPopupMenu MakePopup1() {
   items.push_back(Separator());
   items.push_back(Item("ppBackground", tag::PanelColor, "Set Panel Color"));
   items.push_back(Item("ppWallpaper", tag::Wallpaper, "Set Wallpaper"));
+  items.push_back(Item("ppHotkeys", tag::SetHotkeys, "Set Hotkeys..."));
   items.push_back(Separator());
   items.push_back(Item("ppExit", tag::Exit, "Exit"));
   return m;

@@ -56,6 +56,7 @@ void TForm1::Apply(const PagerSettings& s) {
   SetColor(s.Form.Color);
   SetStayOnTop(s.Form.OnTop);
   gatherOnExit_ = s.GatherOnExit;
+  hotkeys_.Apply(s.Hotkeys);
   desktops_.Apply(s);
   table_.Apply(s.Buttons);
   table_.MakeSelectors(desktops_.Count());
@@ -71,6 +72,7 @@ PagerSettings TForm1::Snapshot() const {
   s.Form.Hide = edge_.AutoFull();
   s.Form.Color = Color();
   s.GatherOnExit = gatherOnExit_;
+  s.Hotkeys = hotkeys_.Texts();
   desktops_.Snapshot(s);
   table_.Snapshot(s.Buttons);
   return s;
@@ -121,8 +123,8 @@ void TForm1::SetStayOnTop(bool v) {
   if (host_) host_->SetStayOnTop(v);
 }
 
-void TForm1::ChangeDesktop(int32_t n) {
-  if (!desktops_.Change(n, OwnWindow)) return;
+void TForm1::ChangeDesktop(int32_t n, WindowHandle carried) {
+  if (!desktops_.Change(n, OwnWindow, carried)) return;
   SetColor(desktops_.PanelColor());
   DisplayWallpaper();
 }

@@ -11,6 +11,7 @@
 #include "main/Desktops.h"
 #include "main/FFPos.h"
 #include "main/MenuTags.h"
+#include "main/PagerHotkeys.h"
 #include "main/PagerServices.h"
 #include "main/PanelPointer.h"
 #include "main/PopupMenu.h"
@@ -141,7 +142,8 @@ class TForm1 {
   void ReleaseButtons();
 
   // --- Desktops ------------------------------------------------------------------
-  void ChangeDesktop(int32_t n);
+  // Shows desktop n; `carried`, when given, goes along (see PagerDesktops::Change).
+  void ChangeDesktop(int32_t n, WindowHandle carried = 0);
   void DisplayWallpaper();
   // Every window of every desktop onto the current one (see PagerDesktops::GatherAll).
   void GatherAll();
@@ -151,6 +153,14 @@ class TForm1 {
   void EndSession(int32_t ms);
   // The option "Gather Windows on Exit".
   bool GatherOnExit() const { return gatherOnExit_; }
+
+  // --- Hotkeys and windows on all desktops (HotkeyCommands.cpp) -----------------
+  // Registers the hotkeys once the pager's windows exist; keys other programs hold
+  // are named in one message.
+  void RegisterHotkeys();
+  // A hotkey was pressed: `id` as PagerHotkeys registered it.
+  void RunHotkey(int32_t id);
+  StickyWindows& Sticky() { return desktops_.Sticky(); }
 
   // The real window behind the form, its docking services and screen outline.
   // Attached before FormCreate, which docks the window through them.
@@ -182,6 +192,12 @@ class TForm1 {
   void MoveWindowToDesktop();
   void SetPanelColor();
   void SetWallpaper();
+  void SetHotkeys();
+  void ToggleStickyWindow();
+  // Shows desktop n as its selector's click does, with `carried` going along.
+  void ShowDesktop(int32_t n, WindowHandle carried = 0);
+  // The active window when the hotkeys may move it: not the pager's own windows.
+  WindowHandle ActiveWindow();
   void RemoveButton();
   void ConfigureButton(int32_t n);
   void LoadSettings();
@@ -195,6 +211,7 @@ class TForm1 {
   TEdgeForm edge_;
   ButtonTable table_;
   PagerDesktops desktops_;
+  PagerHotkeys hotkeys_{platform_.Windows};
   PanelPointer pointer_{table_};
   FormHost* host_ = nullptr;
   ClockPanel* clocks_ = nullptr;

@@ -2,8 +2,10 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "panel/Docking.h"
+#include "panel/HotkeyText.h"
 #include "panel/data.h"
 #include "platform/Colors.h"
 #include "platform/Font.h"
@@ -59,6 +61,13 @@ struct PagerSettings {
   std::array<ButtonRecord, kButtonCount> Buttons{};
   // [OPTIONS] GATHERONEXIT: "Exit" brings every window of every desktop onto the screen.
   bool GatherOnExit = false;
+  // [HOTKEYS]: each action's key description as the file holds it (the default where
+  // the file has none), read into keys only by the pager (ResolveHotkeys), so a line
+  // the pager cannot use is kept as the user wrote it.
+  HotkeyTexts Hotkeys = DefaultHotkeyTexts();
+  // [STICKY] CLASS1..: window class names whose windows stay on every desktop. The
+  // pager reads them and never writes them.
+  std::vector<std::string> StickyClasses;
   bool operator==(const PagerSettings&) const = default;
 };
 

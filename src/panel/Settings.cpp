@@ -16,6 +16,10 @@ constexpr const char* kDesktop = "DESKTOP";
 constexpr const char* kWallpaper = "WALLPAPER";
 constexpr const char* kPanelColor = "PANELCOLOR";
 constexpr const char* kOptions = "OPTIONS";
+constexpr const char* kHotkeys = "HOTKEYS";
+constexpr const char* kSticky = "STICKY";
+// The most [STICKY] CLASSn keys read: more rules than any user writes by hand.
+constexpr int kMaxStickyClasses = 64;
 
 constexpr int32_t kDefaultPanelColor = 0x808080;
 
@@ -125,6 +129,11 @@ PagerSettings ReadValues(const IniFile& ini) {
   for (int d = 1; d <= kMaxDesktops; ++d)
     v.PanelColors[d] = ini.ReadInteger(kPanelColor, Numbered("COLOR", d), kDefaultPanelColor);
   v.GatherOnExit = ini.ReadBool(kOptions, "GATHERONEXIT", false);
+  for (int32_t a = 0; a < kHotActionCount; ++a) v.Hotkeys[a] = ini.ReadString(kHotkeys, HotActionName(a), v.Hotkeys[a]);
+  for (int n = 1; n <= kMaxStickyClasses; ++n) {
+    std::string c = ini.ReadString(kSticky, Numbered("CLASS", n), "");
+    if (!c.empty()) v.StickyClasses.push_back(std::move(c));
+  }
   return v;
 }
 
@@ -146,6 +155,14 @@ void WriteValues(const PagerSettings& v, IniFile& ini, Refused& refused) {
   // A file that never had the option gets its section only once the user turns it on,
   // so the files of users who never do stay as they were.
   if (v.GatherOnExit || ini.Get(kOptions, "GATHERONEXIT")) ini.WriteBool(kOptions, "GATHERONEXIT", v.GatherOnExit);
+  // A key is written only once it differs from what the file gives (its line, or the
+  // default where it has none): a file stays without [HOTKEYS] until the user changes
+  // a key, and a line the pager could not use stays until the user changes that key.
+  const HotkeyTexts defaults = DefaultHotkeyTexts();
+  for (int32_t a = 0; a < kHotActionCount; ++a) {
+    const std::string name = HotActionName(a);
+    if (v.Hotkeys[a] != ini.ReadString(kHotkeys, name, defaults[a])) ini.WriteString(kHotkeys, name, v.Hotkeys[a]);
+  }
 }
 
 // The settings file's bytes when it may be read and rewritten (empty for a

@@ -72,6 +72,34 @@ class WindowSystem {
   // The desktop work area (the screen less the taskbar).
   virtual Rect WorkArea() = 0;
   virtual Point CursorPos() = 0;
+
+  // The window that has the keyboard (the active one), 0 for none.
+  virtual WindowHandle ForegroundWindow() { return 0; }
+  // A window's class name, "" when it has gone.
+  virtual std::string ClassName(WindowHandle window) {
+    (void)window;
+    return {};
+  }
+  // True for a window of the pager's own program (its panel, dialogs and picker).
+  virtual bool IsOwnWindow(WindowHandle window) {
+    (void)window;
+    return false;
+  }
+  // False once a window has gone.
+  virtual bool WindowExists(WindowHandle window) {
+    (void)window;
+    return true;
+  }
+  // A key that reaches the pager from any program while held down (once per press,
+  // not repeated); `modifiers` and `key` as Hotkey has them. False when another
+  // program holds the key already. Registering an id again replaces its key.
+  virtual bool RegisterHotkey(int32_t id, uint32_t modifiers, uint32_t key) {
+    (void)id;
+    (void)modifiers;
+    (void)key;
+    return false;
+  }
+  virtual void UnregisterHotkey(int32_t id) { (void)id; }
 };
 
 }  // namespace korvi

@@ -159,4 +159,29 @@ Point Win32WindowSystem::CursorPos() {
   return {p.x, p.y};
 }
 
+WindowHandle Win32WindowSystem::ForegroundWindow() { return FromHwnd(::GetForegroundWindow()); }
+
+std::string Win32WindowSystem::ClassName(WindowHandle window) {
+  char name[257] = {};
+  const int n = ::GetClassNameA(ToHwnd(window), name, sizeof name);
+  return n > 0 ? std::string(name, static_cast<size_t>(n)) : std::string();
+}
+
+bool Win32WindowSystem::IsOwnWindow(WindowHandle window) {
+  return window != 0 && ::IsWindow(ToHwnd(window)) && OwnerOf(ToHwnd(window)) == ::GetCurrentProcessId();
+}
+
+bool Win32WindowSystem::WindowExists(WindowHandle window) { return ::IsWindow(ToHwnd(window)) != FALSE; }
+
+bool Win32WindowSystem::RegisterHotkey(int32_t id, uint32_t modifiers, uint32_t key) {
+#ifndef MOD_NOREPEAT
+  constexpr UINT MOD_NOREPEAT = 0x4000;  // older MinGW headers lack it
+#endif
+  ::UnregisterHotKey(HotkeyTarget, id);
+  // The modifier bits are the system's own (MOD_ALT 1, MOD_CONTROL 2, MOD_SHIFT 4, MOD_WIN 8).
+  return ::RegisterHotKey(HotkeyTarget, id, (modifiers & 0xF) | MOD_NOREPEAT, key) != FALSE;
+}
+
+void Win32WindowSystem::UnregisterHotkey(int32_t id) { ::UnregisterHotKey(HotkeyTarget, id); }
+
 }  // namespace korvi

@@ -33,6 +33,15 @@ class Win32WindowSystem : public WindowSystem {
   void ForgetHomes() override;
   Rect WorkArea() override;
   Point CursorPos() override;
+  WindowHandle ForegroundWindow() override;
+  std::string ClassName(WindowHandle window) override;
+  bool IsOwnWindow(WindowHandle window) override;
+  bool WindowExists(WindowHandle window) override;
+  bool RegisterHotkey(int32_t id, uint32_t modifiers, uint32_t key) override;
+  void UnregisterHotkey(int32_t id) override;
+
+  // The window that receives the hotkeys (WM_HOTKEY, with the id as wParam).
+  HWND HotkeyTarget = nullptr;
 
   // True while a move of `window` is posted and not yet seen done.
   bool IsMovePending(WindowHandle window) const { return pending_.IsPending(window); }

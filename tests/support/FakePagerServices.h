@@ -41,6 +41,11 @@ class FakePagerServices : public PagerServices {
     Modal();
     return PickedEntry ? PickedEntry() : 0;
   }
+  bool EditHotkeys(HotkeySet& keys) override {
+    Log.push_back("hotkeys");
+    Modal();
+    return HotkeyAnswer && HotkeyAnswer(keys);
+  }
   void ShowAbout() override { Log.push_back("about"); }
   void ShowHelp() override { Log.push_back("help"); }
   void ShowReadout() override { Log.push_back("show readout"); }
@@ -52,6 +57,7 @@ class FakePagerServices : public PagerServices {
   std::string ImageFile;
   TColor ChosenColor = 0, OfferedColor = -1;
   std::function<int32_t()> PickedEntry;
+  std::function<bool(HotkeySet&)> HotkeyAnswer;  // edits the keys; true for OK
   std::function<void()> During;
   std::vector<std::string> Log;
 

@@ -58,6 +58,16 @@ void FakeWindowSystem::MoveWindow(WindowHandle window, const Rect& bounds) {
   if (w && w->Alive) w->Bounds = bounds;
 }
 
+bool FakeWindowSystem::RegisterHotkey(int32_t id, uint32_t modifiers, uint32_t key) {
+  Hotkeys.erase(id);
+  for (const auto& held : HeldElsewhere)
+    if (held == std::pair{modifiers, key}) return false;
+  for (const auto& [other, k] : Hotkeys)
+    if (k == std::pair{modifiers, key}) return false;
+  Hotkeys[id] = {modifiers, key};
+  return true;
+}
+
 void FakeWindowSystem::Settle() {
   for (const Move& m : queued_)
     if (Window* w = Find(m.Handle); w && w->Alive) w->Bounds = m.Bounds;

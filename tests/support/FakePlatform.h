@@ -20,6 +20,8 @@ class FakeWindowSystem : public WindowSystem {
     bool Visible = true;
     bool Iconic = false;
     bool Alive = true;
+    std::string Class;
+    bool Own = false;  // a window of the pager's own program
   };
   struct Move {
     WindowHandle Handle;
@@ -46,6 +48,22 @@ class FakeWindowSystem : public WindowSystem {
   void ForgetHomes() override { Homes.clear(); }
   Rect WorkArea() override { return Work; }
   Point CursorPos() override { return Cursor; }
+  WindowHandle ForegroundWindow() override { return Foreground; }
+  std::string ClassName(WindowHandle h) override {
+    const Window* w = Find(h);
+    return w && w->Alive ? w->Class : std::string();
+  }
+  bool IsOwnWindow(WindowHandle h) override {
+    const Window* w = Find(h);
+    return w && w->Alive && w->Own;
+  }
+  bool WindowExists(WindowHandle h) override {
+    const Window* w = Find(h);
+    return w && w->Alive;
+  }
+  // Keys by id; a key in HeldElsewhere is refused, as one another program holds.
+  bool RegisterHotkey(int32_t id, uint32_t modifiers, uint32_t key) override;
+  void UnregisterHotkey(int32_t id) override { Hotkeys.erase(id); }
 
   // A desktop without the seam's memory of posted moves: moves land only at Settle()
   // and snapshots meanwhile show the old places, as a busy program's windows would.
@@ -57,6 +75,9 @@ class FakeWindowSystem : public WindowSystem {
   Rect Work{0, 0, 1024, 768};
   Rect Virtual{};  // empty: one monitor, the screen
   Point Cursor{};
+  WindowHandle Foreground = 0;
+  std::map<int32_t, std::pair<uint32_t, uint32_t>> Hotkeys;  // id: modifiers, key
+  std::vector<std::pair<uint32_t, uint32_t>> HeldElsewhere;
   std::string RootText = "Desktop";
   std::vector<Window> Windows;  // Z-order, topmost first
   std::vector<Move> Moves;      // every move asked for, in order

@@ -32,7 +32,8 @@ TEST_F(CommandMenu, ItemsTagsAndCaptionsInMenuOrder) {
   }
   std::vector<std::string> expected = {"2 About Korvi8", "3 Help", "-", "202 Auto-Hide", "201 Always On Top",
                                        "203 Smooth Scroll", "-", "501 Move Window to Desktop ...",
-                                       "506 Gather All Windows", "507 Gather Windows on Exit", "-",
+                                       "506 Gather All Windows", "509 Show Window on All Desktops",
+                                       "507 Gather Windows on Exit", "-",
                                        "200 Dock to Edge", ">204 Top Edge (radio)", ">205 Bottom Edge (radio)",
                                        ">206 Left Edge (radio)", ">207 Right Edge (radio)", "100 Numer of Desktops"};
   expected.push_back(">101 1  Desktop (radio)");
@@ -44,7 +45,7 @@ TEST_F(CommandMenu, ItemsTagsAndCaptionsInMenuOrder) {
   for (const char* s : {"-", "401 New Executable File", "402 New Clock", "403 New System Load",
                         "404 New Control Panel", "405 New Windows Explorer", "-", "407 Configure Buttons",
                         "503 Arrange Buttons", "504 Move Button", "406 Remove Button ...", "-",
-                        "502 Set Panel Color", "505 Set Wallpaper", "-", "1 Exit"})
+                        "502 Set Panel Color", "505 Set Wallpaper", "508 Set Hotkeys...", "-", "1 Exit"})
     expected.push_back(s);
   EXPECT_EQ(seen, expected);
   EXPECT_FALSE(form.Popup1.AutoHotkeys) << "no accelerators are made up from the captions";
