@@ -56,6 +56,9 @@ struct PagerSettings {
   std::array<ButtonRecord, kButtonCount> Buttons{};
   // [OPTIONS] GATHERONEXIT: "Exit" brings every window of every desktop onto the screen.
   bool GatherOnExit = false;
+  // [OPTIONS] FOLLOWFOCUS: a window of another desktop coming to the front shows its
+  // desktop (1), is brought to the current one (2), or nothing happens (0).
+  int32_t FollowFocus = 1;
   bool operator==(const PagerSettings&) const = default;
 };
 

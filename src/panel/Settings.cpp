@@ -88,6 +88,12 @@ void WriteButton(IniFile& ini, const ButtonRecord& r, int n) {
   ini.WriteInteger(s, "IDATA", r.IData);
 }
 
+// Any other value than 0..2 follows as the default does.
+int32_t ReadFollowFocus(const IniFile& ini) {
+  const int32_t v = ini.ReadInteger(kOptions, "FOLLOWFOCUS", 1);
+  return v >= 0 && v <= 2 ? v : 1;
+}
+
 PagerSettings ReadValues(const IniFile& ini) {
   PagerSettings v;
   FormSettings& f = v.Form;
@@ -113,6 +119,7 @@ PagerSettings ReadValues(const IniFile& ini) {
   for (int d = 1; d <= kMaxDesktops; ++d)
     v.PanelColors[d] = ini.ReadInteger(kPanelColor, Numbered("COLOR", d), kDefaultPanelColor);
   v.GatherOnExit = ini.ReadBool(kOptions, "GATHERONEXIT", false);
+  v.FollowFocus = ReadFollowFocus(ini);
   return v;
 }
 
@@ -134,6 +141,9 @@ void WriteValues(const PagerSettings& v, IniFile& ini) {
   // A file that never had the option gets its section only once the user turns it on,
   // so the files of users who never do stay as they were.
   if (v.GatherOnExit || ini.Get(kOptions, "GATHERONEXIT")) ini.WriteBool(kOptions, "GATHERONEXIT", v.GatherOnExit);
+  // Written only when the mode is not what the file says (the default when it says
+  // nothing, or something else): the user's own line stays until they change the mode.
+  if (ReadFollowFocus(ini) != v.FollowFocus) ini.WriteInteger(kOptions, "FOLLOWFOCUS", v.FollowFocus);
 }
 
 // The settings file's bytes when it may be read and rewritten (empty for a
