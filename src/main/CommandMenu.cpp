@@ -42,6 +42,7 @@ CommandShape ShapeOf(int32_t t) {
     case tag::Wallpaper: return {true, true};
     case tag::MoveWindow: return {true, false};
     case tag::GatherOnExit:
+    case tag::FollowFocus:
     case tag::OnTop:
     case tag::AutoHide:
     case tag::Smooth:
@@ -60,6 +61,7 @@ void TForm1::RefreshMenu() {
   Popup1.Find("ppHide")->Checked = edge_.AutoFull();
   Popup1.Find("ppSmooth")->Checked = edge_.Smooth();
   Popup1.Find("ppGatherOnExit")->Checked = gatherOnExit_;
+  Popup1.Find("ppFollowFocus")->Checked = follow_.Mode() != FocusFollow::Off;
 
   const uint8_t e = DockEdge();
   const int32_t edgeTag = e == edge::Top      ? tag::DockTop
@@ -162,6 +164,7 @@ void TForm1::RunCommand(int32_t t) {
     case tag::MoveWindow: MoveWindowToDesktop(); return;
     case tag::GatherAll: GatherAll(); return;
     case tag::GatherOnExit: gatherOnExit_ = !gatherOnExit_; return;
+    case tag::FollowFocus: follow_.Toggle(); return;
     case tag::PanelColor: SetPanelColor(); return;
     case tag::Arrange: ArrangeButtons(); return;
     case tag::MoveButton: MoveButton(); return;
@@ -199,6 +202,7 @@ void TForm1::MoveWindowToDesktop() {
   if (!services_) return;
   const int32_t target = HotButton;
   desktops_.MoveWindowTo(target, services_->SelectWindow(), OwnWindow);
+  follow_.OwnMove();
 }
 
 void TForm1::SetPanelColor() {

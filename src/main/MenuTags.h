@@ -19,6 +19,8 @@ constexpr int32_t RemoveButton = 406, Configure = 407;
 constexpr int32_t MoveWindow = 501, PanelColor = 502, Arrange = 503, MoveButton = 504, Wallpaper = 505;
 // Every window of every desktop onto the current one, and the option to do so at "Exit".
 constexpr int32_t GatherAll = 506, GatherOnExit = 507;
+// Following the window in front to its desktop (or bringing it here).
+constexpr int32_t FollowFocus = 520;
 }  // namespace tag
 
 }  // namespace korvi

@@ -10,6 +10,7 @@
 #include "main/DDWinList.h"
 #include "main/Desktops.h"
 #include "main/FFPos.h"
+#include "main/FocusFollow.h"
 #include "main/MenuTags.h"
 #include "main/PagerServices.h"
 #include "main/PanelPointer.h"
@@ -151,6 +152,11 @@ class TForm1 {
   void EndSession(int32_t ms);
   // The option "Gather Windows on Exit".
   bool GatherOnExit() const { return gatherOnExit_; }
+  // "Follow Focus" (FocusFollow.h): its mode, the timer's look at the window in
+  // front, and the period that timer is wanted at now (0: not at all).
+  int32_t FollowFocus() const { return follow_.Mode(); }
+  void FollowCheck() { follow_.Check(); }
+  int32_t FollowPeriod() const { return follow_.CheckPeriod(); }
 
   // The real window behind the form, its docking services and screen outline.
   // Attached before FormCreate, which docks the window through them.
@@ -196,6 +202,7 @@ class TForm1 {
   ButtonTable table_;
   PagerDesktops desktops_;
   PanelPointer pointer_{table_};
+  FocusFollow follow_;
   FormHost* host_ = nullptr;
   ClockPanel* clocks_ = nullptr;
   EdgeHost* edgeHost_ = nullptr;
