@@ -13,9 +13,9 @@ namespace korvi::e2e {
 // Positions of the menu's items as the arrow keys count them (separators are skipped).
 namespace menu {
 constexpr int About = 0, Help = 1, AutoHide = 2, OnTop = 3, Smooth = 4, MoveWindow = 5, GatherAll = 6,
-              GatherOnExit = 7, DockEdge = 8, DeskCount = 9, GoTo = 10, NewExe = 11, NewClock = 12, NewLoad = 13,
-              NewControl = 14, NewExplorer = 15, Configure = 16, Arrange = 17, MoveButton = 18, Remove = 19,
-              PanelColor = 20, Wallpaper = 21, Exit = 22;
+              GatherOnExit = 7, FollowFocus = 8, DockEdge = 9, DeskCount = 10, GoTo = 11, NewExe = 12, NewClock = 13,
+              NewLoad = 14, NewControl = 15, NewExplorer = 16, Configure = 17, Arrange = 18, MoveButton = 19,
+              Remove = 20, PanelColor = 21, Wallpaper = 22, Exit = 23;
 }
 
 // Waits until the about box has shown itself once after start-up, and closes it, so it
