@@ -45,6 +45,7 @@ CommandShape ShapeOf(int32_t t) {
     case tag::MoveWindow:
     case tag::StickyWindow: return {true, false};
     case tag::GatherOnExit:
+    case tag::FollowFocus:
     case tag::OnTop:
     case tag::AutoHide:
     case tag::Smooth:
@@ -63,6 +64,7 @@ void TForm1::RefreshMenu() {
   Popup1.Find("ppHide")->Checked = edge_.AutoFull();
   Popup1.Find("ppSmooth")->Checked = edge_.Smooth();
   Popup1.Find("ppGatherOnExit")->Checked = gatherOnExit_;
+  Popup1.Find("ppFollowFocus")->Checked = follow_.Mode() != FocusFollow::Off;
 
   const uint8_t e = DockEdge();
   const int32_t edgeTag = e == edge::Top      ? tag::DockTop
@@ -165,6 +167,7 @@ void TForm1::RunCommand(int32_t t) {
     case tag::MoveWindow: MoveWindowToDesktop(); return;
     case tag::GatherAll: GatherAll(); return;
     case tag::GatherOnExit: gatherOnExit_ = !gatherOnExit_; return;
+    case tag::FollowFocus: follow_.Toggle(); return;
     case tag::PanelColor: SetPanelColor(); return;
     case tag::Arrange: ArrangeButtons(); return;
     case tag::MoveButton: MoveButton(); return;
@@ -204,6 +207,7 @@ void TForm1::MoveWindowToDesktop() {
   if (!services_) return;
   const int32_t target = HotButton;
   desktops_.MoveWindowTo(target, services_->SelectWindow(), OwnWindow);
+  follow_.OwnMove();
 }
 
 void TForm1::SetPanelColor() {

@@ -132,4 +132,33 @@ void PagerDesktops::TogglePin(WindowHandle window, WindowHandle own) {
     }
 }
 
+int32_t PagerDesktops::DesktopOf(const Rect& r) {
+  const Rect v = platform_.Windows.VirtualScreen();
+  const int64_t w = v.Width();
+  if (w <= 0 || (r.Right > v.Left && r.Left < v.Right)) return data_.CurrentDesktop;
+  const int64_t centre = (static_cast<int64_t>(r.Left) + r.Right) / 2 - v.Left;
+  // Rounded down for windows to the left as well: -1 .. -w is one desktop to the left.
+  const int64_t widths = centre >= 0 ? centre / w : -((-centre + w - 1) / w);
+  // Far beyond any desktop only on a screen a few pixels wide; kept within 32 bits.
+  constexpr int64_t kFar = int64_t{1} << 24;
+  const int64_t d = data_.CurrentDesktop + (widths < -kFar ? -kFar : widths > kFar ? kFar : widths);
+  return static_cast<int32_t>(d);
+}
+
+bool PagerDesktops::BringHere(WindowHandle window, WindowHandle own) {
+  if (window == 0 || window == own) return false;
+  winList_.Load();
+  if (window == winList_.RootWindow) return false;
+  for (int i = 2; i <= kWinListSize; ++i) {
+    const TWinData& e = winList_.Entry(i);
+    if (e.Handle != window) continue;
+    const int32_t from = DesktopOf({e.Left, e.Top, e.Right, e.Bottom});
+    winList_.Shown = data_.CurrentDesktop;
+    // A shift by (from - current) widths towards the screen.
+    winList_.MoveWindowInfo(data_.CurrentDesktop, from, i);
+    return true;
+  }
+  return false;
+}
+
 }  // namespace korvi

@@ -66,6 +66,15 @@ class PagerDesktops {
   // The windows on all desktops.
   StickyWindows& Sticky() { return sticky_; }
   TWinListDialog& WinList() { return winList_; }
+  // The desktop a window at `bounds` lies on, counted from the current one by whole
+  // widths of the virtual screen (below 1 or above the count for a window stranded
+  // beyond an end). A window with any part on the screen is on the current desktop:
+  // the user sees it there. One wholly off the screen is on the desktop that holds
+  // its centre, where most of it lies.
+  int32_t DesktopOf(const Rect& bounds);
+  // Brings `window` onto the current desktop, at its place within its own desktop;
+  // false when it is not among the windows a switch moves, or is `own`.
+  bool BringHere(WindowHandle window, WindowHandle own);
 
  private:
   static bool IsDesktop(int32_t d) { return d >= 1 && d <= kMaxDesktops; }

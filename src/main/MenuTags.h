@@ -21,6 +21,8 @@ constexpr int32_t MoveWindow = 501, PanelColor = 502, Arrange = 503, MoveButton 
 constexpr int32_t GatherAll = 506, GatherOnExit = 507;
 // The hotkey dialog, and a window picked to show on all desktops (or no longer).
 constexpr int32_t SetHotkeys = 508, StickyWindow = 509;
+// Following the window in front to its desktop (or bringing it here).
+constexpr int32_t FollowFocus = 520;
 }  // namespace tag
 
 }  // namespace korvi

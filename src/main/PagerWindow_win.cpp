@@ -18,6 +18,7 @@ namespace korvi {
 namespace {
 constexpr UINT_PTR kEdgeTimer = 1;   // auto-hide timer of the docking component
 constexpr UINT_PTR kTickTimer = 2;   // the pager's one-second timer
+constexpr UINT_PTR kFollowTimer = 3; // looks at the window in front (Follow Focus)
 // How long each of the two end-of-session messages waits for windows to take their
 // moves: 2 seconds in all, then the session may go on.
 constexpr int32_t kEndSessionWait = 1000;
@@ -97,7 +98,22 @@ void PagerWindow::UpdateTooltip() {
   tip_.Show(hint.Text, hint.Area);
 }
 
-void PagerWindow::Show() { ::ShowWindow(hwnd_, SW_SHOWNOACTIVATE); }
+void PagerWindow::Show() {
+  ::ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+  SyncFollowTimer();
+}
+
+void PagerWindow::SyncFollowTimer() {
+  // The one-second tick and the menu call this too: a mode turned on, or a
+  // minimised window waiting to be restored, starts the timer again.
+  const int32_t period = form_.FollowPeriod();
+  if (period == followPeriod_ || !hwnd_) return;
+  followPeriod_ = period;
+  if (period > 0)
+    ::SetTimer(hwnd_, kFollowTimer, static_cast<UINT>(period), nullptr);
+  else
+    ::KillTimer(hwnd_, kFollowTimer);
+}
 
 // --- FormHost -----------------------------------------------------------------------
 
@@ -207,7 +223,9 @@ void PagerWindow::ShowMenu(Point at) {
   form_.Popup1Popup(tag::Opening);
   const int32_t chosen = TrackPopup(form_.Popup1, hwnd_, p.x, p.y, TPM_LEFTALIGN | TPM_TOPALIGN);
   if (chosen) form_.Popup1Popup(chosen);
-  if (::IsWindow(hwnd_)) Repaint();
+  if (!::IsWindow(hwnd_)) return;
+  Repaint();
+  SyncFollowTimer();
 }
 
 void PagerWindow::DropFiles(HDROP drop) {
@@ -258,6 +276,11 @@ LRESULT PagerWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       if (wp == kTickTimer) {
         form_.Timer1Timer();
         if (RepaintLiveButtons()) UpdateTooltip();  // clock and gauge hints change with every tick
+        SyncFollowTimer();
+      }
+      if (wp == kFollowTimer) {
+        form_.FollowCheck();
+        SyncFollowTimer();
       }
       return 0;
     case WM_LBUTTONDOWN:

@@ -61,6 +61,8 @@ class PagerWindow : public ViewWindow, public FormHost, public EdgeHost {
   void UpdateTooltip();
   // Redraws the places of the clocks and load gauges; false when none is shown.
   bool RepaintLiveButtons();
+  // Runs the follow-focus timer at the period the logic wants now, or stops it.
+  void SyncFollowTimer();
 
   TForm1& form_;
   PagerInput input_;
@@ -68,6 +70,7 @@ class PagerWindow : public ViewWindow, public FormHost, public EdgeHost {
   PagerTooltip tip_;
   ScreenOutlineDC outline_;
   EdgeCursor cursor_ = EdgeCursor::Saved;
+  int32_t followPeriod_ = 0;
 };
 
 ShiftState ShiftFromMouse(WPARAM wp);

@@ -61,6 +61,7 @@ TPopupMenu MakePopup1() {
   items.push_back(Item("ppGatherAll", tag::GatherAll, "Gather All Windows"));
   items.push_back(Item("ppSticky", tag::StickyWindow, "Show Window on All Desktops"));
   items.push_back(Item("ppGatherOnExit", tag::GatherOnExit, "Gather Windows on Exit"));
+  items.push_back(Item("ppFollowFocus", tag::FollowFocus, "Follow Focus"));
   items.push_back(Separator());
 
   TMenuItem dock = Item("ppDockEdge", tag::DockEdgeMenu, "Dock to Edge");

@@ -11,7 +11,14 @@ TForm1::TForm1(SharedState& data, Platform& platform, TWinListDialog& winList, G
     : data_(data),
       platform_(platform),
       table_(glyphs, launch, [this](TExeButton& s) { ButtonClick(s); }),
-      desktops_(data, platform, winList) {}
+      desktops_(data, platform, winList),
+      follow_(platform.Windows, desktops_,
+              {[this](int32_t n) {
+                 ChangeDesktop(n);
+                 SetSelectorDown(n);
+                 Repaint();
+               },
+               [this](WindowHandle h) { desktops_.BringHere(h, OwnWindow); }}) {}
 
 void TForm1::FormCreate(const std::string& programDir) {
   MouseX = MouseY = HotButton = MovingButton = 0;
@@ -34,6 +41,7 @@ void TForm1::FormCreate(const std::string& programDir) {
   LoadSettings();
   DisplayWallpaper();
   Timer1Timer();
+  follow_.Start();
 }
 
 void TForm1::LoadSettings() {
@@ -57,6 +65,7 @@ void TForm1::Apply(const PagerSettings& s) {
   SetStayOnTop(s.Form.OnTop);
   gatherOnExit_ = s.GatherOnExit;
   hotkeys_.Apply(s.Hotkeys);
+  follow_.SetMode(s.FollowFocus);
   desktops_.Apply(s);
   table_.Apply(s.Buttons);
   table_.MakeSelectors(desktops_.Count());
@@ -73,6 +82,7 @@ PagerSettings TForm1::Snapshot() const {
   s.Form.Color = Color();
   s.GatherOnExit = gatherOnExit_;
   s.Hotkeys = hotkeys_.Texts();
+  s.FollowFocus = follow_.Mode();
   desktops_.Snapshot(s);
   table_.Snapshot(s.Buttons);
   return s;
@@ -127,6 +137,7 @@ void TForm1::ChangeDesktop(int32_t n, WindowHandle carried) {
   if (!desktops_.Change(n, OwnWindow, carried)) return;
   SetColor(desktops_.PanelColor());
   DisplayWallpaper();
+  follow_.OwnMove();
 }
 
 void TForm1::DisplayWallpaper() { desktops_.DisplayWallpaper(); }

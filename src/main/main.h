@@ -10,6 +10,7 @@
 #include "main/DDWinList.h"
 #include "main/Desktops.h"
 #include "main/FFPos.h"
+#include "main/FocusFollow.h"
 #include "main/MenuTags.h"
 #include "main/PagerHotkeys.h"
 #include "main/PagerServices.h"
@@ -153,6 +154,11 @@ class TForm1 {
   void EndSession(int32_t ms);
   // The option "Gather Windows on Exit".
   bool GatherOnExit() const { return gatherOnExit_; }
+  // "Follow Focus" (FocusFollow.h): its mode, the timer's look at the window in
+  // front, and the period that timer is wanted at now (0: not at all).
+  int32_t FollowFocus() const { return follow_.Mode(); }
+  void FollowCheck() { follow_.Check(); }
+  int32_t FollowPeriod() const { return follow_.CheckPeriod(); }
 
   // --- Hotkeys and windows on all desktops (HotkeyCommands.cpp) -----------------
   // Registers the hotkeys once the pager's windows exist; keys other programs hold
@@ -213,6 +219,7 @@ class TForm1 {
   PagerDesktops desktops_;
   PagerHotkeys hotkeys_{platform_.Windows};
   PanelPointer pointer_{table_};
+  FocusFollow follow_;
   FormHost* host_ = nullptr;
   ClockPanel* clocks_ = nullptr;
   EdgeHost* edgeHost_ = nullptr;

@@ -68,6 +68,9 @@ struct PagerSettings {
   // [STICKY] CLASS1..: window class names whose windows stay on every desktop. The
   // pager reads them and never writes them.
   std::vector<std::string> StickyClasses;
+  // [OPTIONS] FOLLOWFOCUS: a window of another desktop coming to the front shows its
+  // desktop (1), is brought to the current one (2), or nothing happens (0).
+  int32_t FollowFocus = 1;
   bool operator==(const PagerSettings&) const = default;
 };
 

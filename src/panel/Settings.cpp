@@ -104,6 +104,12 @@ void WriteButton(IniFile& ini, const ButtonRecord& r, int n, Refused& refused) {
   ini.WriteInteger(s, "IDATA", r.IData);
 }
 
+// Any other value than 0..2 follows as the default does.
+int32_t ReadFollowFocus(const IniFile& ini) {
+  const int32_t v = ini.ReadInteger(kOptions, "FOLLOWFOCUS", 1);
+  return v >= 0 && v <= 2 ? v : 1;
+}
+
 PagerSettings ReadValues(const IniFile& ini) {
   PagerSettings v;
   FormSettings& f = v.Form;
@@ -134,6 +140,7 @@ PagerSettings ReadValues(const IniFile& ini) {
     std::string c = ini.ReadString(kSticky, Numbered("CLASS", n), "");
     if (!c.empty()) v.StickyClasses.push_back(std::move(c));
   }
+  v.FollowFocus = ReadFollowFocus(ini);
   return v;
 }
 
@@ -163,6 +170,9 @@ void WriteValues(const PagerSettings& v, IniFile& ini, Refused& refused) {
     const std::string name = HotActionName(a);
     if (v.Hotkeys[a] != ini.ReadString(kHotkeys, name, defaults[a])) ini.WriteString(kHotkeys, name, v.Hotkeys[a]);
   }
+  // Written only when the mode is not what the file says (the default when it says
+  // nothing, or something else): the user's own line stays until they change the mode.
+  if (ReadFollowFocus(ini) != v.FollowFocus) ini.WriteInteger(kOptions, "FOLLOWFOCUS", v.FollowFocus);
 }
 
 // The settings file's bytes when it may be read and rewritten (empty for a

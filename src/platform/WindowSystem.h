@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -69,21 +70,36 @@ class WindowSystem {
   }
   // Forgets every record this pager made: after a normal "Exit" nothing is brought back.
   virtual void ForgetHomes() {}
+  // The window in front, the one the user types into (0 when there is none).
+  virtual WindowHandle ForegroundWindow() { return 0; }
+  // True for a window of the pager's own program: its panel, menus, dialogs, picker.
+  virtual bool IsOwnWindow(WindowHandle window) {
+    (void)window;
+    return false;
+  }
+  // One window as a snapshot would report it; false when it has gone.
+  virtual bool Describe(WindowHandle window, WindowInfo& info) {
+    (void)window;
+    (void)info;
+    return false;
+  }
+  // Asks the system to call `heard` on the pager's thread whenever a window of
+  // another program comes to the front; an empty function stops it. False when the
+  // system offers no such notice. Even when it says yes, the notices may never come.
+  virtual bool WatchForeground(std::function<void(WindowHandle)> heard) {
+    (void)heard;
+    return false;
+  }
+  // Milliseconds on a steady clock, for how long ago the pager did something.
+  virtual uint64_t Milliseconds() { return 0; }
   // The desktop work area (the screen less the taskbar).
   virtual Rect WorkArea() = 0;
   virtual Point CursorPos() = 0;
 
-  // The window that has the keyboard (the active one), 0 for none.
-  virtual WindowHandle ForegroundWindow() { return 0; }
   // A window's class name, "" when it has gone.
   virtual std::string ClassName(WindowHandle window) {
     (void)window;
     return {};
-  }
-  // True for a window of the pager's own program (its panel, dialogs and picker).
-  virtual bool IsOwnWindow(WindowHandle window) {
-    (void)window;
-    return false;
   }
   // False once a window has gone.
   virtual bool WindowExists(WindowHandle window) {

@@ -39,6 +39,16 @@ DWORD OwnerOf(HWND h) {
   return pid;
 }
 
+// The one watcher of foreground changes: a window-event hook passes no pointer of
+// its own to its procedure.
+std::function<void(WindowHandle)> g_foregroundHeard;
+
+void CALLBACK ForegroundEvent(HWINEVENTHOOK, DWORD event, HWND h, LONG object, LONG child, DWORD, DWORD) {
+  if (event == EVENT_SYSTEM_FOREGROUND && object == OBJID_WINDOW && child == CHILDID_SELF && h &&
+      g_foregroundHeard)
+    g_foregroundHeard(FromHwnd(h));
+}
+
 }  // namespace
 
 bool ReadHome(HWND h, DWORD run, HomeRecord& home) {
@@ -183,5 +193,25 @@ bool Win32WindowSystem::RegisterHotkey(int32_t id, uint32_t modifiers, uint32_t 
 }
 
 void Win32WindowSystem::UnregisterHotkey(int32_t id) { ::UnregisterHotKey(HotkeyTarget, id); }
+
+bool Win32WindowSystem::Describe(WindowHandle window, WindowInfo& info) {
+  const HWND h = ToHwnd(window);
+  if (!::IsWindow(h)) return false;
+  info = {window, pending_.Reported(window, RectOf(h)), TitleOf(h), ::IsWindowVisible(h) != FALSE,
+          ::IsIconic(h) != FALSE};
+  return true;
+}
+
+bool Win32WindowSystem::WatchForeground(std::function<void(WindowHandle)> heard) {
+  if (hook_) ::UnhookWinEvent(hook_);
+  hook_ = nullptr;
+  g_foregroundHeard = std::move(heard);
+  if (!g_foregroundHeard) return false;
+  // Out of context: the notices come through this thread's message loop, and no code
+  // of the pager is loaded into other programs. Its own windows are never followed.
+  hook_ = ::SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr, &ForegroundEvent, 0, 0,
+                            WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
+  return hook_ != nullptr;
+}
 
 }  // namespace korvi

@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
+
 #include "platform/PendingMoves.h"
 #include "platform/WindowSystem.h"
 
@@ -23,6 +25,10 @@ void ForgetHome(HWND window);
 // thread and remembered until the window shows them done (PendingMoves).
 class Win32WindowSystem : public WindowSystem {
  public:
+  Win32WindowSystem() = default;
+  Win32WindowSystem(const Win32WindowSystem&) = delete;
+  Win32WindowSystem& operator=(const Win32WindowSystem&) = delete;
+  ~Win32WindowSystem() override { WatchForeground({}); }
   WindowSnapshot TopLevelWindows() override;
   void MoveWindow(WindowHandle window, const Rect& bounds) override;
   int32_t ScreenWidth() override;
@@ -40,6 +46,12 @@ class Win32WindowSystem : public WindowSystem {
   bool RegisterHotkey(int32_t id, uint32_t modifiers, uint32_t key) override;
   void UnregisterHotkey(int32_t id) override;
 
+  bool Describe(WindowHandle window, WindowInfo& info) override;
+  // Through a window-event hook on the foreground change (out of context, the pager's
+  // own windows left out). One watcher per process.
+  bool WatchForeground(std::function<void(WindowHandle)> heard) override;
+  uint64_t Milliseconds() override { return ::GetTickCount64(); }
+
   // The window that receives the hotkeys (WM_HOTKEY, with the id as wParam).
   HWND HotkeyTarget = nullptr;
 
@@ -48,6 +60,7 @@ class Win32WindowSystem : public WindowSystem {
 
  private:
   PendingMoves pending_;
+  HWINEVENTHOOK hook_ = nullptr;
 };
 
 }  // namespace korvi

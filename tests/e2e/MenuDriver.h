@@ -13,9 +13,9 @@ namespace korvi::e2e {
 // Positions of the menu's items as the arrow keys count them (separators are skipped).
 namespace menu {
 constexpr int About = 0, Help = 1, AutoHide = 2, OnTop = 3, Smooth = 4, MoveWindow = 5, GatherAll = 6,
-              Sticky = 7, GatherOnExit = 8, DockEdge = 9, DeskCount = 10, GoTo = 11, NewExe = 12, NewClock = 13,
-              NewLoad = 14, NewControl = 15, NewExplorer = 16, Configure = 17, Arrange = 18, MoveButton = 19,
-              Remove = 20, PanelColor = 21, Wallpaper = 22, SetHotkeys = 23, Exit = 24;
+              Sticky = 7, GatherOnExit = 8, FollowFocus = 9, DockEdge = 10, DeskCount = 11, GoTo = 12, NewExe = 13,
+              NewClock = 14, NewLoad = 15, NewControl = 16, NewExplorer = 17, Configure = 18, Arrange = 19,
+              MoveButton = 20, Remove = 21, PanelColor = 22, Wallpaper = 23, SetHotkeys = 24, Exit = 25;
 }
 
 // Waits until the about box has shown itself once after start-up, and closes it, so it

@@ -39,6 +39,19 @@ void FakeWindowSystem::Raise(WindowHandle h) {
     }
 }
 
+bool FakeWindowSystem::Describe(WindowHandle h, WindowInfo& info) {
+  const Window* w = Find(h);
+  if (!w || !w->Alive) return false;
+  info = {w->Handle, w->Bounds, w->Text.substr(0, 127), w->Visible, w->Iconic};
+  return true;
+}
+
+void FakeWindowSystem::Activate(WindowHandle h) {
+  Raise(h);
+  Foreground = h;
+  if (HookDelivers && Heard && !IsOwnWindow(h)) Heard(h);
+}
+
 WindowSnapshot FakeWindowSystem::TopLevelWindows() {
   WindowSnapshot s;
   s.Root = {kRoot, Screen, RootText.substr(0, 127), true, false};

@@ -1,5 +1,7 @@
 #pragma once
+#include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -64,6 +66,17 @@ class FakeWindowSystem : public WindowSystem {
   // Keys by id; a key in HeldElsewhere is refused, as one another program holds.
   bool RegisterHotkey(int32_t id, uint32_t modifiers, uint32_t key) override;
   void UnregisterHotkey(int32_t id) override { Hotkeys.erase(id); }
+  bool Describe(WindowHandle window, WindowInfo& info) override;
+  bool WatchForeground(std::function<void(WindowHandle)> heard) override {
+    Heard = std::move(heard);
+    return OffersHook;
+  }
+  uint64_t Milliseconds() override { return Clock; }
+
+  // Brings a window to the front, as a click on its taskbar button or a program
+  // would. The watcher hears of it when HookDelivers, and never for the pager's own
+  // windows (Own).
+  void Activate(WindowHandle h);
 
   // A desktop without the seam's memory of posted moves: moves land only at Settle()
   // and snapshots meanwhile show the old places, as a busy program's windows would.
@@ -82,6 +95,10 @@ class FakeWindowSystem : public WindowSystem {
   std::vector<Window> Windows;  // Z-order, topmost first
   std::vector<Move> Moves;      // every move asked for, in order
   std::map<WindowHandle, HomeRecord> Homes;  // the records kept with the windows
+  bool OffersHook = true;             // WatchForeground says yes
+  bool HookDelivers = true;           // and the notices come (Wine's do not)
+  std::function<void(WindowHandle)> Heard;
+  uint64_t Clock = 1000;              // Milliseconds
 
  private:
   Window* Find(WindowHandle h);

@@ -33,7 +33,7 @@ TEST_F(CommandMenu, ItemsTagsAndCaptionsInMenuOrder) {
   std::vector<std::string> expected = {"2 About Korvi8", "3 Help", "-", "202 Auto-Hide", "201 Always On Top",
                                        "203 Smooth Scroll", "-", "501 Move Window to Desktop ...",
                                        "506 Gather All Windows", "509 Show Window on All Desktops",
-                                       "507 Gather Windows on Exit", "-",
+                                       "507 Gather Windows on Exit", "520 Follow Focus", "-",
                                        "200 Dock to Edge", ">204 Top Edge (radio)", ">205 Bottom Edge (radio)",
                                        ">206 Left Edge (radio)", ">207 Right Edge (radio)", "100 Numer of Desktops"};
   expected.push_back(">101 1  Desktop (radio)");
