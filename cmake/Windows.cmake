@@ -19,7 +19,8 @@ if(MINGW)
 endif()
 add_compile_definitions(WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN32_IE=0x0800 NOMINMAX WIN32_LEAN_AND_MEAN)
 
-set(KORVI_WIN_LIBS user32 gdi32 shell32 ole32 oleaut32 uuid comctl32 comdlg32 advapi32 psapi)
+# No comdlg32: the common dialogs load it when one first opens (winkit/CommonDialogs_win.h).
+set(KORVI_WIN_LIBS user32 gdi32 shell32 ole32 oleaut32 uuid comctl32 advapi32 psapi)
 
 file(GLOB_RECURSE KORVI_WIN_SOURCES CONFIGURE_DEPENDS src/*_win.cpp)
 list(FILTER KORVI_WIN_SOURCES EXCLUDE REGEX "/src/app/")

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "buttons/ButtonDraw_win.h"
+#include "winkit/CommonDialogs_win.h"
 #include "winkit/DibPicture_win.h"
 #include "winkit/DialogKit_win.h"
 #include "winkit/FileOpen_win.h"
@@ -238,7 +239,7 @@ bool ConfigDialogWindow::PickFont(TFont& font) {
   cf.lpLogFont = &lf;
   cf.rgbColors = ColorRefOf(font.Color);
   cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
-  if (!::ChooseFontA(&cf)) return false;
+  if (!commondlg::ChooseFontA(&cf)) return false;
   font.Name = lf.lfFaceName;
   font.Size = cf.iPointSize / 10;
   font.Bold = lf.lfWeight >= FW_BOLD;

@@ -1,8 +1,8 @@
 #include "winkit/FileOpen_win.h"
 
-#include <commdlg.h>
-
 #include <vector>
+
+#include "winkit/CommonDialogs_win.h"
 
 namespace korvi {
 
@@ -24,7 +24,7 @@ std::optional<std::string> ChooseFileToOpen(HWND owner, const std::string& filte
   ofn.nMaxFile = static_cast<DWORD>(file.size());
   ofn.lpstrInitialDir = initialDir;
   ofn.Flags = flags;
-  if (!::GetOpenFileNameA(&ofn)) return std::nullopt;
+  if (!commondlg::GetOpenFileNameA(&ofn)) return std::nullopt;
   return std::string(file.data());
 }
 
