@@ -2,12 +2,15 @@
 // (korvi_minimal_window.exe, beside this program), both started from folders of their own.
 //   panel_winbench.exe startup [runs]   time from start to the first paint, warm (the first
 //                                        run of each is not counted), median and spread
-//   panel_winbench.exe idle [seconds]   both running side by side for the stretch (whose
+//   panel_winbench.exe idle [seconds] [warm-up]
+//                                        both running side by side for the stretch (whose
 //                                        start and end it prints, for a CPU count from
-//                                        outside), then private bytes and working set
+//                                        outside), then private bytes and working set; the
+//                                        stretch starts `warm-up` seconds (5 unless told)
+//                                        after both are shown
 // The pager's panel holds 6 clocks (every style, the analogue one twice), 2 load gauges and
 // 10 launchers. Its guardian (a second Korvi8.exe process) is measured beside it.
-// A third argument names another Korvi8.exe to measure instead of the one in dist\ (an
+// A fourth argument names another Korvi8.exe to measure instead of the one in dist\ (an
 // earlier build, say, to compare in the same run).
 #include <windows.h>
 #include <psapi.h>
@@ -150,7 +153,7 @@ int Startup(const Program& pager, const Program& minimal, int runs) {
   return 0;
 }
 
-int Idle(const Program& pager, const Program& minimal, int seconds) {
+int Idle(const Program& pager, const Program& minimal, int seconds, int warmup) {
   e2e::PagerSession::MoveMouse(512, 700);  // the pointer away from both windows
   PROCESS_INFORMATION pp = Launch(pager), mp = Launch(minimal);
   HWND ph = WaitFirstPaint(pp, pager.windowClass.c_str()), mh = WaitFirstPaint(mp, minimal.windowClass.c_str());
@@ -158,13 +161,17 @@ int Idle(const Program& pager, const Program& minimal, int seconds) {
     std::printf("a program showed no painted window\n");
     return 1;
   }
-  ::Sleep(5000);  // past the about box's start-up show and the first ticks
+  // Past the about box's start-up show and the first ticks; past 100 s, the gauges' history
+  // is full and they show a steady load as the same picture.
+  ::Sleep(warmup * 1000);
   // Wine answers GetProcessTimes for another process with zeros: the caller measures the
   // CPU from outside (bench/run-all.sh reads the kernel's figures) between these two lines.
   std::printf("idle-start %s %s\n", pager.folder.c_str(), minimal.folder.c_str());
   std::fflush(stdout);
   ::Sleep(seconds * 1000);
   std::printf("idle-stop\n");
+  std::fflush(stdout);
+  ::Sleep(3000);  // both still idle while the caller takes its second count
   HANDLE guard = ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, ChildOf(pp.dwProcessId));
   const HANDLE all[3] = {pp.hProcess, mp.hProcess, guard};
   const char* names[3] = {"pager", "minimal", "guardian"};
@@ -187,10 +194,10 @@ int main(int argc, char** argv) {
   const int n = argc > 2 ? std::atoi(argv[2]) : 0;
   const std::string here = e2e::ProgramFolder();
   const Program pager = Prepare("pager", here + "\\dist", "Korvi8.exe", "Korvi8Pager", true);
-  if (argc > 3) ::CopyFileA(argv[3], (pager.folder + "\\Korvi8.exe").c_str(), FALSE);
+  if (argc > 4) ::CopyFileA(argv[4], (pager.folder + "\\Korvi8.exe").c_str(), FALSE);
   const Program minimal = Prepare("minimal", here, "korvi_minimal_window.exe", "KorviMinimalWindow", false);
   if (mode == "startup") return Startup(pager, minimal, n > 0 ? n : 7);
-  if (mode == "idle") return Idle(pager, minimal, n > 0 ? n : 60);
-  std::fprintf(stderr, "usage: %s startup [runs] | idle [seconds]\n", argv[0]);
+  if (mode == "idle") return Idle(pager, minimal, n > 0 ? n : 60, argc > 3 ? std::atoi(argv[3]) : 5);
+  std::fprintf(stderr, "usage: %s startup [runs] | idle [seconds] [warm-up] [Korvi8.exe]\n", argv[0]);
   return 2;
 }

@@ -61,13 +61,16 @@ p=$(echo "$line" | sed 's/.*pager median //' | field 1) m=$(echo "$line" | sed '
 row "start-up to first paint (warm, median of 7)" "$p ms" "minimal program: $m ms" "$(ratio "$p" "$m")×"
 
 echo "bench: idle for $idle_seconds s" >&2
-# CPU as the kernel accounts it (user + system, all threads) of every process whose command
-# line names the folder: the pager and its guardian, or the minimal program.
+# CPU as the kernel accounts it (user + system time of all threads, those that ended too, in
+# clock ticks) of every process whose command line names the folder, in this Wine prefix: the
+# pager and its guardian, or the minimal program. A tick is 10 ms: over 60 s, 0.017 % of a core.
 hz=$(getconf CLK_TCK)
 cpu_of() { # folder (as Windows names it)
   local total=0 pid
-  for pid in /proc/[0-9]*; do
-    { tr '\0' ' ' <"$pid/cmdline"; } 2>/dev/null | grep -qF -- "$1\\" || continue
+  for pid in $(grep -lF -- "$1\\" /proc/[0-9]*/cmdline 2>/dev/null | cut -d/ -f3); do
+    pid=/proc/$pid
+    # Other Wine prefixes on the machine may run programs from folders of the same name.
+    { tr '\0' '\n' <"$pid/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" || continue
     total=$((total + $( { awk '{ print $14 + $15 }' "$pid/stat"; } 2>/dev/null || echo 0)))
   done
   echo "$total"
