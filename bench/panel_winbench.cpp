@@ -58,24 +58,27 @@ PROCESS_INFORMATION Launch(const Program& p) {
   return pi;
 }
 
+struct WindowSearch {
+  DWORD pid;
+  const char* windowClass;
+  HWND found;
+};
+
+// A named callback: a lambda does not convert to the 32-bit build's stdcall pointer.
+BOOL CALLBACK MatchWindow(HWND h, LPARAM lp) {
+  auto& s = *reinterpret_cast<WindowSearch*>(lp);
+  DWORD owner = 0;
+  char cls[64] = {};
+  ::GetWindowThreadProcessId(h, &owner);
+  ::GetClassNameA(h, cls, sizeof cls);
+  if (owner != s.pid || std::string(cls) != s.windowClass || !::IsWindowVisible(h)) return TRUE;
+  s.found = h;
+  return FALSE;
+}
+
 HWND WindowOf(DWORD pid, const char* windowClass) {
-  struct Search {
-    DWORD pid;
-    const char* cls;
-    HWND found;
-  } s{pid, windowClass, nullptr};
-  ::EnumWindows(
-      [](HWND h, LPARAM lp) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(lp);
-        DWORD owner = 0;
-        char cls[64] = {};
-        ::GetWindowThreadProcessId(h, &owner);
-        ::GetClassNameA(h, cls, sizeof cls);
-        if (owner != s.pid || std::string(cls) != s.cls || !::IsWindowVisible(h)) return TRUE;
-        s.found = h;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&s));
+  WindowSearch s{pid, windowClass, nullptr};
+  ::EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&s));
   return s.found;
 }
 

@@ -3,13 +3,17 @@
 # the same run (the machine may be busy with other work: only the ratios are comparable
 # between runs). Short benchmarks run REPEAT times (3 unless told) and give medians; the
 # idle stretch runs once, the pager and the minimal program side by side.
-# Usage: bench/run-all.sh   (REPEAT=N, IDLE_SECONDS=S to change them)
+# The idle stretch starts IDLE_WARMUP seconds (105 unless told) after both programs show: by
+# then the load gauges' history of 100 one-second samples is full, as on a panel that has
+# sat on the screen for a while.
+# Usage: bench/run-all.sh   (REPEAT=N, IDLE_SECONDS=S, IDLE_WARMUP=S to change them)
 # Needs the Windows builds (scripts/test.sh, or cmake --build build/win64); it measures the
 # 32-bit build where this machine runs 32-bit code, else the 64-bit one.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 repeat=${REPEAT:-3}
 idle_seconds=${IDLE_SECONDS:-60}
+idle_warmup=${IDLE_WARMUP:-105}
 source "$root/scripts/arch.sh"
 source "$root/scripts/wine-env.sh"
 if korvi_can_run_wine32; then arch=i686; else arch=x86_64; fi
@@ -60,7 +64,7 @@ line=$(run panel_winbench startup 7)
 p=$(echo "$line" | sed 's/.*pager median //' | field 1) m=$(echo "$line" | sed 's/.*minimal median //' | field 1)
 row "start-up to first paint (warm, median of 7)" "$p ms" "minimal program: $m ms" "$(ratio "$p" "$m")×"
 
-echo "bench: idle for $idle_seconds s" >&2
+echo "bench: idle for $idle_seconds s after $idle_warmup s" >&2
 # CPU as the kernel accounts it (user + system time of all threads, those that ended too, in
 # clock ticks) of every process whose command line names the folder, in this Wine prefix: the
 # pager and its guardian, or the minimal program. A tick is 10 ms: over 60 s, 0.017 % of a core.
@@ -77,7 +81,7 @@ cpu_of() { # folder (as Windows names it)
 }
 declare -A mem
 out=$(mktemp)
-run panel_winbench idle "$idle_seconds" >"$out" &
+run panel_winbench idle "$idle_seconds" "$idle_warmup" >"$out" &
 idle_job=$!
 while ! grep -q '^idle-start' "$out"; do
   kill -0 $idle_job 2>/dev/null || { cat "$out" >&2; echo "the idle benchmark ended early" >&2; exit 1; }
@@ -90,7 +94,7 @@ p1=$(cpu_of "$pf") m1=$(cpu_of "$mf") t1=$(date +%s.%N)
 wait $idle_job || true
 pct() { awk -v t="$1" -v hz="$hz" -v a="$t0" -v b="$t1" 'BEGIN { printf "%.3f", 100 * t / hz / (b - a) }'; }
 pc=$(pct $((p1 - p0))) mc=$(pct $((m1 - m0)))
-row "idle CPU, 6 clocks + 2 gauges + 10 launchers, ${idle_seconds} s (pager and guardian)" "$pc % of a core" \
+row "idle CPU, 6 clocks + 2 gauges + 10 launchers, ${idle_seconds} s (pager and guardian, from ${idle_warmup} s on)" "$pc % of a core" \
   "minimal program: $mc %" "+$(awk -v a="$pc" -v b="$mc" 'BEGIN { printf "%.3f", a - b }') points"
 for who in pager minimal guardian; do
   line=$(grep "^memory $who:" "$out" || true)
