@@ -81,13 +81,14 @@ cpu_of() { # folder (as Windows names it)
 }
 declare -A mem
 out=$(mktemp)
-run panel_winbench idle "$idle_seconds" "$idle_warmup" >"$out" &
+# Straight into the file, not through run's filter, which would hold the lines back.
+"$root/scripts/wine-run.sh" "$build/panel_winbench.exe" idle "$idle_seconds" "$idle_warmup" </dev/null >"$out" 2>/dev/null &
 idle_job=$!
 while ! grep -q '^idle-start' "$out"; do
   kill -0 $idle_job 2>/dev/null || { cat "$out" >&2; echo "the idle benchmark ended early" >&2; exit 1; }
   sleep 0.2
 done
-read -r _ pf mf < <(grep '^idle-start' "$out")
+read -r _ pf mf < <(grep '^idle-start' "$out" | tr -d '\r')
 p0=$(cpu_of "$pf") m0=$(cpu_of "$mf") t0=$(date +%s.%N)
 while ! grep -q '^idle-stop' "$out"; do sleep 0.2; done
 p1=$(cpu_of "$pf") m1=$(cpu_of "$mf") t1=$(date +%s.%N)
@@ -97,7 +98,7 @@ pc=$(pct $((p1 - p0))) mc=$(pct $((m1 - m0)))
 row "idle CPU, 6 clocks + 2 gauges + 10 launchers, ${idle_seconds} s (pager and guardian, from ${idle_warmup} s on)" "$pc % of a core" \
   "minimal program: $mc %" "+$(awk -v a="$pc" -v b="$mc" 'BEGIN { printf "%.3f", a - b }') points"
 for who in pager minimal guardian; do
-  line=$(grep "^memory $who:" "$out" || true)
+  line=$(grep "^memory $who:" "$out" | tr -d '\r' || true)
   mem[$who-private]=$(echo "$line" | sed 's/.*private //' | field 1)
   mem[$who-ws]=$(echo "$line" | sed 's/.*working set //' | field 1)
 done
