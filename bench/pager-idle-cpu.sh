@@ -3,13 +3,13 @@
 # the Korvi8.exe process), over a stretch of one-second ticks with a digital clock,
 # an analogue clock and a load gauge on the panel.
 # Usage: bench/pager-idle-cpu.sh [seconds]   (after scripts/test.sh has built the Windows builds;
-# it measures the 32-bit build where this machine runs 32-bit code, else the 64-bit one)
+# it measures the 32-bit build where this machine runs 32-bit Wine, else the 64-bit one)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
 source "$root/scripts/arch.sh"
 source "$root/scripts/wine-env.sh"
-if korvi_can_run_32bit; then arch=i686; else arch=x86_64; fi
+if korvi_can_run_wine32; then arch=i686; else arch=x86_64; fi
 build=$(korvi_win_build_dir "$root/build" "$arch")
 wine_env_arch "$arch" "$build"
 trap wine_env_stop EXIT

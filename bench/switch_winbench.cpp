@@ -1,9 +1,15 @@
-// One desktop switch with 127 windows, against the bare cost of 127 window moves
-// issued directly by a minimal loop. Run under Wine (or Windows): prints both per
-// switch and their ratio.
+// One desktop switch with N windows (127 unless told), against the bare cost of N window
+// moves issued directly by a minimal loop. With "hung", one more window belongs to
+// another process that answers no messages meanwhile: the pager moves it too, the bare
+// loop does not (it could not, without hanging). Run under Wine (or Windows): prints
+// both per switch and their ratio.
+// Usage: switch_winbench.exe [windows] [hung]
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "bench/BenchClock_win.h"
@@ -13,12 +19,22 @@
 
 using namespace korvi;
 
-int main() {
+int main(int argc, char** argv) {
+  const int count = argc > 1 ? std::atoi(argv[1]) : 127;
+  const bool hung = argc > 2 && std::string(argv[2]) == "hung";
   const int W = ::GetSystemMetrics(SM_CXSCREEN);
   const int kRounds = 20;
   test::TestWindows windows;
   std::vector<HWND> all;
-  for (int i = 0; i < 127; ++i) all.push_back(windows.Open(100 + i, 10 + i * 4, 200, 100));
+  for (int i = 0; i < count; ++i) all.push_back(windows.Open(100 + i, 10 + (i % 127) * 4, 200, 100));
+  std::unique_ptr<test::OwnerProcess> owner;
+  if (hung) {
+    owner = std::make_unique<test::OwnerProcess>(std::vector<RECT>{{300, 300, 500, 400}}, /*blocked=*/true);
+    if (!owner->Started()) {
+      std::printf("the hung window's program did not start\n");
+      return 1;
+    }
+  }
   test::Pump(200);
 
   Win32Platform platform;
@@ -35,8 +51,9 @@ int main() {
     form.ChangeDesktop(1);
   }
   double pager = (bench::WallSeconds() - t0) / (2 * kRounds);
+  const bool stillHung = owner && owner->Blocked();
 
-  // Bare: 127 MoveWindow calls there and back.
+  // Bare: N MoveWindow calls there and back.
   t0 = bench::WallSeconds();
   for (int r = 0; r < kRounds; ++r) {
     for (int pass = 0; pass < 2; ++pass)
@@ -48,7 +65,9 @@ int main() {
       }
   }
   double bare = (bench::WallSeconds() - t0) / (2 * kRounds);
-  std::printf("desktop switch, 127 windows: pager %.2f ms, bare 127 moves %.2f ms, ratio %.2f\n", pager * 1e3,
-              bare * 1e3, pager / bare);
+  std::printf("desktop switch, %d windows%s: pager %.2f ms, bare %d moves %.2f ms, ratio %.2f\n", count,
+              hung ? (stillHung ? " + 1 hung" : " + 1 hung (woke early!)") : "", pager * 1e3, count, bare * 1e3,
+              pager / bare);
+  if (owner) owner->Wake();
   return 0;
 }

@@ -19,7 +19,8 @@ if(MINGW)
 endif()
 add_compile_definitions(WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN32_IE=0x0800 NOMINMAX WIN32_LEAN_AND_MEAN)
 
-set(KORVI_WIN_LIBS user32 gdi32 shell32 ole32 oleaut32 uuid comctl32 comdlg32 advapi32 psapi)
+# No comdlg32: the common dialogs load it when one first opens (winkit/CommonDialogs_win.h).
+set(KORVI_WIN_LIBS user32 gdi32 shell32 ole32 oleaut32 uuid comctl32 advapi32 psapi)
 
 file(GLOB_RECURSE KORVI_WIN_SOURCES CONFIGURE_DEPENDS src/*_win.cpp)
 list(FILTER KORVI_WIN_SOURCES EXCLUDE REGEX "/src/app/")
@@ -124,4 +125,10 @@ if(KORVI_TESTS)
     target_include_directories(${name} PRIVATE tests ${CMAKE_SOURCE_DIR})
     target_link_libraries(${name} PRIVATE korvi_win)
   endforeach()
+  # The reference the pager's start-up, idle CPU and memory are measured against.
+  add_executable(korvi_minimal_window WIN32 bench/reference/MinimalWindow.cpp)
+  target_link_libraries(korvi_minimal_window PRIVATE user32 gdi32)
+  if(TARGET panel_winbench)
+    add_dependencies(panel_winbench korvi_minimal_window Korvi8)
+  endif()
 endif()

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "buttons/ButtonDraw_win.h"
+#include "winkit/CommonDialogs_win.h"
 #include "winkit/DibPicture_win.h"
 #include "winkit/DialogKit_win.h"
 #include "winkit/FileOpen_win.h"
@@ -249,7 +250,7 @@ bool ConfigDialogWindow::PickFont(TFont& font) {
   cf.lpLogFont = &lf;
   cf.rgbColors = ColorRefOf(font.Color);
   cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
-  if (!::ChooseFontW(&cf)) return false;
+  if (!commondlg::ChooseFontW(&cf)) return false;
   font.Name = Narrow(lf.lfFaceName);
   font.Size = cf.iPointSize / 10;
   font.Bold = lf.lfWeight >= FW_BOLD;

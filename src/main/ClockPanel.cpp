@@ -26,6 +26,22 @@ void ClockPanel::Tick() {
     TExeButton& b = form_.Button(i);
     if (b.Enabled && kind::IsGauge(b.IData)) DrawLoad(b);
   }
+  NoteChangedPictures();
+}
+
+void ClockPanel::NoteChangedPictures() {
+  for (int i = 1; i <= kButtonCount; ++i) {
+    const TExeButton& b = form_.Button(i);
+    if (!b.Enabled || !(kind::IsClock(b.IData) || kind::IsGauge(b.IData))) {
+      shown_[i].reset();
+      graphs_[i] = {};
+      changed_[i] = false;
+      continue;
+    }
+    Shown now{b.IData, b.Width, b.Height, b.Caption, b.Glyph};
+    changed_[i] = shown_[i] != now;
+    shown_[i] = std::move(now);
+  }
 }
 
 void ClockPanel::SaveLoad() { PushLoadSample(form_.Data().LoadHistory, SampleOf(system_.Memory())); }
@@ -57,7 +73,16 @@ void ClockPanel::DrawLoad(TExeButton& b) {
   if (!kind::IsGauge(b.IData)) return;
   const auto& history = form_.Data().LoadHistory;
   const int32_t w = b.Width - 8, h = b.Height - 8;
-  b.Glyph = canvas_.DrawLoadGraph(w, h, GaugeBackground(b.IData, b.Font.Color), LoadGraphPixels(history, w, h));
+  const TColor background = GaugeBackground(b.IData, b.Font.Color);
+  std::vector<GraphPixel> pixels = LoadGraphPixels(history, w, h);
+  // A steady load draws the same graph second after second: the glyph already shows it.
+  Graph& last = graphs_[b.Tag >= 1 && b.Tag <= kButtonCount ? b.Tag : 0];
+  const bool same = b.Glyph && b.Glyph == last.Glyph && last.Width == w && last.Height == h &&
+                    last.Background == background && last.Pixels == pixels;
+  if (!same) {
+    b.Glyph = canvas_.DrawLoadGraph(w, h, background, pixels);
+    last = {w, h, background, std::move(pixels), b.Glyph};
+  }
   b.Caption.clear();
   b.Hint = LoadHint(history[kLoadSamples]);
   b.ShowHint = true;

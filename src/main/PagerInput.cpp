@@ -1,5 +1,7 @@
 #include "main/PagerInput.h"
 
+#include "main/ClockPanel.h"
+
 namespace korvi {
 
 PagerAnswer PagerInput::MouseDown(MouseButton button, ShiftState shift, int32_t x, int32_t y) {
@@ -60,9 +62,12 @@ PagerInput::Hint PagerInput::HotHint() const {
 std::vector<Rect> PagerInput::LivePlaces() const {
   std::vector<Rect> places;
   if (form_.ButtonsHeld()) return places;
+  // Without a clock panel nothing tells which pictures changed: every live place is drawn.
+  const ClockPanel* clocks = form_.Clocks();
   for (int n = 1; n <= kButtonCount; ++n) {
     const TExeButton& b = form_.Button(n);
-    if (b.Enabled && b.Visible && (kind::IsClock(b.IData) || kind::IsGauge(b.IData)))
+    if (b.Enabled && b.Visible && (kind::IsClock(b.IData) || kind::IsGauge(b.IData)) &&
+        (!clocks || clocks->PictureChanged(n)))
       places.push_back({b.Left, b.Top, b.Left + b.Width, b.Top + b.Height});
   }
   return places;

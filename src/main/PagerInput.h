@@ -46,7 +46,7 @@ class PagerInput {
   };
   Hint HotHint() const;
   // The places the one-second tick redraws: the clocks and load gauges in use and
-  // shown, none while the buttons are held away.
+  // shown whose picture the tick changed, none while the buttons are held away.
   std::vector<Rect> LivePlaces() const;
 
  private:

@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include "winkit/CommonDialogs_win.h"
 #include "winkit/DibPicture_win.h"
 #include "platform/WideText_win.h"
 
@@ -14,7 +15,7 @@ bool Win32PagerServices::PickColor(TColor& color) {
   cc.rgbResult = ColorRefOf(color);
   cc.lpCustColors = custom_;
   cc.Flags = CC_FULLOPEN | CC_ANYCOLOR | CC_RGBINIT;
-  if (!::ChooseColorA(&cc)) return false;
+  if (!commondlg::ChooseColorA(&cc)) return false;
   color = static_cast<TColor>(cc.rgbResult & 0xFFFFFF);
   return true;
 }

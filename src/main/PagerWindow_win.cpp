@@ -174,26 +174,27 @@ void PagerWindow::SetTimer(int32_t periodMs) {
 
 // --- Drawing ------------------------------------------------------------------------
 
-bool PagerWindow::RepaintLiveButtons() {
-  // Only the clocks and gauges change with the tick: only their places are redrawn.
-  const std::vector<Rect> places = input_.LivePlaces();
-  for (const Rect& p : places) {
+void PagerWindow::RepaintLiveButtons() {
+  // Only the clocks and gauges change with the tick, and most seconds none of them
+  // shows anything new: only the places whose picture changed are redrawn.
+  for (const Rect& p : input_.LivePlaces()) {
     RECT r{p.Left, p.Top, p.Right, p.Bottom};
     ::InvalidateRect(hwnd_, &r, FALSE);
   }
-  return !places.empty();
 }
 
-void PagerWindow::Paint(HDC dc) {
-  RECT client{};
-  ::GetClientRect(hwnd_, &client);
+void PagerWindow::Paint(HDC dc, const RECT& dirty) {
   HBRUSH bg = ::CreateSolidBrush(ColorRefOf(form_.Color()));
-  ::FillRect(dc, &client, bg);
+  ::FillRect(dc, &dirty, bg);
   ::DeleteObject(bg);
   if (form_.ButtonsHeld()) return;
   for (int i = 1; i <= kButtonCount; ++i) {
     const TExeButton& b = form_.Button(i);
-    if (b.Visible) DrawExeButton(dc, b, form_.HotButton == b.Tag, form_.ShownDown(b));
+    const RECT place{b.Left, b.Top, b.Left + b.Width, b.Top + b.Height};
+    RECT common;
+    // A button outside the part being painted would only be clipped away.
+    if (b.Visible && ::IntersectRect(&common, &place, &dirty))
+      DrawExeButton(dc, b, form_.HotButton == b.Tag, form_.ShownDown(b));
   }
 }
 
@@ -255,7 +256,7 @@ LRESULT PagerWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       return 1;  // painted with the buttons, without flicker
     case WM_PAINT: {
       // Drawn off screen, only the part asked for, then copied: no flicker.
-      PaintWindowBuffered(hwnd_, [this](HDC dc, const RECT&) { Paint(dc); });
+      PaintWindowBuffered(hwnd_, [this](HDC dc, const RECT& dirty) { Paint(dc, dirty); });
       form_.Edge().OnPaint();
       return 0;
     }
@@ -275,7 +276,8 @@ LRESULT PagerWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       if (wp == kEdgeTimer) form_.Edge().TimerTick();
       if (wp == kTickTimer) {
         form_.Timer1Timer();
-        if (RepaintLiveButtons()) UpdateTooltip();  // clock and gauge hints change with every tick
+        RepaintLiveButtons();
+        UpdateTooltip();  // clock and gauge hints change with the tick (the tip skips an unchanged one)
         SyncFollowTimer();
       }
       if (wp == kFollowTimer) {

@@ -46,7 +46,8 @@ class PagerWindow : public ViewWindow, public FormHost, public EdgeHost {
 
  private:
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) override;
-  void Paint(HDC dc);
+  // Draws the part `dirty` of the panel (client coordinates): the colour, and the buttons over it.
+  void Paint(HDC dc, const RECT& dirty);
   // Does what the logic answered to an input event.
   void Follow(const PagerAnswer& a);
   // The command menu at a client point: refreshed, shown, and the chosen command run.
@@ -59,8 +60,8 @@ class PagerWindow : public ViewWindow, public FormHost, public EdgeHost {
   void LoseMouse();
   void ApplyCursor();
   void UpdateTooltip();
-  // Redraws the places of the clocks and load gauges; false when none is shown.
-  bool RepaintLiveButtons();
+  // Redraws the places of the clocks and load gauges whose picture the tick changed.
+  void RepaintLiveButtons();
   // Runs the follow-focus timer at the period the logic wants now, or stops it.
   void SyncFollowTimer();
 

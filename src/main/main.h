@@ -71,6 +71,7 @@ class TForm1 {
 
   // The clocks and load gauges that the one-second timer redraws.
   void AttachClocks(ClockPanel* clocks) { clocks_ = clocks; }
+  const ClockPanel* Clocks() const { return clocks_; }
   // One tick of the one-second timer (also run once at the end of start-up).
   void Timer1Timer();
 

@@ -1,9 +1,9 @@
 #include "winkit/FileOpen_win.h"
 #include "platform/WideText_win.h"
 
-#include <commdlg.h>
-
 #include <vector>
+
+#include "winkit/CommonDialogs_win.h"
 
 namespace korvi {
 
@@ -26,7 +26,7 @@ std::optional<std::string> ChooseFileToOpen(HWND owner, const std::string& filte
   ofn.nMaxFile = static_cast<DWORD>(file.size());
   ofn.lpstrInitialDir = initialDir ? folder.c_str() : nullptr;
   ofn.Flags = flags;
-  if (!::GetOpenFileNameW(&ofn)) return std::nullopt;
+  if (!commondlg::GetOpenFileNameW(&ofn)) return std::nullopt;
   return Narrow(file.data());
 }
 

@@ -1,6 +1,8 @@
 // The timer tick over the button table: clocks, load gauges and their style steps.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "main/ClockPanel.h"
 #include "support/FakeGaugeCanvas.h"
 #include "support/FakePlatform.h"
@@ -138,6 +140,59 @@ TEST_F(ClockTick, GaugeDrawsTheHistoryWithAHintOfTheNewestSample) {
   g.Font.Color = 0x123456;
   panel.Tick();
   EXPECT_EQ(test::AsFake(g.Glyph)->Background, 0x123456) << "style 2001: a block in the font colour";
+}
+
+// Which places the tick asks to draw again: a clock when what it shows changes (the
+// minute, the day), a gauge when its graph moves; a first tick draws every one.
+TEST_F(ClockTick, OnlyPicturesTheTickChangedAreDrawnAgain) {
+  TExeButton& hhmm = Add(11, 1000);
+  Add(12, 1002);  // the day's name
+  TExeButton& face = Add(13, 1004, 48, 48);
+  TExeButton& gauge = Add(14, 2000, 40, 40);
+  const auto changed = [&] {
+    std::string s;
+    for (int n : {11, 12, 13, 14}) s += panel.PictureChanged(n) ? '1' : '0';
+    return s;
+  };
+  sys.Mem.MemoryLoad = 30;
+  struct Step {
+    const char* what;
+    std::function<void()> change;
+    const char* expected;  // buttons 11..14
+  };
+  const Step steps[] = {
+      {"first tick", [] {}, "1111"},
+      {"same minute, same load", [&] { sys.Time.Second = 40; }, "0001"},  // the new sample moves the graph
+      {"the history fills", [&] { for (int i = 0; i < kLoadSamples; ++i) panel.SaveLoad(); }, "0001"},
+      {"the history is steady", [] {}, "0000"},
+      {"next minute", [&] { sys.Time.Minute = 6; }, "1010"},
+      {"next day", [&] { sys.Time.Day = 8, sys.Time.DayOfWeek = 4; }, "0100"},
+      {"the load moves by less than a pixel", [&] { sys.Mem.MemoryLoad = 31; }, "0000"},
+      {"a bigger clock", [&] { hhmm.Width = 80; }, "1000"},
+      {"the gauge's style", [&] { panel.StepGaugeStyle(gauge); }, "0001"},
+  };
+  for (const Step& step : steps) {
+    step.change();
+    panel.Tick();
+    EXPECT_EQ(changed(), step.expected) << step.what;
+  }
+  EXPECT_EQ(hhmm.Caption, "14:06") << "the clock shows the new minute";
+  EXPECT_EQ(test::AsFake(face.Glyph)->Face.MinuteHand, LayOutClockFace(48, 48, 14, 6, clWindowText).MinuteHand);
+  const int graphs = canvas.Graphs;
+  panel.Tick();
+  EXPECT_EQ(canvas.Graphs, graphs) << "the same graph again is not drawn again";
+  gauge.Glyph.reset();
+  panel.Tick();
+  EXPECT_EQ(canvas.Graphs, graphs + 1) << "a gauge that lost its glyph gets it back";
+  EXPECT_TRUE(panel.PictureChanged(14));
+  sys.Mem.MemoryLoad = 60;
+  panel.Tick();
+  EXPECT_FALSE(panel.PictureChanged(14)) << "the newest sample is not drawn yet";
+  panel.Tick();
+  EXPECT_TRUE(panel.PictureChanged(14)) << "a second later the graph shows it";
+  gauge.IData = 0;
+  panel.Tick();
+  EXPECT_FALSE(panel.PictureChanged(14)) << "a launcher is not the tick's";
 }
 
 TEST_F(ClockTick, TinyGaugeGetsAnEmptyGraph) {

@@ -3,7 +3,10 @@
 // redraws, and nothing under the mouse while the buttons are held away.
 #include <gtest/gtest.h>
 
+#include "main/ClockPanel.h"
 #include "main/PagerInput.h"
+#include "support/FakeGaugeCanvas.h"
+#include "support/FakeSystemInfo.h"
 #include "support/PagerRig.h"
 
 namespace korvi {
@@ -90,6 +93,24 @@ TEST_F(PagerInputTest, HeldButtonsTakeNoMouseAndTheTickRedrawsOnlyClocksAndGauge
   EXPECT_TRUE(input.LivePlaces().empty());
   form.ReleaseButtons();
   EXPECT_EQ(form.ButtonAt(20, 20), 11);
+}
+
+TEST_F(PagerInputTest, TheTickRedrawsOnlyTheClocksWhosePictureChanged) {
+  test::FakeSystemInfo sys;
+  test::FakeGaugeCanvas canvas;
+  ClockPanel clocks{form, sys, canvas};
+  form.AttachClocks(&clocks);
+  form.Popup1Popup(tag::NewClock);  // entry 12, hh:mm
+  form.Button(12).Left = 200;
+  form.Timer1Timer();
+  ASSERT_EQ(input.LivePlaces().size(), 1u) << "a clock's first tick draws it";
+  sys.Time.Second = 30;
+  form.Timer1Timer();
+  EXPECT_TRUE(input.LivePlaces().empty()) << "the same minute draws nothing";
+  sys.Time.Minute = 6;
+  form.Timer1Timer();
+  EXPECT_EQ(input.LivePlaces().size(), 1u) << "the next minute draws the clock";
+  form.AttachClocks(nullptr);
 }
 
 }  // namespace
