@@ -85,7 +85,6 @@ void TWinListDialog::MoveToEntry(int32_t index) {
   const TWinData& e = Entry(index);
   // The root window is recorded but never moved: only its entry changes.
   if (e.Handle == 0 || e.Handle == RootWindow) return;
-  windows_.MoveWindow(e.Handle, {e.Left, e.Top, e.Right, e.Bottom});
   // Its place within its own desktop is where gathering would bring it.
   const int64_t w = windows_.VirtualScreen().Width();
   TWinData& scratch = Entry(index);
@@ -93,7 +92,13 @@ void TWinListDialog::MoveToEntry(int32_t index) {
   const bool away = w > 0 && GatherAllInfo(index);
   const HomeRecord home{static_cast<int32_t>(Shown + (kept.Left - scratch.Left) / w), scratch.Left, scratch.Top};
   scratch = kept;
-  windows_.RecordHome(e.Handle, away ? &home : nullptr);
+  const Rect target{e.Left, e.Top, e.Right, e.Bottom};
+  // A window leaving the screen carries its record before its move is posted, and one
+  // coming home keeps it until its move is posted: a pager ending between the two
+  // leaves no window off the screen without a record.
+  if (away) windows_.RecordHome(e.Handle, &home);
+  windows_.MoveWindow(e.Handle, target);
+  if (!away) windows_.RecordHome(e.Handle, nullptr);
 }
 
 std::optional<Rect> TWinListDialog::PlaceToRestore(const Rect& at, const HomeRecord& home, const Rect& screen) {

@@ -49,7 +49,7 @@ WindowSnapshot FakeWindowSystem::TopLevelWindows() {
 
 void FakeWindowSystem::MoveWindow(WindowHandle window, const Rect& bounds) {
   if (window == kRoot) return;
-  Moves.push_back({window, bounds});
+  Moves.push_back({window, bounds, Homes.count(window) != 0});
   if (LaggingMoves) {
     queued_.push_back({window, bounds});
     return;

@@ -24,6 +24,7 @@ class FakeWindowSystem : public WindowSystem {
   struct Move {
     WindowHandle Handle;
     Rect Bounds;
+    bool Recorded = false;  // the window carried a home record when the move was asked
   };
 
   static constexpr WindowHandle kRoot = 1;

@@ -148,6 +148,12 @@ TEST_F(Gathering, EveryWindowOffTheScreenCarriesItsDesktopAndPlace) {
   EXPECT_EQ(fake.Windows.Homes[home], (HomeRecord{1, 100, 7}));
   form.GatherAll();
   EXPECT_TRUE(fake.Windows.Homes.empty()) << "gathered windows have no record left";
+  // A pager ending between a move and its record must not leave a window away unrecorded.
+  for (const auto& m : fake.Windows.Moves) {
+    if (m.Bounds.Right <= 0 || m.Bounds.Left >= 1024) {
+      EXPECT_TRUE(m.Recorded) << "a move off the screen at " << m.Bounds.Left;
+    }
+  }
 }
 
 TEST(RestorePlace, RecordsAreBelievedOnlyWhenTheyBringTheWindowOnTheScreen) {
