@@ -1,5 +1,6 @@
 #include "main/Guardian_win.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -16,6 +17,15 @@ constexpr char kSwitch[] = "/guard ";
 BOOL CALLBACK Collect(HWND h, LPARAM list) {
   reinterpret_cast<std::vector<HWND>*>(list)->push_back(h);
   return TRUE;
+}
+
+// True while process `pid` runs; a process that cannot be opened for waiting does not.
+bool IsRunning(DWORD pid) {
+  HANDLE h = ::OpenProcess(SYNCHRONIZE, FALSE, pid);
+  if (!h) return ::GetLastError() == ERROR_ACCESS_DENIED;  // there, but not ours to wait on
+  const bool running = ::WaitForSingleObject(h, 0) == WAIT_TIMEOUT;
+  ::CloseHandle(h);
+  return running;
 }
 
 Rect VirtualScreen() {
@@ -97,6 +107,22 @@ int RestoreRecordedWindows(DWORD run) {
     }
     ForgetHome(h);
   }
+  return moved;
+}
+
+int RestoreOrphanedWindows() {
+  std::vector<HWND> handles;
+  ::EnumWindows(&Collect, reinterpret_cast<LPARAM>(&handles));
+  std::vector<DWORD> runs;
+  const DWORD self = ::GetCurrentProcessId();
+  for (HWND h : handles) {
+    const DWORD run = RecordedRun(h);
+    if (run != 0 && run != self && std::find(runs.begin(), runs.end(), run) == runs.end()) runs.push_back(run);
+  }
+  int moved = 0;
+  // An old guardian still restoring moves the same windows to the same places.
+  for (DWORD run : runs)
+    if (!IsRunning(run)) moved += RestoreRecordedWindows(run);
   return moved;
 }
 

@@ -55,6 +55,8 @@ bool ReadHome(HWND h, DWORD run, HomeRecord& home) {
   return true;
 }
 
+DWORD RecordedRun(HWND h) { return FromProp(::GetPropA(h, kRunProp)); }
+
 void ForgetHome(HWND h) {
   for (const char* p : {kRunProp, kOwnerProp, kDesktopProp, kPlaceProp}) ::RemovePropA(h, p);
 }

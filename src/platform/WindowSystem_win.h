@@ -18,6 +18,8 @@ inline WindowHandle FromHwnd(HWND h) { return reinterpret_cast<WindowHandle>(h);
 bool ReadHome(HWND window, DWORD run, HomeRecord& home);
 // Takes the record off `window`.
 void ForgetHome(HWND window);
+// The run that made the record on `window`; 0 when it carries none.
+DWORD RecordedRun(HWND window);
 
 // The window manager of the running system. Moves are posted to each window's own
 // thread and remembered until the window shows them done (PendingMoves).

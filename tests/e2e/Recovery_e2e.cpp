@@ -92,6 +92,26 @@ TEST_F(RecoveryEndToEnd, GuardianBringsEveryWindowBackWhenThePagerIsKilled) {
   ::CloseHandle(guard);
 }
 
+TEST_F(RecoveryEndToEnd, APagerStartedAfterItsGuardianAndItWereBothKilledBringsTheirWindowsBack) {
+  ASSERT_TRUE(StartPager(kThreeDesktops));
+  DWORD guardian = 0;
+  ASSERT_TRUE(test::PumpUntil([&] { return (guardian = ChildOf(ProcessOf(Pager().Pager()))) != 0; }));
+  TwoAway w;
+  ASSERT_TRUE(w.ShowSecond(Pager()));
+  HANDLE guard = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, guardian);
+  ASSERT_NE(guard, nullptr);
+  ::TerminateProcess(guard, 1);
+  ::WaitForSingleObject(guard, 5000);
+  ::CloseHandle(guard);
+  test::PumpUntil([] { return false; }, 500);
+  EXPECT_EQ(test::LeftOf(w.home), 100 - w.W) << "ending the guardian alone moves nothing";
+  Pager().Kill();
+  test::PumpUntil([] { return false; }, 500);
+  ASSERT_EQ(test::LeftOf(w.third), 100 + w.W) << "no one is left to bring them back";
+  ASSERT_TRUE(Pager().Start());
+  EXPECT_TRUE(w.BothHome(2000)) << test::LeftOf(w.home) << " " << test::LeftOf(w.third);
+}
+
 TEST_F(RecoveryEndToEnd, ExitLeavesOtherDesktopsWhereTheyAreAndTheGuardianDoesNothing) {
   ASSERT_TRUE(StartPager(kThreeDesktops));
   const DWORD guardian = ChildOf(ProcessOf(Pager().Pager()));
