@@ -61,6 +61,7 @@ bool PagerDesktops::Change(int32_t n, WindowHandle own) {
     if (gather) winList_.GatherInfo(n == 1, i);
     winList_.MoveToEntry(i);
   }
+  winList_.BringMinimisedOnScreen(own);
   return true;
 }
 
@@ -72,6 +73,7 @@ void PagerDesktops::GatherAll(WindowHandle own) {
     if (e.Handle == 0 || e.Handle == own) continue;
     if (winList_.GatherAllInfo(i)) winList_.MoveToEntry(i);
   }
+  winList_.BringMinimisedOnScreen(own);
 }
 
 TColor PagerDesktops::PanelColor() const { return data_.PanelColors[data_.CurrentDesktop]; }

@@ -82,18 +82,12 @@ int RestoreRecordedWindows(DWORD run) {
     HomeRecord home;
     if (!::IsWindow(h) || !ReadHome(h, run, home)) continue;
     if (::IsIconic(h)) {
-      // A minimised window comes back at its restored place.
-      WINDOWPLACEMENT wp{};
-      wp.length = sizeof wp;
-      if (::GetWindowPlacement(h, &wp)) {
-        const RECT& n = wp.rcNormalPosition;
-        const auto place = TWinListDialog::PlaceToRestore({n.left, n.top, n.right, n.bottom}, home, screen);
-        if (place) {
-          wp.rcNormalPosition = {place->Left, place->Top, place->Right, place->Bottom};
-          wp.flags = 0;
-          ::SetWindowPlacement(h, &wp);
-          ++moved;
-        }
+      // A minimised window stays minimised; its restore place comes back. A program
+      // that does not answer holds the guardian a moment at most.
+      Rect restored;
+      if (RestoredPlace(h, restored)) {
+        const auto place = TWinListDialog::PlaceToRestore(restored, home, screen);
+        if (place && SetRestoredPlace(h, *place, 300)) ++moved;
       }
     } else {
       RECT r{};

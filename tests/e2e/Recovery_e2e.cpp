@@ -148,6 +148,42 @@ TEST_F(RecoveryEndToEnd, EndOfSessionGathersEveryDesktopBeforeProgramsSaveTheirP
   EXPECT_EQ(test::LeftOf(w.home), 100) << "the guardian finds nothing to move";
 }
 
+// Whether this system tells one process the restore place of another's minimised window
+// (Wine answers with the minimised rectangle, and refuses to set one).
+bool SystemTellsAnotherProcesssRestorePlace() {
+  test::OwnerProcess owner({RECT{100, 100, 400, 300}}, /*blocked=*/false);
+  if (!owner.Started()) return false;
+  const HWND h = owner.Window(0);
+  ::ShowWindow(h, SW_SHOWMINNOACTIVE);
+  test::PumpUntil([&] { return ::IsIconic(h) != FALSE; });
+  WINDOWPLACEMENT wp{};
+  wp.length = sizeof wp;
+  return ::GetWindowPlacement(h, &wp) && wp.rcNormalPosition.left == 100 && wp.rcNormalPosition.top == 100;
+}
+
+TEST_F(RecoveryEndToEnd, AWindowMinimisedOnAnotherDesktopRestoresOntoTheDesktopOnShow) {
+  if (!SystemTellsAnotherProcesssRestorePlace())
+    GTEST_SKIP() << "this system does not tell or set another process's restore place";
+  ASSERT_TRUE(StartPager(kThreeDesktops));
+  test::TestWindows windows;
+  const int W = ::GetSystemMetrics(SM_CXSCREEN);
+  HWND away = windows.Open(100 + W, 120, 300, 200);  // on desktop 2
+  ASSERT_TRUE(test::PumpUntil([&] { return ::IsWindowVisible(away); }));
+  ::ShowWindow(away, SW_SHOWMINNOACTIVE);
+  auto restoredLeft = [&] {
+    WINDOWPLACEMENT wp{};
+    wp.length = sizeof wp;
+    ::GetWindowPlacement(away, &wp);
+    return wp.rcNormalPosition.left;
+  };
+  ASSERT_EQ(restoredLeft(), 100 + W);
+  Pager().ClickClient(SelectorX(3), kSelectorY);
+  EXPECT_TRUE(test::PumpUntil([&] { return restoredLeft() == 100; })) << restoredLeft();
+  EXPECT_TRUE(::IsIconic(away)) << "it stays minimised";
+  ::ShowWindow(away, SW_RESTORE);
+  EXPECT_EQ(test::LeftOf(away), 100) << "restored, it shows on the desktop on show";
+}
+
 // Run by the test command on a 3840-pixel-wide desktop of its own.
 TEST_F(RecoveryEndToEnd, WideScreenRunsTheDesktopsThatFitAndEveryWindowComesHome) {
   const int W = ::GetSystemMetrics(SM_CXSCREEN);

@@ -41,9 +41,10 @@ void FakeWindowSystem::Raise(WindowHandle h) {
 
 WindowSnapshot FakeWindowSystem::TopLevelWindows() {
   WindowSnapshot s;
-  s.Root = {kRoot, Screen, RootText.substr(0, 127), true, false};
+  s.Root = {kRoot, Screen, RootText.substr(0, 127), true, false, {}};
   for (const Window& w : Windows)
-    if (w.Alive) s.Windows.push_back({w.Handle, w.Bounds, w.Text.substr(0, 127), w.Visible, w.Iconic});
+    if (w.Alive)
+      s.Windows.push_back({w.Handle, w.Bounds, w.Text.substr(0, 127), w.Visible, w.Iconic, w.Iconic ? w.Restored : Rect{}});
   return s;
 }
 
@@ -56,6 +57,11 @@ void FakeWindowSystem::MoveWindow(WindowHandle window, const Rect& bounds) {
   }
   Window* w = Find(window);
   if (w && w->Alive) w->Bounds = bounds;
+}
+
+void FakeWindowSystem::PlaceMinimised(WindowHandle window, const Rect& restored) {
+  Window* w = Find(window);
+  if (w && w->Alive && w->Iconic) w->Restored = restored;
 }
 
 void FakeWindowSystem::Settle() {

@@ -20,6 +20,7 @@ class FakeWindowSystem : public WindowSystem {
     bool Visible = true;
     bool Iconic = false;
     bool Alive = true;
+    Rect Restored;  // a minimised window's restore place
   };
   struct Move {
     WindowHandle Handle;
@@ -45,6 +46,7 @@ class FakeWindowSystem : public WindowSystem {
     else Homes.erase(window);
   }
   void ForgetHomes() override { Homes.clear(); }
+  void PlaceMinimised(WindowHandle window, const Rect& restored) override;
   Rect WorkArea() override { return Work; }
   Point CursorPos() override { return Cursor; }
 
