@@ -221,5 +221,37 @@ TEST_F(RecoveryEndToEnd, WideScreenRunsTheDesktopsThatFitAndEveryWindowComesHome
   EXPECT_NE(Pager().ReadIni().find("COUNT=10"), std::string::npos) << "the file keeps the count it asked for";
 }
 
+// Run by the test command on two 1024x768 monitors side by side, without a virtual desktop.
+TEST_F(RecoveryEndToEnd, TwoMonitorsSwitchAsOneBandAndThePanelStaysOnTheFirst) {
+  const int monitors = ::GetSystemMetrics(SM_CMONITORS), V = ::GetSystemMetrics(SM_CXVIRTUALSCREEN);
+  if (monitors < 2) GTEST_SKIP() << "needs two monitors; this display has " << monitors;
+  ASSERT_TRUE(StartPager(kThreeDesktops));
+  const RECT primary = WorkArea();
+  test::TestWindows windows;
+  HWND first = windows.Open(100, 100, 300, 200);           // desktop 1, first monitor
+  HWND second = windows.Open(primary.right + 100, 120, 300, 200);  // desktop 1, second monitor
+  HWND next = windows.Open(V + primary.right + 100, 140, 300, 200);  // desktop 2, second monitor
+  ASSERT_TRUE(test::PumpUntil([&] { return ::IsWindowVisible(next); }));
+  auto lefts = [&] {
+    return std::to_string(test::LeftOf(first)) + " " + std::to_string(test::LeftOf(second)) + " " +
+           std::to_string(test::LeftOf(next));
+  };
+  Pager().ClickClient(SelectorX(2), kSelectorY);
+  EXPECT_TRUE(test::PumpUntil([&] {
+    return test::LeftOf(first) == 100 - V && test::LeftOf(second) == primary.right + 100 - V &&
+           test::LeftOf(next) == primary.right + 100;
+  })) << "every monitor's windows move together: " << lefts();
+  SaveScreenshot("two-monitors-desktop2");
+  const RECT panel = Pager().PagerRect();
+  EXPECT_GE(panel.left, primary.left);
+  EXPECT_LE(panel.right, primary.right) << "the panel stays on the first monitor";
+  EXPECT_EQ(panel.bottom, primary.bottom);
+  Pager().ClickClient(SelectorX(1), kSelectorY);
+  EXPECT_TRUE(test::PumpUntil([&] {
+    return test::LeftOf(first) == 100 && test::LeftOf(second) == primary.right + 100 &&
+           test::LeftOf(next) == V + primary.right + 100;
+  })) << lefts();
+}
+
 }  // namespace
 }  // namespace korvi::e2e
