@@ -47,48 +47,59 @@ Sample Measure(HWND pager, int seconds) {
 
 int Height(const RECT& r) { return r.bottom - r.top; }
 
-// One menu command of the soak's round; false when the pager did not do it.
-bool MenuRound(PagerSession& pager, int round, int& clocks) {
+// One menu command of the soak's round: what the pager did not do, or nothing.
+std::string MenuRound(PagerSession& pager, int round, int& clocks) {
   RECT pr = pager.PagerRect();
   const int bareX = pr.right - pr.left - 10, bareY = 80;
+  auto choose = [&](int item, int sub = -1) {
+    if (!RightClick(pager, bareX, bareY)) return false;
+    Choose(item, sub);
+    return true;
+  };
   switch (round % 5) {
     case 0:  // a new clock (a few at most), which comes over the first selector: arranged at once
-      if (clocks >= 3) return true;
-      if (!RightClick(pager, bareX, bareY)) return false;
-      Choose(menu::NewClock);
+      if (clocks >= 3) return {};
+      if (!choose(menu::NewClock)) return "no menu for a new clock";
       ++clocks;
       if (!test::PumpUntil([&] { return IniValue(pager, ("BUTTON" + std::to_string(12 + clocks)).c_str(), "VISIBLE") == "1"; }))
-        return false;
+        return "no new clock";
       [[fallthrough]];
     case 1:
-      if (!RightClick(pager, bareX, bareY)) return false;
-      Choose(menu::Arrange);
-      return true;
+      return choose(menu::Arrange) ? "" : "no menu for arrange";
     case 2:  // nine desktops, then ten again
-      if (!RightClick(pager, bareX, bareY)) return false;
-      Choose(menu::DeskCount, 8);
-      if (!test::PumpUntil([&] { return IniValue(pager, "DESKTOP", "COUNT") == "9"; })) return false;
-      if (!RightClick(pager, bareX, bareY)) return false;
-      Choose(menu::DeskCount, 9);
-      return test::PumpUntil([&] { return IniValue(pager, "DESKTOP", "COUNT") == "10"; });
+      if (!choose(menu::DeskCount, 8)) return "no menu for 9 desktops";
+      if (!test::PumpUntil([&] { return IniValue(pager, "DESKTOP", "COUNT") == "9"; })) return "not 9 desktops";
+      if (!choose(menu::DeskCount, 9)) return "no menu for 10 desktops";
+      return test::PumpUntil([&] { return IniValue(pager, "DESKTOP", "COUNT") == "10"; }) ? "" : "not 10 desktops";
     case 3: {  // the colour chooser, cancelled
       HWND chooser = ChooseUntilShown(pager, bareX, bareY, menu::PanelColor, "#32770", "Color");
-      if (!chooser) return false;
+      if (!chooser) return "no colour chooser";
       Press(chooser, IDCANCEL);
-      return test::PumpUntil([&] { return !::IsWindowVisible(chooser); });
+      return test::PumpUntil([&] { return !::IsWindowVisible(chooser); }) ? "" : "the colour chooser stayed";
     }
     default: {  // auto-hide on: the panel collapses when the mouse leaves, expands at a touch
-      if (!RightClick(pager, bareX, bareY)) return false;
-      Choose(menu::AutoHide);
+      if (!choose(menu::AutoHide)) return "no menu for auto-hide on";
       const int full = Height(pr);
-      PagerSession::MoveMouse(::GetSystemMetrics(SM_CXSCREEN) / 2, ::GetSystemMetrics(SM_CYSCREEN) / 3);
-      bool ok = test::PumpUntil([&] { return Height(pager.PagerRect()) < full / 2; }, 8000);
-      const RECT strip = pager.PagerRect();
-      PagerSession::MoveMouse((strip.left + strip.right) / 2, (strip.top + strip.bottom) / 2);
-      ok = test::PumpUntil([&] { return Height(pager.PagerRect()) == full; }, 8000) && ok;
-      if (!RightClick(pager, bareX, bareY)) return false;
-      Choose(menu::AutoHide);
-      return ok && test::PumpUntil([&] { return IniValue(pager, "FORM", "HIDE") == "0"; });
+      const int awayX = ::GetSystemMetrics(SM_CXSCREEN) / 2, awayY = ::GetSystemMetrics(SM_CYSCREEN) / 3;
+      std::string failed;
+      // A busy system may drop a pointer move: each step is tried again, as a user would.
+      bool collapsed = false, expanded = false;
+      for (int tries = 0; tries < 3 && !collapsed; ++tries) {
+        PagerSession::MoveMouse(awayX, awayY);
+        collapsed = test::PumpUntil([&] { return Height(pager.PagerRect()) < full / 2; }, 6000);
+      }
+      if (!collapsed) failed = "did not collapse";
+      for (int tries = 0; tries < 3 && !expanded; ++tries) {
+        const RECT strip = pager.PagerRect();
+        PagerSession::MoveMouse(awayX, awayY);
+        PagerSession::MoveMouse((strip.left + strip.right) / 2, (strip.top + strip.bottom) / 2);
+        expanded = test::PumpUntil([&] { return Height(pager.PagerRect()) == full; }, 6000);
+      }
+      if (!expanded && failed.empty()) failed = "did not expand";
+      if (!choose(menu::AutoHide)) return failed.empty() ? "no menu for auto-hide off" : failed;
+      if (!test::PumpUntil([&] { return IniValue(pager, "FORM", "HIDE") == "0"; }) && failed.empty())
+        failed = "auto-hide stayed on";
+      return failed;
     }
   }
 }
@@ -162,7 +173,8 @@ TEST_F(SoakEndToEnd, ScriptedUseLeavesNoLeakAndNoLostWindow) {
     ++switches;
     test::Pump(150);
     if ((now - start) / 10000 != (::GetTickCount64() - start) / 10000) {
-      EXPECT_TRUE(MenuRound(Pager(), rounds, clocks)) << "menu round " << rounds;
+      const std::string failed = MenuRound(Pager(), rounds, clocks);
+      EXPECT_EQ(failed, "") << "menu round " << rounds;
       ++rounds;
       curve.push_back(Measure(pager, static_cast<int>((::GetTickCount64() - start) / 1000)));
     }
