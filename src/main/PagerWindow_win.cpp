@@ -334,6 +334,7 @@ LRESULT PagerWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       DropFiles(reinterpret_cast<HDROP>(wp));
       return 0;
     case kResourceQuery:
+      if (wp > kGdiTypeQuery && wp <= kGdiTypeQuery + OBJ_COLORSPACE) return GdiObjectsOfType(static_cast<DWORD>(wp - kGdiTypeQuery));
       return wp <= static_cast<WPARAM>(Resource::PrivateKib) ? ResourceUse(static_cast<Resource>(wp)) : 0;
     case WM_QUERYENDSESSION:
       // Programs save their windows' places as the session ends, and reopen there at the

@@ -9,9 +9,12 @@ namespace {
 // GDI objects by handle: a system that does not count them takes a handle's low 16 bits
 // as its index (the rest of the handle is then not checked), so every live object of
 // the process answers one of the 65,536 values with its type.
-uint32_t ProbeGdiObjects() {
+uint32_t ProbeGdiObjects(DWORD type = 0) {
   uint32_t n = 0;
-  for (uintptr_t i = 1; i <= 0xFFFF; ++i) n += ::GetObjectType(reinterpret_cast<HGDIOBJ>(i)) != 0;
+  for (uintptr_t i = 1; i <= 0xFFFF; ++i) {
+    const DWORD t = ::GetObjectType(reinterpret_cast<HGDIOBJ>(i));
+    n += t != 0 && (type == 0 || t == type);
+  }
   return n;
 }
 
@@ -46,6 +49,8 @@ uint64_t CommittedPrivateBytes() {
 }
 
 }  // namespace
+
+uint32_t GdiObjectsOfType(DWORD type) { return type == 0 ? 0 : ProbeGdiObjects(type); }
 
 uint32_t ResourceUse(Resource what) {
   const HANDLE self = ::GetCurrentProcess();

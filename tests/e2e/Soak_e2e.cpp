@@ -130,6 +130,10 @@ TEST_F(SoakEndToEnd, ScriptedUseLeavesNoLeakAndNoLostWindow) {
   test::TestWindows plain;
   std::vector<Tracked> open;
   int current = 1, opened = 0, closed = 0, switches = 0, rounds = 0, clocks = 0;
+  // The figures are judged from the end of the second round of every menu command on: the
+  // first uses of a dialog or a new clock leave objects the system keeps for the next ones.
+  constexpr int kWarmRounds = 10;
+  size_t warm = 0;
   // A window of desktop 1 that always answers tells which desktop the pager shows, so the
   // script never takes a click the busy system dropped for a switch that happened.
   const int probeLeft = 700;
@@ -174,9 +178,11 @@ TEST_F(SoakEndToEnd, ScriptedUseLeavesNoLeakAndNoLostWindow) {
     test::Pump(150);
     if ((now - start) / 10000 != (::GetTickCount64() - start) / 10000) {
       const std::string failed = MenuRound(Pager(), rounds, clocks);
+      if (!failed.empty()) SaveScreenshot("soak-menu-round");
       EXPECT_EQ(failed, "") << "menu round " << rounds;
       ++rounds;
       curve.push_back(Measure(pager, static_cast<int>((::GetTickCount64() - start) / 1000)));
+      if (rounds == kWarmRounds) warm = curve.size() - 1;
     }
   }
   for (Tracked& t : open)
@@ -188,16 +194,27 @@ TEST_F(SoakEndToEnd, ScriptedUseLeavesNoLeakAndNoLostWindow) {
   for (const Sample& s : curve)
     std::printf("soak curve: %4d s  GDI %4lu  USER %4lu  private %6lu KiB\n", s.seconds, static_cast<unsigned long>(s.gdi),
                 static_cast<unsigned long>(s.user), static_cast<unsigned long>(s.privateKb));
+  std::string types;
+  for (DWORD t = OBJ_PEN; t <= OBJ_COLORSPACE; ++t) {
+    DWORD_PTR n = 0;
+    ::SendMessageTimeoutA(pager, kResourceQuery, kGdiTypeQuery + t, 0, SMTO_NORMAL, 5000, &n);
+    if (n) types += " " + std::to_string(t) + ":" + std::to_string(n);
+  }
+  std::printf("soak: GDI objects at the end by type (GetObjectType: count):%s\n", types.c_str());
 
-  // Flat: after the first samples (start-up, first uses), no growth beyond small noise.
-  const Sample& early = curve[curve.size() > 3 ? 2 : 0];
+  // Flat: from the warm sample on, no growth beyond small noise.
+  const Sample& early = curve[warm];
   const Sample& last = curve.back();
-  // Each new clock brings a few objects of its own.
   EXPECT_GT(early.gdi, 0u) << "the pager reports its figures";
   EXPECT_GT(early.privateKb, 0u);
-  EXPECT_LE(last.gdi, early.gdi + 10 + 4 * clocks);
-  EXPECT_LE(last.user, early.user + 10);
-  EXPECT_LE(last.privateKb, early.privateKb + 4096);
+  if (warm > 0) {
+    std::printf("soak: judged from %d s on\n", early.seconds);
+    EXPECT_LE(last.gdi, early.gdi + 10);
+    EXPECT_LE(last.user, early.user + 10);
+    EXPECT_LE(last.privateKb, early.privateKb + 4096);
+  } else {
+    std::printf("soak: too short to judge the figures (%d menu commands, %d needed)\n", rounds, kWarmRounds);
+  }
 
   for (const Tracked& t : open) {
     const int expected = t.left + (t.desktop - current) * W;
