@@ -219,10 +219,11 @@ TEST_F(SoakEndToEnd, ScriptedUseLeavesNoLeakAndNoLostWindow) {
     std::printf("soak: judged from %d s on\n", early.seconds);
     // Wine keeps a cache of device contexts (each with its clipping region) that grows to
     // the most in use at once and never shrinks, in steps whenever a dialog paints many
-    // controls together: those are allowed a wider margin than every other object, which a
-    // device context lost at every switch still exceeds.
+    // controls together (one step of 75 was seen in a 30-minute run): those are allowed a
+    // wider margin than every other object, which a device context lost at every switch
+    // still exceeds here; the long run tells smaller losses.
     EXPECT_LE(last.gdi - last.dcs, early.gdi - early.dcs + 10);
-    EXPECT_LE(last.dcs, early.dcs + 64);
+    EXPECT_LE(last.dcs, early.dcs + 96);
     EXPECT_LE(last.user, early.user + 10);
     EXPECT_LE(last.privateKb, early.privateKb + 4096);
   } else {
