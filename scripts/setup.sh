@@ -37,6 +37,7 @@ wanted=(
   "wine|runs the Windows tiers"
   "wine64|64-bit Wine: runs on every x86_64 machine"
   "xvfb|virtual X display for Wine"
+  "xserver-xephyr|two monitors side by side (Xinerama) for the two-monitor run"
   "xdotool|drives the virtual display like a user"
   "imagemagick|screenshots (import) and reference pictures"
   "x11-utils|xdpyinfo: waits for the display to come up"

@@ -104,6 +104,17 @@ for arch in i686 x86_64; do
   record "tier 3 wide desktop $arch" $rc "$logs/wide-$arch.log"
   wine_env_stop
 
+  step "tier 3 on two monitors side by side ($arch)"
+  rc=0
+  wine_env_start_two_monitors "$dir" || rc=1
+  : >"$logs/monitors-$arch.log"
+  [ $rc = 0 ] && { "$root/scripts/wine-run.sh" "$dir/korvi_e2e_tests.exe" --gtest_brief=1 \
+    --gtest_filter='*TwoMonitors*' </dev/null >"$logs/monitors-$arch.log" 2>&1 || rc=1; }
+  cat "$logs/monitors-$arch.log"
+  grep -q "SKIPPED" "$logs/monitors-$arch.log" && rc=1
+  record "tier 3 two monitors $arch" $rc "$logs/monitors-$arch.log"
+  wine_env_stop
+
   # Screenshots the end-to-end tests took, as PNG for any image viewer.
   for f in "$shots"/*.bmp; do [ -e "$f" ] && /usr/bin/convert "$f" "${f%.bmp}.png" && rm -f "$f"; done
 done

@@ -1,11 +1,13 @@
 # Sourced by the run and test scripts: a private Wine prefix and a virtual X display.
 #   wine_env_arch ARCH BUILD_DIR                   -> chooses 32-bit (i686) or 64-bit (x86_64) Wine
 #   wine_env_start BUILD_DIR [desktop-name] [WxH]  -> sets WINEPREFIX, DISPLAY; starts Xvfb (when asked)
+#   wine_env_start_two_monitors BUILD_DIR          -> two 1024x768 monitors side by side, no virtual desktop
 #   wine_env_server BUILD_DIR [desktop-name] [WxH] -> switches to the prefix of another desktop
 #   wine_env_stop                                  -> ends only what wine_env_start started
 # Each architecture has its own build folder and so its own prefix, created once (about 10 s) and reused.
 
 KORVI_XVFB_PID=""
+KORVI_XEPHYR_PID=""
 
 # Debian's /usr/bin/wine and wineserver scripts pick the 32-bit loader whenever its file exists, even
 # on a kernel that cannot run it, and a symbolic link named "wine" to the 64-bit loader fails ("could
@@ -53,15 +55,18 @@ wine_env_prefix() {
     # Written only now that the prefix exists: before, there is no registry to write to.
     # Virtual desktop: off-screen coordinates are kept exactly, window destruction is fast,
     # and no window manager is needed. "shell" adds a taskbar.
+    # "none": no virtual desktop; programs' windows are windows of the X display itself.
+    local explorer=""
+    [ "$desktop" = none ] || explorer="[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]
+\"Desktop\"=\"$desktop\"
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]
+\"$desktop\"=\"$size\"
+"
     cat > "$WINEPREFIX/korvi.reg" <<REG
 REGEDIT4
 
-[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]
-"Desktop"="$desktop"
-
-[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]
-"$desktop"="$size"
-
+$explorer
 [HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]
 "ShowCrashDialog"=dword:00000000
 
@@ -70,7 +75,7 @@ REGEDIT4
 REG
     wine regedit.exe /S "$WINEPREFIX/korvi.reg" </dev/null >/dev/null 2>&1
     wineserver -w
-    if ! grep -qs "\"Desktop\"=\"$desktop\"" "$WINEPREFIX/user.reg"; then
+    if [ "$desktop" != none ] && ! grep -qs "\"Desktop\"=\"$desktop\"" "$WINEPREFIX/user.reg"; then
       echo "wine: the virtual desktop settings did not reach $WINEPREFIX/user.reg" >&2
       return 1
     fi
@@ -109,12 +114,30 @@ wine_env_server() {
   # Start Wine's services and the virtual desktop now, detached from our output:
   # started later from inside a test they would inherit (and hold open) its pipes.
   wine cmd /c exit </dev/null >/dev/null 2>&1 || true
-  setsid wine explorer /desktop </dev/null >/dev/null 2>&1 &
+  [ "${2:-}" = none ] || setsid wine explorer /desktop </dev/null >/dev/null 2>&1 &
   sleep 1
+}
+
+# Two 1024x768 monitors side by side: Xephyr shows two screens joined by Xinerama inside our Xvfb.
+# Its RandR is left out, since Wine asks RandR first and RandR names only the first screen; Wine then
+# takes the monitors from Xinerama. No virtual desktop, which would be one monitor.
+wine_env_start_two_monitors() { # build-dir
+  KORVI_XVFB_SIZE=2048x800 wine_env_display || return 1
+  local fifo n
+  fifo=$(mktemp -u) && mkfifo "$fifo"
+  Xephyr -displayfd 3 -screen 1024x768 -screen 1024x768 +xinerama -extension RANDR -nolisten tcp \
+    3>"$fifo" >/dev/null 2>&1 &
+  KORVI_XEPHYR_PID=$!
+  read -r -t 20 n <"$fifo" || { echo "wine: Xephyr did not start" >&2; rm -f "$fifo"; return 1; }
+  rm -f "$fifo"
+  export DISPLAY=":$n"
+  wine_env_server "$1" none
 }
 
 wine_env_stop() {
   if [ -n "${WINEPREFIX:-}" ]; then wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; fi
+  if [ -n "$KORVI_XEPHYR_PID" ]; then kill "$KORVI_XEPHYR_PID" 2>/dev/null || true; wait "$KORVI_XEPHYR_PID" 2>/dev/null || true; fi
+  KORVI_XEPHYR_PID=""
   if [ -n "$KORVI_XVFB_PID" ]; then kill "$KORVI_XVFB_PID" 2>/dev/null || true; wait "$KORVI_XVFB_PID" 2>/dev/null || true; fi
   KORVI_XVFB_PID=""
   unset WINEPREFIX

@@ -92,6 +92,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   pager.Show();
   g_pager = &form;
   ::SetUnhandledExceptionFilter(&GatherBeforeCrash);
+  RestoreOrphanedWindows();
   StartGuardian();
 
   // Then the helper windows, once each, hidden until needed.

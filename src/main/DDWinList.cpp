@@ -4,15 +4,32 @@
 
 namespace korvi {
 
+namespace {
+// `at` stepped by whole widths of `screen` until it reaches into it, as gathering steps;
+// nothing for a rectangle already reaching into it, or without a screen.
+std::optional<Rect> StepOntoScreen(const Rect& at, const Rect& screen) {
+  const int64_t w = screen.Width();
+  if (w <= 0 || (at.Right > screen.Left && at.Left < screen.Right)) return std::nullopt;
+  Rect r = at;
+  int64_t steps = 0;
+  if (r.Right <= screen.Left) steps = (static_cast<int64_t>(screen.Left) - r.Right) / w + 1;
+  if (r.Left >= screen.Right) steps = -((static_cast<int64_t>(r.Left) - screen.Right) / w + 1);
+  r.Left = static_cast<int32_t>(r.Left + steps * w);
+  r.Right = static_cast<int32_t>(r.Right + steps * w);
+  return r;
+}
+}  // namespace
+
 void TWinListDialog::Load() {
   const WindowSnapshot s = windows_.TopLevelWindows();
   RootWindow = s.Root.Handle;
   GetWindowInfo(s.Root, Entry(1));
   Entry(1).Title = "(root window)";
   int n = 1;
+  Minimised.clear();
   for (const WindowInfo& w : s.Windows) {
-    if (n >= kWinListSize) break;
-    if (w.Minimised || !w.Visible) continue;
+    if (w.Minimised && w.Visible && w.Restored.Width() > 0) Minimised.push_back(w);
+    if (n >= kWinListSize || w.Minimised || !w.Visible) continue;
     GetWindowInfo(w, Entry(++n));
   }
   for (int i = n + 1; i <= kWinListSize; ++i) Entry(i).Handle = 0;
@@ -87,7 +104,6 @@ void TWinListDialog::MoveToEntry(int32_t index) {
   const TWinData& e = Entry(index);
   // The root window is recorded but never moved: only its entry changes.
   if (e.Handle == 0 || e.Handle == RootWindow) return;
-  windows_.MoveWindow(e.Handle, {e.Left, e.Top, e.Right, e.Bottom});
   // Its place within its own desktop is where gathering would bring it.
   const int64_t w = windows_.VirtualScreen().Width();
   TWinData& scratch = Entry(index);
@@ -95,7 +111,24 @@ void TWinListDialog::MoveToEntry(int32_t index) {
   const bool away = w > 0 && GatherAllInfo(index);
   const HomeRecord home{static_cast<int32_t>(Shown + (kept.Left - scratch.Left) / w), scratch.Left, scratch.Top};
   scratch = kept;
-  windows_.RecordHome(e.Handle, away ? &home : nullptr);
+  const Rect target{e.Left, e.Top, e.Right, e.Bottom};
+  // A window leaving the screen carries its record before its move is posted, and one
+  // coming home keeps it until its move is posted: a pager ending between the two
+  // leaves no window off the screen without a record.
+  if (away) windows_.RecordHome(e.Handle, &home);
+  windows_.MoveWindow(e.Handle, target);
+  if (!away) windows_.RecordHome(e.Handle, nullptr);
+}
+
+void TWinListDialog::BringMinimisedOnScreen(WindowHandle own) {
+  const Rect screen = windows_.VirtualScreen();
+  for (const WindowInfo& w : Minimised) {
+    if (w.Handle == own || w.Handle == RootWindow) continue;
+    if (const auto place = StepOntoScreen(w.Restored, screen)) {
+      windows_.PlaceMinimised(w.Handle, *place);
+      windows_.RecordHome(w.Handle, nullptr);
+    }
+  }
 }
 
 std::optional<Rect> TWinListDialog::PlaceToRestore(const Rect& at, const HomeRecord& home, const Rect& screen) {
@@ -106,14 +139,7 @@ std::optional<Rect> TWinListDialog::PlaceToRestore(const Rect& at, const HomeRec
   Rect r{home.Left, home.Top, home.Left + at.Width(), home.Top + at.Height()};
   if (r.Right > screen.Left && r.Left < screen.Right) return r;
   // No believable record: whole widths towards the screen, as gathering steps.
-  if (at.Right > screen.Left && at.Left < screen.Right) return std::nullopt;
-  r = at;
-  int64_t steps = 0;
-  if (r.Right <= screen.Left) steps = (static_cast<int64_t>(screen.Left) - r.Right) / w + 1;
-  if (r.Left >= screen.Right) steps = -((static_cast<int64_t>(r.Left) - screen.Right) / w + 1);
-  r.Left = static_cast<int32_t>(r.Left + steps * w);
-  r.Right = static_cast<int32_t>(r.Right + steps * w);
-  return r;
+  return StepOntoScreen(at, screen);
 }
 
 }  // namespace korvi

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/WindowSystem.h"
 
@@ -55,6 +56,15 @@ class TWinListDialog {
   // would not bring it onto the screen is not believed: a window off the screen is
   // stepped onto it by whole widths instead, one on the screen stays (nothing).
   static std::optional<Rect> PlaceToRestore(const Rect& at, const HomeRecord& home, const Rect& screen);
+
+  // Minimised windows belong to no desktop: restored, one shows on the desktop on show.
+  // So a restore place lying wholly off the virtual screen (a window minimised while it
+  // sat on another desktop) is stepped onto it by whole widths, to its place within its
+  // own desktop, and its home record goes. The pager's own window stays. Uses the
+  // minimised windows of the last Load.
+  void BringMinimisedOnScreen(WindowHandle own);
+  // The visible minimised windows whose restore place the last Load learnt.
+  std::vector<WindowInfo> Minimised;
 
   // The desktop shown, for the records of windows moved off the screen.
   int32_t Shown = 1;

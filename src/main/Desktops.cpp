@@ -69,6 +69,7 @@ bool PagerDesktops::Change(int32_t n, WindowHandle own, WindowHandle carried) {
     if (gather) winList_.GatherInfo(n == 1, i);
     winList_.MoveToEntry(i);
   }
+  winList_.BringMinimisedOnScreen(own);
   return true;
 }
 
@@ -80,6 +81,7 @@ void PagerDesktops::GatherAll(WindowHandle own) {
     if (e.Handle == 0 || Stays(e.Handle, own)) continue;
     if (winList_.GatherAllInfo(i)) winList_.MoveToEntry(i);
   }
+  winList_.BringMinimisedOnScreen(own);
 }
 
 TColor PagerDesktops::PanelColor() const { return data_.PanelColors[data_.CurrentDesktop]; }

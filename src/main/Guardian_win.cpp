@@ -1,5 +1,6 @@
 #include "main/Guardian_win.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -17,6 +18,15 @@ constexpr char kSwitch[] = "/guard ";
 BOOL CALLBACK Collect(HWND h, LPARAM list) {
   reinterpret_cast<std::vector<HWND>*>(list)->push_back(h);
   return TRUE;
+}
+
+// True while process `pid` runs; a process that cannot be opened for waiting does not.
+bool IsRunning(DWORD pid) {
+  HANDLE h = ::OpenProcess(SYNCHRONIZE, FALSE, pid);
+  if (!h) return ::GetLastError() == ERROR_ACCESS_DENIED;  // there, but not ours to wait on
+  const bool running = ::WaitForSingleObject(h, 0) == WAIT_TIMEOUT;
+  ::CloseHandle(h);
+  return running;
 }
 
 Rect VirtualScreen() {
@@ -75,18 +85,12 @@ int RestoreRecordedWindows(DWORD run) {
     HomeRecord home;
     if (!::IsWindow(h) || !ReadHome(h, run, home)) continue;
     if (::IsIconic(h)) {
-      // A minimised window comes back at its restored place.
-      WINDOWPLACEMENT wp{};
-      wp.length = sizeof wp;
-      if (::GetWindowPlacement(h, &wp)) {
-        const RECT& n = wp.rcNormalPosition;
-        const auto place = TWinListDialog::PlaceToRestore({n.left, n.top, n.right, n.bottom}, home, screen);
-        if (place) {
-          wp.rcNormalPosition = {place->Left, place->Top, place->Right, place->Bottom};
-          wp.flags = 0;
-          ::SetWindowPlacement(h, &wp);
-          ++moved;
-        }
+      // A minimised window stays minimised; its restore place comes back. A program
+      // that does not answer holds the guardian a moment at most.
+      Rect restored;
+      if (RestoredPlace(h, restored)) {
+        const auto place = TWinListDialog::PlaceToRestore(restored, home, screen);
+        if (place && SetRestoredPlace(h, *place, 300)) ++moved;
       }
     } else {
       RECT r{};
@@ -100,6 +104,22 @@ int RestoreRecordedWindows(DWORD run) {
     }
     ForgetHome(h);
   }
+  return moved;
+}
+
+int RestoreOrphanedWindows() {
+  std::vector<HWND> handles;
+  ::EnumWindows(&Collect, reinterpret_cast<LPARAM>(&handles));
+  std::vector<DWORD> runs;
+  const DWORD self = ::GetCurrentProcessId();
+  for (HWND h : handles) {
+    const DWORD run = RecordedRun(h);
+    if (run != 0 && run != self && std::find(runs.begin(), runs.end(), run) == runs.end()) runs.push_back(run);
+  }
+  int moved = 0;
+  // An old guardian still restoring moves the same windows to the same places.
+  for (DWORD run : runs)
+    if (!IsRunning(run)) moved += RestoreRecordedWindows(run);
   return moved;
 }
 

@@ -21,5 +21,9 @@ int RunGuardian(DWORD pid);
 // off; a record of another run, or on a window that changed owner, is left alone.
 // Returns how many windows were moved.
 int RestoreRecordedWindows(DWORD run);
+// Brings back the windows that runs no longer running recorded: a pager whose guardian
+// ended before it (both ended together, or the guardian alone first) left them to no one.
+// Records of runs still running are left to them. Returns how many windows were moved.
+int RestoreOrphanedWindows();
 
 }  // namespace korvi

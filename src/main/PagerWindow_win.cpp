@@ -8,6 +8,7 @@
 
 #include "buttons/ButtonDraw_win.h"
 #include "main/PopupMenu_win.h"
+#include "platform/ResourceUse_win.h"
 #include "platform/Win32Platform_win.h"
 #include "winkit/Colors_win.h"
 #include "winkit/Paint_win.h"
@@ -366,6 +367,9 @@ LRESULT PagerWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DROPFILES:
       DropFiles(reinterpret_cast<HDROP>(wp));
       return 0;
+    case kResourceQuery:
+      if (wp > kGdiTypeQuery && wp <= kGdiTypeQuery + OBJ_COLORSPACE) return GdiObjectsOfType(static_cast<DWORD>(wp - kGdiTypeQuery));
+      return wp <= static_cast<WPARAM>(Resource::PrivateKib) ? ResourceUse(static_cast<Resource>(wp)) : 0;
     case WM_QUERYENDSESSION:
       // Programs save their windows' places as the session ends, and reopen there at the
       // next logon: no window may be off the screen then. A second gathering at

@@ -18,6 +18,9 @@ struct WindowInfo {
   std::string Title;  // the window text, at most 127 characters
   bool Visible = false;
   bool Minimised = false;
+  // A minimised window's place when it is restored, in screen coordinates; empty when
+  // the system does not tell it (or the window is not minimised).
+  Rect Restored;
 };
 
 // Where a window the pager moved off the screen belongs: its desktop and its place
@@ -67,6 +70,12 @@ class WindowSystem {
   virtual void RecordHome(WindowHandle window, const HomeRecord* home) {
     (void)window;
     (void)home;
+  }
+  // Gives a minimised window the place it takes when it is restored, leaving it minimised
+  // and inactive; never waits for the window's own thread.
+  virtual void PlaceMinimised(WindowHandle window, const Rect& restored) {
+    (void)window;
+    (void)restored;
   }
   // Forgets every record this pager made: after a normal "Exit" nothing is brought back.
   virtual void ForgetHomes() {}

@@ -62,6 +62,73 @@ bool ReadHome(HWND h, DWORD run, HomeRecord& home) {
   return true;
 }
 
+namespace {
+// The window placement's "normal" rectangle is in workspace coordinates (the work area
+// of its monitor is the origin), except for tool windows, whose are screen coordinates.
+POINT WorkspaceOrigin(HWND h, const RECT& normal) {
+  if (::GetWindowLongPtrA(h, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) return {0, 0};
+  MONITORINFO mi{};
+  mi.cbSize = sizeof mi;
+  if (!::GetMonitorInfoA(::MonitorFromRect(&normal, MONITOR_DEFAULTTOPRIMARY), &mi)) return {0, 0};
+  return {mi.rcWork.left - mi.rcMonitor.left, mi.rcWork.top - mi.rcMonitor.top};
+}
+
+bool MinimisedPlacement(HWND h, WINDOWPLACEMENT& wp) {
+  wp = {};
+  wp.length = sizeof wp;
+  if (!::IsIconic(h) || !::GetWindowPlacement(h, &wp)) return false;
+  // A placement that names the minimised rectangle as the normal one is not the real
+  // one (as some systems answer for another process's window).
+  RECT now{};
+  ::GetWindowRect(h, &now);
+  return !::EqualRect(&now, &wp.rcNormalPosition) && !::IsRectEmpty(&wp.rcNormalPosition);
+}
+}  // namespace
+
+bool RestoredPlace(HWND h, Rect& place) {
+  WINDOWPLACEMENT wp;
+  if (!MinimisedPlacement(h, wp)) return false;
+  const RECT& n = wp.rcNormalPosition;
+  const POINT o = WorkspaceOrigin(h, n);
+  place = {n.left + o.x, n.top + o.y, n.right + o.x, n.bottom + o.y};
+  return true;
+}
+
+namespace {
+struct Placement {
+  HWND Window;
+  WINDOWPLACEMENT Place;
+};
+DWORD WINAPI PlaceOnItsOwnThread(void* p) {
+  auto* job = static_cast<Placement*>(p);
+  ::SetWindowPlacement(job->Window, &job->Place);
+  delete job;
+  return 0;
+}
+}  // namespace
+
+bool SetRestoredPlace(HWND h, const Rect& place, DWORD waitMs) {
+  WINDOWPLACEMENT wp;
+  if (!MinimisedPlacement(h, wp)) return false;
+  const POINT o = WorkspaceOrigin(h, wp.rcNormalPosition);
+  wp.rcNormalPosition = {place.Left - o.x, place.Top - o.y, place.Right - o.x, place.Bottom - o.y};
+  // Minimised it stays, without being activated; the system's own minimised place is kept.
+  wp.showCmd = SW_SHOWMINNOACTIVE;
+  wp.flags = (wp.flags & WPF_RESTORETOMAXIMIZED) | WPF_ASYNCWINDOWPLACEMENT;
+  if (::GetWindowThreadProcessId(h, nullptr) == ::GetCurrentThreadId()) return ::SetWindowPlacement(h, &wp) != FALSE;
+  auto* job = new Placement{h, wp};
+  HANDLE t = ::CreateThread(nullptr, 0, &PlaceOnItsOwnThread, job, 0, nullptr);
+  if (!t) {
+    delete job;
+    return false;
+  }
+  ::WaitForSingleObject(t, waitMs);
+  ::CloseHandle(t);
+  return true;
+}
+
+DWORD RecordedRun(HWND h) { return FromProp(::GetPropA(h, kRunProp)); }
+
 void ForgetHome(HWND h) {
   for (const char* p : {kRunProp, kOwnerProp, kDesktopProp, kPlaceProp}) ::RemovePropA(h, p);
 }
@@ -81,6 +148,11 @@ void Win32WindowSystem::RecordHome(WindowHandle window, const HomeRecord* home) 
   ::SetPropA(h, kRunProp, AsProp(::GetCurrentProcessId()));
 }
 
+void Win32WindowSystem::PlaceMinimised(WindowHandle window, const Rect& restored) {
+  // Long enough for an answering program, so the next snapshot sees the new place.
+  SetRestoredPlace(ToHwnd(window), restored, 200);
+}
+
 void Win32WindowSystem::ForgetHomes() {
   std::vector<HWND> handles;
   ::EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&handles));
@@ -97,12 +169,13 @@ WindowSnapshot Win32WindowSystem::TopLevelWindows() {
   ::EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&handles));
   WindowSnapshot s;
   const HWND root = ::GetDesktopWindow();
-  s.Root = {FromHwnd(root), RectOf(root), TitleOf(root), true, false};
+  s.Root = {FromHwnd(root), RectOf(root), TitleOf(root), true, false, {}};
   s.Windows.reserve(handles.size());
   std::unordered_set<WindowHandle> alive;
   for (HWND h : handles) {
     if (!::IsWindow(h)) continue;  // closed since the list was taken
-    WindowInfo w{FromHwnd(h), RectOf(h), TitleOf(h), ::IsWindowVisible(h) != FALSE, ::IsIconic(h) != FALSE};
+    WindowInfo w{FromHwnd(h), RectOf(h), TitleOf(h), ::IsWindowVisible(h) != FALSE, ::IsIconic(h) != FALSE, {}};
+    if (w.Minimised && w.Visible) RestoredPlace(h, w.Restored);
     if (!pending_.Empty()) {
       w.Bounds = pending_.Reported(w.Handle, w.Bounds);
       alive.insert(w.Handle);

@@ -20,6 +20,16 @@ inline WindowHandle FromHwnd(HWND h) { return reinterpret_cast<WindowHandle>(h);
 bool ReadHome(HWND window, DWORD run, HomeRecord& home);
 // Takes the record off `window`.
 void ForgetHome(HWND window);
+// The run that made the record on `window`; 0 when it carries none.
+DWORD RecordedRun(HWND window);
+// A minimised window's restored place in screen coordinates; false when the system does
+// not tell it.
+bool RestoredPlace(HWND window, Rect& place);
+// Gives a minimised window its restored place (screen coordinates, on the screen: the
+// system moves one off it back onto it). The system waits for the window's own thread,
+// so for another thread's window the call is made on a thread of its own, waited for at
+// most `waitMs`: a program that does not answer holds only that thread.
+bool SetRestoredPlace(HWND window, const Rect& place, DWORD waitMs);
 
 // The window manager of the running system. Moves are posted to each window's own
 // thread and remembered until the window shows them done (PendingMoves).
@@ -36,6 +46,7 @@ class Win32WindowSystem : public WindowSystem {
   Rect VirtualScreen() override;
   bool SettleMoves(int32_t ms) override;
   void RecordHome(WindowHandle window, const HomeRecord* home) override;
+  void PlaceMinimised(WindowHandle window, const Rect& restored) override;
   void ForgetHomes() override;
   Rect WorkArea() override;
   Point CursorPos() override;

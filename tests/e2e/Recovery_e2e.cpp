@@ -92,6 +92,26 @@ TEST_F(RecoveryEndToEnd, GuardianBringsEveryWindowBackWhenThePagerIsKilled) {
   ::CloseHandle(guard);
 }
 
+TEST_F(RecoveryEndToEnd, APagerStartedAfterItsGuardianAndItWereBothKilledBringsTheirWindowsBack) {
+  ASSERT_TRUE(StartPager(kThreeDesktops));
+  DWORD guardian = 0;
+  ASSERT_TRUE(test::PumpUntil([&] { return (guardian = ChildOf(ProcessOf(Pager().Pager()))) != 0; }));
+  TwoAway w;
+  ASSERT_TRUE(w.ShowSecond(Pager()));
+  HANDLE guard = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, guardian);
+  ASSERT_NE(guard, nullptr);
+  ::TerminateProcess(guard, 1);
+  ::WaitForSingleObject(guard, 5000);
+  ::CloseHandle(guard);
+  test::PumpUntil([] { return false; }, 500);
+  EXPECT_EQ(test::LeftOf(w.home), 100 - w.W) << "ending the guardian alone moves nothing";
+  Pager().Kill();
+  test::PumpUntil([] { return false; }, 500);
+  ASSERT_EQ(test::LeftOf(w.third), 100 + w.W) << "no one is left to bring them back";
+  ASSERT_TRUE(Pager().Start());
+  EXPECT_TRUE(w.BothHome(2000)) << test::LeftOf(w.home) << " " << test::LeftOf(w.third);
+}
+
 TEST_F(RecoveryEndToEnd, ExitLeavesOtherDesktopsWhereTheyAreAndTheGuardianDoesNothing) {
   ASSERT_TRUE(StartPager(kThreeDesktops));
   const DWORD guardian = ChildOf(ProcessOf(Pager().Pager()));
@@ -126,6 +146,42 @@ TEST_F(RecoveryEndToEnd, EndOfSessionGathersEveryDesktopBeforeProgramsSaveTheirP
   Pager().Kill();  // as the session's end would
   test::PumpUntil([] { return false; }, 1000);
   EXPECT_EQ(test::LeftOf(w.home), 100) << "the guardian finds nothing to move";
+}
+
+// Whether this system tells one process the restore place of another's minimised window
+// (Wine answers with the minimised rectangle, and refuses to set one).
+bool SystemTellsAnotherProcesssRestorePlace() {
+  test::OwnerProcess owner({RECT{100, 100, 400, 300}}, /*blocked=*/false);
+  if (!owner.Started()) return false;
+  const HWND h = owner.Window(0);
+  ::ShowWindow(h, SW_SHOWMINNOACTIVE);
+  test::PumpUntil([&] { return ::IsIconic(h) != FALSE; });
+  WINDOWPLACEMENT wp{};
+  wp.length = sizeof wp;
+  return ::GetWindowPlacement(h, &wp) && wp.rcNormalPosition.left == 100 && wp.rcNormalPosition.top == 100;
+}
+
+TEST_F(RecoveryEndToEnd, AWindowMinimisedOnAnotherDesktopRestoresOntoTheDesktopOnShow) {
+  if (!SystemTellsAnotherProcesssRestorePlace())
+    GTEST_SKIP() << "this system does not tell or set another process's restore place";
+  ASSERT_TRUE(StartPager(kThreeDesktops));
+  test::TestWindows windows;
+  const int W = ::GetSystemMetrics(SM_CXSCREEN);
+  HWND away = windows.Open(100 + W, 120, 300, 200);  // on desktop 2
+  ASSERT_TRUE(test::PumpUntil([&] { return ::IsWindowVisible(away); }));
+  ::ShowWindow(away, SW_SHOWMINNOACTIVE);
+  auto restoredLeft = [&] {
+    WINDOWPLACEMENT wp{};
+    wp.length = sizeof wp;
+    ::GetWindowPlacement(away, &wp);
+    return wp.rcNormalPosition.left;
+  };
+  ASSERT_EQ(restoredLeft(), 100 + W);
+  Pager().ClickClient(SelectorX(3), kSelectorY);
+  EXPECT_TRUE(test::PumpUntil([&] { return restoredLeft() == 100; })) << restoredLeft();
+  EXPECT_TRUE(::IsIconic(away)) << "it stays minimised";
+  ::ShowWindow(away, SW_RESTORE);
+  EXPECT_EQ(test::LeftOf(away), 100) << "restored, it shows on the desktop on show";
 }
 
 // Run by the test command on a 3840-pixel-wide desktop of its own.
@@ -163,6 +219,38 @@ TEST_F(RecoveryEndToEnd, WideScreenRunsTheDesktopsThatFitAndEveryWindowComesHome
   Pager().ClickClient(r.right - r.left - 10, 60);  // a click on the bare panel saves
   EXPECT_TRUE(test::PumpUntil([&] { return Pager().ReadIni().find("[BUTTON1]") != std::string::npos; }));
   EXPECT_NE(Pager().ReadIni().find("COUNT=10"), std::string::npos) << "the file keeps the count it asked for";
+}
+
+// Run by the test command on two 1024x768 monitors side by side, without a virtual desktop.
+TEST_F(RecoveryEndToEnd, TwoMonitorsSwitchAsOneBandAndThePanelStaysOnTheFirst) {
+  const int monitors = ::GetSystemMetrics(SM_CMONITORS), V = ::GetSystemMetrics(SM_CXVIRTUALSCREEN);
+  if (monitors < 2) GTEST_SKIP() << "needs two monitors; this display has " << monitors;
+  ASSERT_TRUE(StartPager(kThreeDesktops));
+  const RECT primary = WorkArea();
+  test::TestWindows windows;
+  HWND first = windows.Open(100, 100, 300, 200);           // desktop 1, first monitor
+  HWND second = windows.Open(primary.right + 100, 120, 300, 200);  // desktop 1, second monitor
+  HWND next = windows.Open(V + primary.right + 100, 140, 300, 200);  // desktop 2, second monitor
+  ASSERT_TRUE(test::PumpUntil([&] { return ::IsWindowVisible(next); }));
+  auto lefts = [&] {
+    return std::to_string(test::LeftOf(first)) + " " + std::to_string(test::LeftOf(second)) + " " +
+           std::to_string(test::LeftOf(next));
+  };
+  Pager().ClickClient(SelectorX(2), kSelectorY);
+  EXPECT_TRUE(test::PumpUntil([&] {
+    return test::LeftOf(first) == 100 - V && test::LeftOf(second) == primary.right + 100 - V &&
+           test::LeftOf(next) == primary.right + 100;
+  })) << "every monitor's windows move together: " << lefts();
+  SaveScreenshot("two-monitors-desktop2");
+  const RECT panel = Pager().PagerRect();
+  EXPECT_GE(panel.left, primary.left);
+  EXPECT_LE(panel.right, primary.right) << "the panel stays on the first monitor";
+  EXPECT_EQ(panel.bottom, primary.bottom);
+  Pager().ClickClient(SelectorX(1), kSelectorY);
+  EXPECT_TRUE(test::PumpUntil([&] {
+    return test::LeftOf(first) == 100 && test::LeftOf(second) == primary.right + 100 &&
+           test::LeftOf(next) == V + primary.right + 100;
+  })) << lefts();
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ void FakeWindowSystem::Raise(WindowHandle h) {
 bool FakeWindowSystem::Describe(WindowHandle h, WindowInfo& info) {
   const Window* w = Find(h);
   if (!w || !w->Alive) return false;
-  info = {w->Handle, w->Bounds, w->Text.substr(0, 127), w->Visible, w->Iconic};
+  info = {w->Handle, w->Bounds, w->Text.substr(0, 127), w->Visible, w->Iconic, w->Iconic ? w->Restored : Rect{}};
   return true;
 }
 
@@ -54,15 +54,16 @@ void FakeWindowSystem::Activate(WindowHandle h) {
 
 WindowSnapshot FakeWindowSystem::TopLevelWindows() {
   WindowSnapshot s;
-  s.Root = {kRoot, Screen, RootText.substr(0, 127), true, false};
+  s.Root = {kRoot, Screen, RootText.substr(0, 127), true, false, {}};
   for (const Window& w : Windows)
-    if (w.Alive) s.Windows.push_back({w.Handle, w.Bounds, w.Text.substr(0, 127), w.Visible, w.Iconic});
+    if (w.Alive)
+      s.Windows.push_back({w.Handle, w.Bounds, w.Text.substr(0, 127), w.Visible, w.Iconic, w.Iconic ? w.Restored : Rect{}});
   return s;
 }
 
 void FakeWindowSystem::MoveWindow(WindowHandle window, const Rect& bounds) {
   if (window == kRoot) return;
-  Moves.push_back({window, bounds});
+  Moves.push_back({window, bounds, Homes.count(window) != 0});
   if (LaggingMoves) {
     queued_.push_back({window, bounds});
     return;
@@ -79,6 +80,11 @@ bool FakeWindowSystem::RegisterHotkey(int32_t id, uint32_t modifiers, uint32_t k
     if (k == std::pair{modifiers, key}) return false;
   Hotkeys[id] = {modifiers, key};
   return true;
+}
+
+void FakeWindowSystem::PlaceMinimised(WindowHandle window, const Rect& restored) {
+  Window* w = Find(window);
+  if (w && w->Alive && w->Iconic) w->Restored = restored;
 }
 
 void FakeWindowSystem::Settle() {

@@ -24,10 +24,12 @@ class FakeWindowSystem : public WindowSystem {
     bool Alive = true;
     std::string Class;
     bool Own = false;  // a window of the pager's own program
+    Rect Restored;  // a minimised window's restore place
   };
   struct Move {
     WindowHandle Handle;
     Rect Bounds;
+    bool Recorded = false;  // the window carried a home record when the move was asked
   };
 
   static constexpr WindowHandle kRoot = 1;
@@ -48,6 +50,7 @@ class FakeWindowSystem : public WindowSystem {
     else Homes.erase(window);
   }
   void ForgetHomes() override { Homes.clear(); }
+  void PlaceMinimised(WindowHandle window, const Rect& restored) override;
   Rect WorkArea() override { return Work; }
   Point CursorPos() override { return Cursor; }
   WindowHandle ForegroundWindow() override { return Foreground; }

@@ -148,6 +148,49 @@ TEST_F(Gathering, EveryWindowOffTheScreenCarriesItsDesktopAndPlace) {
   EXPECT_EQ(fake.Windows.Homes[home], (HomeRecord{1, 100, 7}));
   form.GatherAll();
   EXPECT_TRUE(fake.Windows.Homes.empty()) << "gathered windows have no record left";
+  // A pager ending between a move and its record must not leave a window away unrecorded.
+  for (const auto& m : fake.Windows.Moves) {
+    if (m.Bounds.Right <= 0 || m.Bounds.Left >= 1024) {
+      EXPECT_TRUE(m.Recorded) << "a move off the screen at " << m.Bounds.Left;
+    }
+  }
+}
+
+TEST_F(Gathering, AMinimisedWindowAlwaysRestoresOntoTheDesktopOnShow) {
+  struct Case {
+    const char* name;
+    Rect restored, after;  // after a switch, and after gathering
+  };
+  const Case cases[] = {
+      {"restores onto the screen: stays", {100, 5, 400, 300}, {100, 5, 400, 300}},
+      {"minimised on desktop 2", {1024 + 100, 5, 1024 + 400, 300}, {100, 5, 400, 300}},
+      {"minimised on desktop 4", {3 * 1024 + 7, 0, 3 * 1024 + 107, 9}, {7, 0, 107, 9}},
+      {"left of the screen", {-1024 + 30, 0, -1024 + 130, 9}, {30, 0, 130, 9}},
+      {"right edge exactly on the left edge", {-500, 0, 0, 9}, {524, 0, 1024, 9}},
+  };
+  for (int step = 0; step < 2; ++step) {
+    std::vector<WindowHandle> h;
+    for (const Case& c : cases) {
+      h.push_back(fake.Windows.Add({-32000, -32000, -31840, -31973}, c.name, true, /*iconic=*/true));
+      fake.Windows.Get(h.back()).Restored = c.restored;
+      fake.Windows.Homes[h.back()] = {2, 1, 1};  // recorded before it was minimised
+    }
+    if (step == 0) form.ChangeDesktop(3);
+    else form.GatherAll();
+    for (size_t i = 0; i < h.size(); ++i) {
+      const auto& w = fake.Windows.Get(h[i]);
+      EXPECT_EQ(w.Restored, cases[i].after) << cases[i].name << (step ? ", gathered" : ", switched");
+      EXPECT_TRUE(w.Iconic) << "it stays minimised";
+      EXPECT_EQ(w.Bounds.Left, -32000) << "only its restore place changes";
+      EXPECT_EQ(fake.Windows.Homes.count(h[i]), i == 0 ? 1u : 0u) << cases[i].name << ": brought on, no record left";
+      fake.Windows.Get(h[i]).Alive = false;
+    }
+  }
+  WindowHandle own = fake.Windows.Add({0, 0, 10, 10}, "Korvi", true, true);
+  fake.Windows.Get(own).Restored = {5000, 0, 5100, 9};
+  form.OwnWindow = own;
+  form.GatherAll();
+  EXPECT_EQ(fake.Windows.Get(own).Restored.Left, 5000) << "the pager's own window stays";
 }
 
 TEST(RestorePlace, RecordsAreBelievedOnlyWhenTheyBringTheWindowOnTheScreen) {

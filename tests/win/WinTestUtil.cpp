@@ -67,8 +67,8 @@ TestWindows::~TestWindows() {
   for (HWND h : windows_) ::DestroyWindow(h);
 }
 
-ThreadWindow::ThreadWindow(int x, int y, int w, int h, bool blocked, const char* title)
-    : x_(x), y_(y), w_(w), h_(h), blocked_(blocked), title_(title) {
+ThreadWindow::ThreadWindow(int x, int y, int w, int h, bool blocked, const char* title, bool minimised)
+    : x_(x), y_(y), w_(w), h_(h), blocked_(blocked), title_(title), minimised_(minimised) {
   created_ = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
   wake_ = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
   awake_ = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
@@ -80,7 +80,7 @@ DWORD WINAPI ThreadWindow::Thread(void* p) {
   auto* self = static_cast<ThreadWindow*>(p);
   self->hwnd_ = ::CreateWindowExA(0, TestClass(), self->title_.c_str(), WS_POPUP | WS_BORDER, self->x_, self->y_,
                                   self->w_, self->h_, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
-  ::ShowWindow(self->hwnd_, SW_SHOWNOACTIVATE);
+  ::ShowWindow(self->hwnd_, self->minimised_ ? SW_SHOWMINNOACTIVE : SW_SHOWNOACTIVATE);
   MSG msg;
   while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
   ::SetEvent(self->created_);

@@ -32,7 +32,8 @@ class TestWindows {
 // or hung program) until Wake(); a safety timeout of 30 s ends the block in any case.
 class ThreadWindow {
  public:
-  ThreadWindow(int x, int y, int w, int h, bool blocked, const char* title = "korvi thread window");
+  ThreadWindow(int x, int y, int w, int h, bool blocked, const char* title = "korvi thread window",
+               bool minimised = false);
   ~ThreadWindow();
   ThreadWindow(const ThreadWindow&) = delete;
   HWND Handle() const { return hwnd_; }
@@ -47,6 +48,7 @@ class ThreadWindow {
   int x_, y_, w_, h_;
   bool blocked_;
   std::string title_;
+  bool minimised_;
 };
 
 // Another process (korvi_window_owner.exe, beside the test program) owning one window

@@ -27,7 +27,11 @@ struct FakeDesktop {
     return h;
   }
   WindowHandle OpenBusy(const Rect& r) { return Open(r, "busy"); }
-  void Minimise(WindowHandle h) { sys.Get(h).Iconic = true; }
+  void Minimise(WindowHandle h) {
+    auto& w = sys.Get(h);
+    w.Iconic = true;
+    w.Restored = w.Bounds;
+  }
   void Close(WindowHandle h) { sys.Get(h).Alive = false; }
   void MovedByItsProgram(WindowHandle h, const Rect& r) { sys.Get(h).Bounds = r; }
   bool BusyStillBlocked() { return true; }
@@ -160,6 +164,37 @@ TYPED_TEST(WindowSeam, RootNeverMovesAndClosedWindowsAreIgnored) {
   d.sys.MoveWindow(gone, {0, 0, 10, 10});
   const WindowSnapshot after = d.sys.TopLevelWindows();
   EXPECT_EQ(this->Find(after, gone), nullptr);
+}
+
+TYPED_TEST(WindowSeam, AMinimisedWindowTellsAndTakesItsRestorePlaceAndStaysMinimised) {
+  auto& d = this->desk;
+  const WindowHandle h = d.Open({100, 100, 400, 300}, "seam minimised");
+  d.Minimise(h);
+  auto restored = [&] {
+    const WindowSnapshot s = d.sys.TopLevelWindows();
+    const WindowInfo* w = this->Find(s, h);
+    return w && w->Minimised ? w->Restored : Rect{};
+  };
+  EXPECT_EQ(restored(), (Rect{100, 100, 400, 300}));
+  // The system keeps a restore place on the screen: the pager only ever gives one there.
+  const Rect there{148, 120, 448, 320};
+  d.sys.PlaceMinimised(h, there);
+  EXPECT_TRUE(d.Settle([&] { return restored() == there; })) << "still minimised, restoring at its new place";
+}
+
+// A program that does not answer cannot hold the pager while it places a minimised window.
+TEST(MinimisedWindowSeam, ABusyProgramsMinimisedWindowIsPlacedWithoutWaiting) {
+  test::ThreadWindow busy(2148, 100, 300, 200, /*blocked=*/true, "korvi busy minimised", /*minimised=*/true);
+  Win32WindowSystem sys;
+  const HWND h = busy.Handle();
+  ASSERT_TRUE(::IsIconic(h));
+  const ULONGLONG start = ::GetTickCount64();
+  sys.PlaceMinimised(FromHwnd(h), {148, 100, 448, 300});
+  EXPECT_LT(::GetTickCount64() - start, 1000u);
+  EXPECT_TRUE(busy.Blocked()) << "it was not woken meanwhile";
+  busy.Wake();
+  Rect r;
+  EXPECT_TRUE(test::PumpUntil([&] { return RestoredPlace(h, r) && r.Left == 148; })) << r.Left;
 }
 
 }  // namespace
