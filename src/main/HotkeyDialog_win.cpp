@@ -129,7 +129,7 @@ LRESULT HotkeyDialogWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       done_ = true;
       return 0;
   }
-  return ::DefWindowProcA(hwnd_, msg, wp, lp);
+  return ::DefWindowProcW(hwnd_, msg, wp, lp);
 }
 
 }  // namespace korvi

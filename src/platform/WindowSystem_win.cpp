@@ -245,9 +245,10 @@ Point Win32WindowSystem::CursorPos() {
 WindowHandle Win32WindowSystem::ForegroundWindow() { return FromHwnd(::GetForegroundWindow()); }
 
 std::string Win32WindowSystem::ClassName(WindowHandle window) {
-  char name[257] = {};
-  const int n = ::GetClassNameA(ToHwnd(window), name, sizeof name);
-  return n > 0 ? std::string(name, static_cast<size_t>(n)) : std::string();
+  // As UTF-8, like the class names the settings file gives.
+  wchar_t name[257] = {};
+  const int n = ::GetClassNameW(ToHwnd(window), name, 257);
+  return n > 0 ? Narrow(std::wstring_view(name, static_cast<size_t>(n))) : std::string();
 }
 
 bool Win32WindowSystem::IsOwnWindow(WindowHandle window) {

@@ -118,6 +118,9 @@ TEST(HotkeysEndToEnd, KeysSwitchSendGatherAndPinAndTheDialogChangesAKeyAtOnce) {
   // "Set Hotkeys...": Desktop 1 gets Ctrl+Alt+F11; OK saves it and it works at once.
   HWND dialog = ChooseUntilShown(pager, 700, 60, menu::SetHotkeys, "Korvi8HotkeyDialog");
   ASSERT_TRUE(dialog) << "the hotkey dialog did not open";
+  wchar_t title[64] = {};
+  ::GetWindowTextW(dialog, title, 64);
+  EXPECT_STREQ(title, L"Set Hotkeys") << "the dialog's caption, as the system keeps it";
   Settle(dialog);
   ::RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   Settle(dialog);
