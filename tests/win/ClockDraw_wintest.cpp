@@ -236,6 +236,13 @@ TEST(ClockTickObjects, TenThousandTicksHoldNoMoreObjectsThanTheFirstHundred) {
   EXPECT_GT(after100.Gdi, 0) << "the count itself works";
   EXPECT_EQ(after10000.Gdi, after100.Gdi) << "GDI objects leaked by the tick";
   EXPECT_EQ(after10000.User, after100.User) << "USER objects leaked by the tick";
+  // The thread's first window may bring a helper window of the system along: the second is counted alone.
+  HWND probes[2];
+  for (HWND& p : probes) p = ::CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+  const long withBoth = test::CountGuiObjects().User;
+  ::DestroyWindow(probes[1]);
+  EXPECT_EQ(test::CountGuiObjects().User, withBoth - 1) << "the count sees this process's windows";
+  ::DestroyWindow(probes[0]);
   EXPECT_NE(form.Button(15).Glyph, nullptr) << "the analogue clock has its face";
 }
 

@@ -14,7 +14,14 @@ struct GuiObjects {
 // GetGuiResources where the system has it. Wine's is a stub that answers 0; there
 // the live handles are counted instead: Wine takes a GDI handle whose high word is
 // 0 as "any generation" of its table slot, and a USER handle likewise, so asking
-// every slot's type finds every live object of the process.
+// every slot's type finds every live object. Window handles are shared by every
+// process of the Wine prefix, so only this process's windows are counted: the
+// windows of a service that starts or ends meanwhile are not the tick's.
+inline bool IsOwnWindow(HWND h) {
+  DWORD process = 0;
+  return ::IsWindow(h) && ::GetWindowThreadProcessId(h, &process) && process == ::GetCurrentProcessId();
+}
+
 inline GuiObjects CountGuiObjects() {
   GuiObjects n;
   n.Gdi = static_cast<long>(::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS));
@@ -28,7 +35,7 @@ inline GuiObjects CountGuiObjects() {
     if (::GetObjectType(reinterpret_cast<HGDIOBJ>(static_cast<UINT_PTR>(i)))) ++n.Gdi;
   for (UINT i = 0x20; i < 0xFFF0; i += 2) {
     const UINT_PTR h = i;
-    if (::IsWindow(reinterpret_cast<HWND>(h)) || ::IsMenu(reinterpret_cast<HMENU>(h))) ++n.User;
+    if (IsOwnWindow(reinterpret_cast<HWND>(h)) || ::IsMenu(reinterpret_cast<HMENU>(h))) ++n.User;
   }
   return n;
 }
