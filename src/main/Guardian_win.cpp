@@ -29,6 +29,12 @@ bool IsRunning(DWORD pid) {
   return running;
 }
 
+// Takes `run`'s record off `h`, and only that run's: a pager started again while this
+// guardian restores may have recorded the window for itself meanwhile.
+void ForgetRecordOf(HWND h, DWORD run) {
+  if (RecordedRun(h) == run) ForgetHome(h);
+}
+
 Rect VirtualScreen() {
   Win32WindowSystem windows;
   return windows.VirtualScreen();
@@ -102,7 +108,7 @@ int RestoreRecordedWindows(DWORD run) {
                                   SWP_ASYNCWINDOWPOS | SWP_NOZORDER | SWP_NOACTIVATE))
         ++moved;
     }
-    ForgetHome(h);
+    ForgetRecordOf(h, run);
   }
   return moved;
 }
