@@ -59,5 +59,24 @@ TEST(GuardianRestore, ARecordANewRunMadeMeanwhileStays) {
   EXPECT_EQ(RestoreRecordedWindows(kOldRun), 0) << "nothing of the old run is left";
 }
 
+// A minimised window whose program does not answer keeps its record until it has
+// taken its restore place: a guardian that ended meanwhile would leave it off the screen.
+TEST(GuardianRestore, AMinimisedWindowThatDoesNotAnswerKeepsItsRecordUntilItIsPlaced) {
+  const int W = ::GetSystemMetrics(SM_CXSCREEN);
+  test::ThreadWindow busy(148 + W, 100, 300, 200, /*blocked=*/true, "korvi busy minimised", /*minimised=*/true);
+  const HWND h = busy.Handle();
+  ASSERT_TRUE(::IsIconic(h));
+  constexpr DWORD kOldRun = 0x7FFF0002;
+  RecordAs(h, kOldRun, {2, 148, 100});
+  EXPECT_EQ(RestoreRecordedWindows(kOldRun, 2), 0) << "nothing was placed";
+  HomeRecord home;
+  EXPECT_TRUE(ReadHome(h, kOldRun, home)) << "the record came off a window that was not placed";
+  busy.Wake();
+  EXPECT_EQ(RestoreRecordedWindows(kOldRun), 1) << "answering, it is placed";
+  Rect r;
+  EXPECT_TRUE(RestoredPlace(h, r) && r.Left == 148) << r.Left;
+  EXPECT_FALSE(ReadHome(h, kOldRun, home)) << "placed, its record is off";
+}
+
 }  // namespace
 }  // namespace korvi
