@@ -219,6 +219,15 @@ void ConfigDialogWindow::SampleChanged() { ::InvalidateRect(hwnd_, &bar_, TRUE);
 
 Point ConfigDialogWindow::BottomBarSize() { return {bar_.right - bar_.left, bar_.bottom - bar_.top}; }
 
+int32_t ConfigDialogWindow::SampleRoom() {
+  // The bar's buttons stand symmetrically at its ends: the room is between them, less
+  // the margin each keeps from the bar's edge.
+  RECT close{}, apply{};
+  ::GetWindowRect(Item(kClose), &close);
+  ::GetWindowRect(Item(kApply), &apply);
+  return apply.left - close.right - 2 * DialogScale(8);
+}
+
 ConfirmAnswer ConfigDialogWindow::Confirm(const std::string& text, bool withCancel) {
   const int a =
       ::MessageBoxW(hwnd_, Widen(text).c_str(), L"Confirm", MB_ICONQUESTION | (withCancel ? MB_YESNOCANCEL : MB_YESNO));
