@@ -370,16 +370,9 @@ LRESULT ConfigDialogWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_PAINT:
       PaintWindow(hwnd_, [this](HDC dc, const RECT&) { PaintSample(dc); });
       return 0;
-    case DM_GETDEFID:
-      return MAKELRESULT(kApply, DC_HASDEFID);
-    case WM_NEXTDLGCTL:
-      NextDialogControl(hwnd_, wp, lp);
-      return 0;
-    case WM_CLOSE:
-      TryClose();  // the close box asks like "Close"; the window stays for the next use
-      return 0;
   }
-  return ::DefWindowProcW(hwnd_, msg, wp, lp);
+  // The close box asks like "Close".
+  return DialogDefaultProc(hwnd_, msg, wp, lp, kApply, [this] { TryClose(); });
 }
 
 }  // namespace korvi
