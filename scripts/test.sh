@@ -37,6 +37,19 @@ record() { # label, status, [log]
   [ -n "${3:-}" ] && names=$(failed_in "$3")
   summary+=("FAILED   $1${names:+ (failed: $names)}"); status=1
 }
+# The end-to-end cases FILTER on a display of their own that was just started (UP 0 when
+# it was), for the architecture and build folder of the loop below. They skip on any
+# other display, so a skip fails the step too. The display is stopped afterwards.
+e2e_on_own_display() { # up, log name, summary label, filter
+  local rc="$1" log="$logs/$2-$arch.log"
+  : >"$log"
+  [ "$rc" = 0 ] && { "$root/scripts/wine-run.sh" "$dir/korvi_e2e_tests.exe" --gtest_brief=1 \
+    --gtest_filter="$4" </dev/null >"$log" 2>&1 || rc=1; }
+  cat "$log"
+  grep -q "SKIPPED" "$log" && rc=1
+  record "$3" "$rc" "$log"
+  wine_env_stop
+}
 
 step "tier 1: native unit tests"
 configure "$build/native"
@@ -96,24 +109,12 @@ for arch in i686 x86_64; do
   # A virtual display of its own, wide enough for the Wine desktop.
   wine_env_stop
   KORVI_XVFB_SIZE=3840x1200 wine_env_start "$dir" wide 3840x1080 || rc=1
-  : >"$logs/wide-$arch.log"
-  [ $rc = 0 ] && { "$root/scripts/wine-run.sh" "$dir/korvi_e2e_tests.exe" --gtest_brief=1 \
-    --gtest_filter='*WideScreen*' </dev/null >"$logs/wide-$arch.log" 2>&1 || rc=1; }
-  cat "$logs/wide-$arch.log"
-  grep -q "SKIPPED" "$logs/wide-$arch.log" && rc=1
-  record "tier 3 wide desktop $arch" $rc "$logs/wide-$arch.log"
-  wine_env_stop
+  e2e_on_own_display $rc wide "tier 3 wide desktop $arch" '*WideScreen*'
 
   step "tier 3 on two monitors side by side ($arch)"
   rc=0
   wine_env_start_two_monitors "$dir" || rc=1
-  : >"$logs/monitors-$arch.log"
-  [ $rc = 0 ] && { "$root/scripts/wine-run.sh" "$dir/korvi_e2e_tests.exe" --gtest_brief=1 \
-    --gtest_filter='*TwoMonitors*' </dev/null >"$logs/monitors-$arch.log" 2>&1 || rc=1; }
-  cat "$logs/monitors-$arch.log"
-  grep -q "SKIPPED" "$logs/monitors-$arch.log" && rc=1
-  record "tier 3 two monitors $arch" $rc "$logs/monitors-$arch.log"
-  wine_env_stop
+  e2e_on_own_display $rc monitors "tier 3 two monitors $arch" '*TwoMonitors*'
 
   # Screenshots the end-to-end tests took, as PNG for any image viewer.
   for f in "$shots"/*.bmp; do [ -e "$f" ] && /usr/bin/convert "$f" "${f%.bmp}.png" && rm -f "$f"; done

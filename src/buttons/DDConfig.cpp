@@ -163,7 +163,10 @@ void TConfigDialog::UpdateSample() {
   if (!SampleActive || !sample_) return;
   TExeButton& s = *sample_;
   s.ExeDisabled = true;
-  const int32_t w = std::min(Read(C::ssWidth), 48), h = std::min(Read(C::ssHeight), 48);
+  // As wide as the button, so its caption shows as the panel shows it, as far as the bar
+  // has room; no taller than the bar.
+  const int32_t room = host_ ? std::max(host_->SampleRoom(), 8) : 48;
+  const int32_t w = std::min(Read(C::ssWidth), room), h = std::min(Read(C::ssHeight), 48);
   const Point bar = host_ ? host_->BottomBarSize() : Point{};
   s.Left = (bar.X - w) / 2;
   s.Top = (bar.Y - h) / 2 + 4;

@@ -60,6 +60,8 @@ class ConfigDialogHost {
   virtual void SampleChanged() = 0;
   // The size of the bottom bar in which the sample is centred, in pixels.
   virtual Point BottomBarSize() = 0;
+  // The widest sample that, centred in the bar, stays clear of its buttons, in pixels.
+  virtual int32_t SampleRoom() = 0;
   // The confirmation question "Buttons Have Changed; Save New Parameters?" with Yes and
   // No, and Cancel when `withCancel`.
   virtual ConfirmAnswer Confirm(const std::string& text, bool withCancel) = 0;

@@ -219,6 +219,15 @@ void ConfigDialogWindow::SampleChanged() { ::InvalidateRect(hwnd_, &bar_, TRUE);
 
 Point ConfigDialogWindow::BottomBarSize() { return {bar_.right - bar_.left, bar_.bottom - bar_.top}; }
 
+int32_t ConfigDialogWindow::SampleRoom() {
+  // The bar's buttons stand symmetrically at its ends: the room is between them, less
+  // the margin each keeps from the bar's edge.
+  RECT close{}, apply{};
+  ::GetWindowRect(Item(kClose), &close);
+  ::GetWindowRect(Item(kApply), &apply);
+  return apply.left - close.right - 2 * DialogScale(8);
+}
+
 ConfirmAnswer ConfigDialogWindow::Confirm(const std::string& text, bool withCancel) {
   const int a =
       ::MessageBoxW(hwnd_, Widen(text).c_str(), L"Confirm", MB_ICONQUESTION | (withCancel ? MB_YESNOCANCEL : MB_YESNO));
@@ -361,16 +370,9 @@ LRESULT ConfigDialogWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_PAINT:
       PaintWindow(hwnd_, [this](HDC dc, const RECT&) { PaintSample(dc); });
       return 0;
-    case DM_GETDEFID:
-      return MAKELRESULT(kApply, DC_HASDEFID);
-    case WM_NEXTDLGCTL:
-      NextDialogControl(hwnd_, wp, lp);
-      return 0;
-    case WM_CLOSE:
-      TryClose();  // the close box asks like "Close"; the window stays for the next use
-      return 0;
   }
-  return ::DefWindowProcW(hwnd_, msg, wp, lp);
+  // The close box asks like "Close".
+  return DialogDefaultProc(hwnd_, msg, wp, lp, kApply, [this] { TryClose(); });
 }
 
 }  // namespace korvi

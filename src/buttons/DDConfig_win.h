@@ -39,6 +39,7 @@ class ConfigDialogWindow : public ViewWindow, public ConfigDialogHost {
   void ListChanged() override;
   void SampleChanged() override;
   Point BottomBarSize() override;
+  int32_t SampleRoom() override;
   ConfirmAnswer Confirm(const std::string& text, bool withCancel) override;
   bool PickFont(TFont& font) override;
   std::optional<std::string> ChooseProgram(const std::string& folder) override;

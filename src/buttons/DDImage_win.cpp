@@ -370,18 +370,12 @@ LRESULT ImageDialogWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       }
       return TRUE;
     }
-    case DM_GETDEFID:
-      return MAKELRESULT(IDOK, DC_HASDEFID);
-    case WM_NEXTDLGCTL:
-      NextDialogControl(hwnd_, wp, lp);
-      return 0;
-    case WM_CLOSE:
-      // The close box is "Cancel"; the window itself stays for the next use.
-      result_ = IDCANCEL;
-      done_ = true;
-      return 0;
   }
-  return ::DefWindowProcW(hwnd_, msg, wp, lp);
+  // The close box is "Cancel".
+  return DialogDefaultProc(hwnd_, msg, wp, lp, IDOK, [this] {
+    result_ = IDCANCEL;
+    done_ = true;
+  });
 }
 
 }  // namespace korvi

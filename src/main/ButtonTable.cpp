@@ -110,7 +110,9 @@ void ButtonTable::Apply(const std::array<ButtonRecord, kButtonCount>& records) {
   for (int n = 1; n <= kButtonCount; ++n) {
     const ButtonRecord& r = records[n - 1];
     TExeButton& b = Button(n);
-    const int32_t left = b.Left, top = b.Top;
+    const int32_t left = b.Left, top = b.Top, width = b.Width, height = b.Height;
+    const std::string caption = b.Caption;
+    const TFont font = b.Font;
     ApplyRecord(r, b);
     // A shown record with a place gives the selector that place. One without keeps
     // the place the layout gave it, or gets one after the selector before it
@@ -122,6 +124,12 @@ void ButtonTable::Apply(const std::array<ButtonRecord, kButtonCount>& records) {
         b.Left = left;
         b.Top = top;
       }
+      // The same for the keys that make it look like its desktop's selector: one the
+      // record leaves out keeps what the layout gave, not a blank 50 x 50 button.
+      if (!r.HasWidth) b.Width = width;
+      if (!r.HasHeight) b.Height = height;
+      if (!r.HasCaption) b.Caption = caption;
+      if (!r.HasFont) b.Font = font;
     }
     AttachClickHandler(b);
   }

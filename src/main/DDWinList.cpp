@@ -124,10 +124,10 @@ void TWinListDialog::BringMinimisedOnScreen(WindowHandle own) {
   const Rect screen = windows_.VirtualScreen();
   for (const WindowInfo& w : Minimised) {
     if (w.Handle == own || w.Handle == RootWindow) continue;
-    if (const auto place = StepOntoScreen(w.Restored, screen)) {
-      windows_.PlaceMinimised(w.Handle, *place);
-      windows_.RecordHome(w.Handle, nullptr);
-    }
+    // A window whose program did not take the place keeps its record, so the guardian can
+    // still bring it back; the next switch tries again.
+    if (const auto place = StepOntoScreen(w.Restored, screen))
+      if (windows_.PlaceMinimised(w.Handle, *place)) windows_.RecordHome(w.Handle, nullptr);
   }
 }
 

@@ -14,6 +14,9 @@ namespace korvi {
 namespace {
 
 constexpr char kSwitch[] = "/guard ";
+// How often the guardian offers a minimised window whose program does not answer its
+// restore place (300 ms each) before it leaves the record to the next pager.
+constexpr int kGuardianTries = 5;
 
 BOOL CALLBACK Collect(HWND h, LPARAM list) {
   reinterpret_cast<std::vector<HWND>*>(list)->push_back(h);
@@ -29,9 +32,41 @@ bool IsRunning(DWORD pid) {
   return running;
 }
 
+// Takes `run`'s record off `h`, and only that run's: a pager started again while this
+// guardian restores may have recorded the window for itself meanwhile.
+void ForgetRecordOf(HWND h, DWORD run) {
+  if (RecordedRun(h) == run) ForgetHome(h);
+}
+
 Rect VirtualScreen() {
   Win32WindowSystem windows;
   return windows.VirtualScreen();
+}
+
+// Brings window `h`, recorded as `home`, back onto the screen, counting it in `moved`
+// when it moves; false when it is minimised and its restore place could not be set (the
+// system does not tell it, or the program did not take it in time).
+bool BringBack(HWND h, const HomeRecord& home, const Rect& screen, int& moved) {
+  if (::IsIconic(h)) {
+    // A minimised window stays minimised; its restore place comes back. A program
+    // that does not answer holds the guardian a moment at most.
+    Rect restored;
+    if (!RestoredPlace(h, restored)) return false;
+    const auto place = TWinListDialog::PlaceToRestore(restored, home, screen);
+    if (!place) return true;
+    if (!SetRestoredPlace(h, *place, 300)) return false;
+    ++moved;
+    return true;
+  }
+  RECT r{};
+  ::GetWindowRect(h, &r);
+  const auto place = TWinListDialog::PlaceToRestore({r.left, r.top, r.right, r.bottom}, home, screen);
+  // Posted, as a switch posts its moves: a hung program cannot hold the others back,
+  // and the move lands after any the pager posted before it ended.
+  if (place && ::SetWindowPos(h, nullptr, place->Left, place->Top, place->Width(), place->Height(),
+                              SWP_ASYNCWINDOWPOS | SWP_NOZORDER | SWP_NOACTIVATE))
+    ++moved;
+  return true;
 }
 
 }  // namespace
@@ -72,37 +107,29 @@ int RunGuardian(DWORD pid) {
   ::CloseHandle(pager);
   // Bringing windows back must not wait behind other idle work.
   ::SetPriorityClass(::GetCurrentProcess(), NORMAL_PRIORITY_CLASS);
-  RestoreRecordedWindows(pid);
+  RestoreRecordedWindows(pid, kGuardianTries);
   return 0;
 }
 
-int RestoreRecordedWindows(DWORD run) {
+int RestoreRecordedWindows(DWORD run, int tries) {
   std::vector<HWND> handles;
   ::EnumWindows(&Collect, reinterpret_cast<LPARAM>(&handles));
   const Rect screen = VirtualScreen();
   int moved = 0;
-  for (HWND h : handles) {
-    HomeRecord home;
-    if (!::IsWindow(h) || !ReadHome(h, run, home)) continue;
-    if (::IsIconic(h)) {
-      // A minimised window stays minimised; its restore place comes back. A program
-      // that does not answer holds the guardian a moment at most.
-      Rect restored;
-      if (RestoredPlace(h, restored)) {
-        const auto place = TWinListDialog::PlaceToRestore(restored, home, screen);
-        if (place && SetRestoredPlace(h, *place, 300)) ++moved;
-      }
-    } else {
-      RECT r{};
-      ::GetWindowRect(h, &r);
-      const auto place = TWinListDialog::PlaceToRestore({r.left, r.top, r.right, r.bottom}, home, screen);
-      // Posted, as a switch posts its moves: a hung program cannot hold the others back,
-      // and the move lands after any the pager posted before it ended.
-      if (place && ::SetWindowPos(h, nullptr, place->Left, place->Top, place->Width(), place->Height(),
-                                  SWP_ASYNCWINDOWPOS | SWP_NOZORDER | SWP_NOACTIVATE))
-        ++moved;
+  // A record comes off only once its window is back. A minimised window whose restore
+  // place could not be set is tried again after the others, and keeps its record after
+  // the last try: a pager started later brings it back (RestoreOrphanedWindows).
+  for (int attempt = 0; attempt < tries && !handles.empty(); ++attempt) {
+    std::vector<HWND> unplaced;
+    for (HWND h : handles) {
+      HomeRecord home;
+      if (!::IsWindow(h) || !ReadHome(h, run, home)) continue;
+      if (BringBack(h, home, screen, moved))
+        ForgetRecordOf(h, run);
+      else
+        unplaced.push_back(h);
     }
-    ForgetHome(h);
+    handles.swap(unplaced);
   }
   return moved;
 }
@@ -119,7 +146,7 @@ int RestoreOrphanedWindows() {
   int moved = 0;
   // An old guardian still restoring moves the same windows to the same places.
   for (DWORD run : runs)
-    if (!IsRunning(run)) moved += RestoreRecordedWindows(run);
+    if (!IsRunning(run)) moved += RestoreRecordedWindows(run, 1);
   return moved;
 }
 

@@ -18,9 +18,10 @@ bool StartGuardian();
 // windows back. Returns the guardian's exit code.
 int RunGuardian(DWORD pid);
 // Brings every window that run `run` recorded onto the screen and takes the records
-// off; a record of another run, or on a window that changed owner, is left alone.
-// Returns how many windows were moved.
-int RestoreRecordedWindows(DWORD run);
+// off; a record of another run, or on a window that changed owner, is left alone. A
+// minimised window whose restore place could not be set is tried `tries` times in all
+// and otherwise keeps its record. Returns how many windows were moved.
+int RestoreRecordedWindows(DWORD run, int tries = 1);
 // Brings back the windows that runs no longer running recorded: a pager whose guardian
 // ended before it (both ended together, or the guardian alone first) left them to no one.
 // Records of runs still running are left to them. Returns how many windows were moved.

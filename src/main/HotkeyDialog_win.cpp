@@ -118,18 +118,12 @@ LRESULT HotkeyDialogWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       }
       break;
     }
-    case DM_GETDEFID:
-      return MAKELRESULT(IDOK, DC_HASDEFID);
-    case WM_NEXTDLGCTL:
-      NextDialogControl(hwnd_, wp, lp);
-      return 0;
-    case WM_CLOSE:
-      // The close box is "Cancel"; the window stays for the next use.
-      ok_ = false;
-      done_ = true;
-      return 0;
   }
-  return ::DefWindowProcW(hwnd_, msg, wp, lp);
+  // The close box is "Cancel".
+  return DialogDefaultProc(hwnd_, msg, wp, lp, IDOK, [this] {
+    ok_ = false;
+    done_ = true;
+  });
 }
 
 }  // namespace korvi

@@ -47,6 +47,9 @@ struct ButtonRecord {
   // Whether the record gives a place (LEFT or TOP). Left and Top read 0 without one; a
   // desktop selector then keeps the place the layout gives it instead of (0, 0).
   bool HasPlace = true;
+  // Whether the record gives its width, height and font. A desktop selector without
+  // them keeps the ones the layout gives it; any other entry takes the reader's defaults.
+  bool HasWidth = true, HasHeight = true, HasFont = true;
   bool operator==(const ButtonRecord&) const = default;
 };
 

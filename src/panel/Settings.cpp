@@ -55,7 +55,9 @@ ButtonRecord ReadButton(const IniFile& ini, int n, TFont& scratch) {
   r.HasPlace = ini.Get(s, "LEFT").has_value() || ini.Get(s, "TOP").has_value();
   r.Left = ini.ReadInteger(s, "LEFT", 0);
   r.Top = ini.ReadInteger(s, "TOP", 0);
+  r.HasWidth = ini.Get(s, "WIDTH").has_value();
   r.Width = ini.ReadInteger(s, "WIDTH", 50);
+  r.HasHeight = ini.Get(s, "HEIGHT").has_value();
   r.Height = ini.ReadInteger(s, "HEIGHT", 50);
   r.Flat = ini.ReadBool(s, "FLAT", false);
   r.Program = ini.ReadString(s, "PROGRAM", "");
@@ -72,6 +74,7 @@ ButtonRecord ReadButton(const IniFile& ini, int n, TFont& scratch) {
   // would leave the glyph nowhere, so it falls back to left.
   const uint8_t layout = static_cast<uint8_t>(ini.ReadInteger(s, "LAYOUT", 0));
   r.Layout = layout <= static_cast<uint8_t>(GlyphLayout::Bottom) ? layout : static_cast<uint8_t>(GlyphLayout::Left);
+  r.HasFont = ini.Get(s, "FONT").has_value();
   const std::string font = ini.ReadString(s, "FONT", "");
   r.IData = ini.ReadInteger(s, "IDATA", 0);
   r.Font = StrToFont(scratch, font);
@@ -88,8 +91,8 @@ void WriteButton(IniFile& ini, const ButtonRecord& r, int n, Refused& refused) {
     ini.WriteInteger(s, "LEFT", r.Left);
     ini.WriteInteger(s, "TOP", r.Top);
   }
-  ini.WriteInteger(s, "WIDTH", r.Width);
-  ini.WriteInteger(s, "HEIGHT", r.Height);
+  if (r.HasWidth) ini.WriteInteger(s, "WIDTH", r.Width);
+  if (r.HasHeight) ini.WriteInteger(s, "HEIGHT", r.Height);
   ini.WriteBool(s, "FLAT", r.Flat);
   WriteText(ini, s, "PROGRAM", r.Program, refused);
   // A key the record does not hold stays as the file has it (left out).
@@ -100,7 +103,7 @@ void WriteButton(IniFile& ini, const ButtonRecord& r, int n, Refused& refused) {
   if (r.HasCaption) WriteText(ini, s, "CAPTION", r.Caption, refused);
   WriteText(ini, s, "HINT", r.Hint, refused);
   ini.WriteInteger(s, "LAYOUT", r.Layout);
-  WriteText(ini, s, "FONT", FontToStr(&r.Font), refused);
+  if (r.HasFont) WriteText(ini, s, "FONT", FontToStr(&r.Font), refused);
   ini.WriteInteger(s, "IDATA", r.IData);
 }
 

@@ -72,10 +72,13 @@ class WindowSystem {
     (void)home;
   }
   // Gives a minimised window the place it takes when it is restored, leaving it minimised
-  // and inactive; never waits for the window's own thread.
-  virtual void PlaceMinimised(WindowHandle window, const Rect& restored) {
+  // and inactive; waits for the window's own thread a moment at most. True once the window
+  // shows the new place; false when it has gone, is not minimised, or its program did not
+  // take the place in that moment (it may still take it later).
+  virtual bool PlaceMinimised(WindowHandle window, const Rect& restored) {
     (void)window;
     (void)restored;
+    return false;
   }
   // Forgets every record this pager made: after a normal "Exit" nothing is brought back.
   virtual void ForgetHomes() {}

@@ -101,9 +101,9 @@ struct Placement {
 };
 DWORD WINAPI PlaceOnItsOwnThread(void* p) {
   auto* job = static_cast<Placement*>(p);
-  ::SetWindowPlacement(job->Window, &job->Place);
+  const BOOL done = ::SetWindowPlacement(job->Window, &job->Place);
   delete job;
-  return 0;
+  return done ? 1 : 0;
 }
 }  // namespace
 
@@ -122,9 +122,20 @@ bool SetRestoredPlace(HWND h, const Rect& place, DWORD waitMs) {
     delete job;
     return false;
   }
-  ::WaitForSingleObject(t, waitMs);
+  const ULONGLONG end = ::GetTickCount64() + waitMs;
+  DWORD done = 0;
+  const bool ended = ::WaitForSingleObject(t, waitMs) == WAIT_OBJECT_0 && ::GetExitCodeThread(t, &done);
   ::CloseHandle(t);
-  return true;
+  // Still waiting for the window (its program does not answer), or refused.
+  if (!ended || !done) return false;
+  // A system that posts the placement to the window's own thread returns before the
+  // window takes it: the place counts once the window shows it.
+  for (;;) {
+    Rect now;
+    if (RestoredPlace(h, now) && now.Left == place.Left && now.Top == place.Top) return true;
+    if (::GetTickCount64() >= end) return false;
+    ::Sleep(10);
+  }
 }
 
 DWORD RecordedRun(HWND h) { return FromProp(::GetPropA(h, kRunProp)); }
@@ -148,9 +159,9 @@ void Win32WindowSystem::RecordHome(WindowHandle window, const HomeRecord* home) 
   ::SetPropA(h, kRunProp, AsProp(::GetCurrentProcessId()));
 }
 
-void Win32WindowSystem::PlaceMinimised(WindowHandle window, const Rect& restored) {
+bool Win32WindowSystem::PlaceMinimised(WindowHandle window, const Rect& restored) {
   // Long enough for an answering program, so the next snapshot sees the new place.
-  SetRestoredPlace(ToHwnd(window), restored, 200);
+  return SetRestoredPlace(ToHwnd(window), restored, 200);
 }
 
 void Win32WindowSystem::ForgetHomes() {

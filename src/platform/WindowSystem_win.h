@@ -28,7 +28,9 @@ bool RestoredPlace(HWND window, Rect& place);
 // Gives a minimised window its restored place (screen coordinates, on the screen: the
 // system moves one off it back onto it). The system waits for the window's own thread,
 // so for another thread's window the call is made on a thread of its own, waited for at
-// most `waitMs`: a program that does not answer holds only that thread.
+// most `waitMs`: a program that does not answer holds only that thread. True only once
+// the window shows the new place within that time; a program that has not answered by
+// then may still take it later.
 bool SetRestoredPlace(HWND window, const Rect& place, DWORD waitMs);
 
 // The window manager of the running system. Moves are posted to each window's own
@@ -46,7 +48,7 @@ class Win32WindowSystem : public WindowSystem {
   Rect VirtualScreen() override;
   bool SettleMoves(int32_t ms) override;
   void RecordHome(WindowHandle window, const HomeRecord* home) override;
-  void PlaceMinimised(WindowHandle window, const Rect& restored) override;
+  bool PlaceMinimised(WindowHandle window, const Rect& restored) override;
   void ForgetHomes() override;
   Rect WorkArea() override;
   Point CursorPos() override;

@@ -126,4 +126,19 @@ void NextDialogControl(HWND dialog, WPARAM wp, LPARAM lp) {
   // A field reached from the keyboard has its text selected, ready to be typed over.
   if (::SendMessageW(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) ::SendMessageW(target, EM_SETSEL, 0, -1);
 }
+
+LRESULT DialogDefaultProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp, int defaultButton,
+                          const std::function<void()>& close) {
+  switch (msg) {
+    case DM_GETDEFID:
+      return MAKELRESULT(defaultButton, DC_HASDEFID);
+    case WM_NEXTDLGCTL:
+      NextDialogControl(dialog, wp, lp);
+      return 0;
+    case WM_CLOSE:
+      close();
+      return 0;
+  }
+  return ::DefWindowProcW(dialog, msg, wp, lp);
+}
 }  // namespace korvi

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace korvi {
@@ -51,4 +52,11 @@ namespace korvi {
 // keys (a label's mnemonic above all) move the focus with it. wParam is the control
 // when lParam is non-zero, else 0 for the next and non-zero for the previous tab stop.
 void NextDialogControl(HWND dialog, WPARAM wp, LPARAM lp);
+
+// What the dialog windows answer alike, called last by their window procedures:
+// DM_GETDEFID names `defaultButton` (what Enter presses), WM_NEXTDLGCTL moves the focus
+// (NextDialogControl), WM_CLOSE calls `close` (the close box; the window itself stays for
+// the next use); any other message goes to the default procedure.
+LRESULT DialogDefaultProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp, int defaultButton,
+                          const std::function<void()>& close);
 }  // namespace korvi

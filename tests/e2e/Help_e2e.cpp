@@ -18,17 +18,6 @@
 namespace korvi::e2e {
 namespace {
 
-std::string TextOf(HWND h) {
-  char buf[1024] = {};
-  ::GetWindowTextA(h, buf, sizeof buf);
-  return buf;
-}
-
-bool Visible(const char* cls) {
-  HWND h = ::FindWindowA(cls, nullptr);
-  return h && ::IsWindowVisible(h);
-}
-
 // Clicks the middle of a window, once it has taken what the last step sent it.
 void ClickCentre(HWND h) {
   Settle(h);

@@ -109,6 +109,17 @@ HWND WaitWindow(const char* className, const char* title, int timeoutMs) {
   return found && ::IsWindowVisible(found) ? found : nullptr;
 }
 
+bool Visible(const char* className) {
+  HWND h = ::FindWindowA(className, nullptr);
+  return h && ::IsWindowVisible(h);
+}
+
+std::string TextOf(HWND window) {
+  char buf[1024] = {};
+  ::GetWindowTextA(window, buf, sizeof buf);
+  return buf;
+}
+
 namespace {
 BOOL CALLBACK CollectStatic(HWND h, LPARAM lp) {
   char cls[32] = {}, text[256] = {};

@@ -43,6 +43,10 @@ bool ChoiceRefused(int index, const char* effectClass, const char* effectTitle =
 void ClickScreen(int x, int y);
 // A visible top-level window of this class (and title, when given) of any process.
 HWND WaitWindow(const char* className, const char* title = nullptr, int timeoutMs = 5000);
+// Whether the first top-level window of this class is shown, now.
+bool Visible(const char* className);
+// A window's text (up to 1023 bytes), as GetWindowText gives it.
+std::string TextOf(HWND window);
 // The text of a dialog's static controls, joined by "|".
 std::string DialogText(HWND dialog);
 // A value of the pager's settings file, as the profile functions read it.

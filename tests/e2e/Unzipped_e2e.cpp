@@ -15,17 +15,6 @@
 namespace korvi::e2e {
 namespace {
 
-std::string TextOf(HWND h) {
-  char buf[1024] = {};
-  ::GetWindowTextA(h, buf, sizeof buf);
-  return buf;
-}
-
-bool Visible(const char* cls) {
-  HWND h = ::FindWindowA(cls, nullptr);
-  return h && ::IsWindowVisible(h);
-}
-
 bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 TEST(UnzippedRelease, StartsGreetsShowsTheManualAndSavesOnExit) {

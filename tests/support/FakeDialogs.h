@@ -83,6 +83,7 @@ class FakeConfigHost : public ConfigDialogHost {
   void ListChanged() override { ++ListChanges; }
   void SampleChanged() override { ++SampleChanges; }
   Point BottomBarSize() override { return Bar; }
+  int32_t SampleRoom() override { return Room; }
   ConfirmAnswer Confirm(const std::string& text, bool withCancel) override {
     Questions.push_back(text + (withCancel ? " [Yes/No/Cancel]" : " [Yes/No]"));
     if (Answers.empty()) return ConfirmAnswer::No;
@@ -103,6 +104,7 @@ class FakeConfigHost : public ConfigDialogHost {
 
   std::function<void()> User;
   Point Bar{632, 40};
+  int32_t Room = 424;  // between the bar's buttons
   std::vector<ConfirmAnswer> Answers;
   std::vector<std::string> Questions;
   std::optional<TFont> FontChoice;

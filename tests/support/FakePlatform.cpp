@@ -82,9 +82,11 @@ bool FakeWindowSystem::RegisterHotkey(int32_t id, uint32_t modifiers, uint32_t k
   return true;
 }
 
-void FakeWindowSystem::PlaceMinimised(WindowHandle window, const Rect& restored) {
+bool FakeWindowSystem::PlaceMinimised(WindowHandle window, const Rect& restored) {
   Window* w = Find(window);
-  if (w && w->Alive && w->Iconic) w->Restored = restored;
+  if (!w || !w->Alive || !w->Iconic || !w->Answers) return false;
+  w->Restored = restored;
+  return true;
 }
 
 void FakeWindowSystem::Settle() {

@@ -25,6 +25,7 @@ class FakeWindowSystem : public WindowSystem {
     std::string Class;
     bool Own = false;  // a window of the pager's own program
     Rect Restored;  // a minimised window's restore place
+    bool Answers = true;  // false: its program does not answer, and takes no restore place
   };
   struct Move {
     WindowHandle Handle;
@@ -50,7 +51,7 @@ class FakeWindowSystem : public WindowSystem {
     else Homes.erase(window);
   }
   void ForgetHomes() override { Homes.clear(); }
-  void PlaceMinimised(WindowHandle window, const Rect& restored) override;
+  bool PlaceMinimised(WindowHandle window, const Rect& restored) override;
   Rect WorkArea() override { return Work; }
   Point CursorPos() override { return Cursor; }
   WindowHandle ForegroundWindow() override { return Foreground; }

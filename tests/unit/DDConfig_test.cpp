@@ -439,17 +439,22 @@ TEST_F(ConfigDialogTest, EachSelectionShowsItsOwnValuesAndSample) {
   });
 }
 
-TEST_F(ConfigDialogTest, SampleIsCutTo48AndCentredInTheBar) {
+TEST_F(ConfigDialogTest, SampleIsCutToTheRoomOfTheBarAndCentredInIt) {
   Launcher(12, "Editor");
   host.Bar = {632, 40};
+  host.Room = 424;
   Open(12, [&] {
     config.SetText(C::ssWidth, "200");
     config.SetText(C::ssHeight, "30");
     const TExeButton& s = config.Sample();
-    EXPECT_EQ(s.Width, 48);
+    EXPECT_EQ(s.Width, 200) << "as wide as the button, so its caption shows as on the panel";
     EXPECT_EQ(s.Height, 30);
-    EXPECT_EQ(s.Left, (632 - 48) / 2);
+    EXPECT_EQ(s.Left, (632 - 200) / 2);
     EXPECT_EQ(s.Top, (40 - 30) / 2 + 4);
+    config.SetText(C::ssWidth, "600");
+    config.SetText(C::ssHeight, "100");
+    EXPECT_EQ(s.Width, 424) << "no wider than the room between the bar's buttons";
+    EXPECT_EQ(s.Height, 48) << "no taller than the bar";
     EXPECT_TRUE(s.ExeDisabled);
     // Text that is no number reads as the minimum; values out of range are clamped.
     config.SetText(C::ssHeight, "abc");

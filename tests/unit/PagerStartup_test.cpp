@@ -126,6 +126,27 @@ TEST(PagerStartupSelectors, SelectorsWithoutAPlaceAreLaidOutNotStackedAtTheOrigi
   }
 }
 
+TEST(PagerStartupSelectors, KeysLeftOutKeepTheLookTheLayoutGives) {
+  struct Case {
+    const char* keys;  // of [BUTTON2], after VISIBLE=1
+    const char* caption;
+    int32_t width, height;
+    TColor color;
+  };
+  const Case cases[] = {{"", "Desktop 2", 75, 25, clRed},
+                        {"WIDTH=90\r\nCAPTION=Two\r\n", "Two", 90, 25, clRed},
+                        {"HEIGHT=30\r\nCAPTION=\r\nFONT=Arial, $00000000, 8, ----\r\n", "", 75, 30, clBlack}};
+  for (const Case& c : cases) {
+    test::PagerRig r;
+    r.Start(std::string("[DESKTOP]\r\nCOUNT=2\r\n[BUTTON2]\r\nVISIBLE=1\r\n") + c.keys);
+    const TExeButton& b = r.form.Button(2);
+    EXPECT_EQ(b.Caption, c.caption) << c.keys;
+    EXPECT_EQ(b.Width, c.width) << c.keys;
+    EXPECT_EQ(b.Height, c.height) << c.keys;
+    EXPECT_EQ(b.Font.Color, c.color) << c.keys;
+  }
+}
+
 TEST_F(PagerStartup, MouseTrackingNamesTheHotButton) {
   Start("");
   TExeButton& b = form.Button(17);

@@ -178,7 +178,7 @@ TYPED_TEST(WindowSeam, AMinimisedWindowTellsAndTakesItsRestorePlaceAndStaysMinim
   EXPECT_EQ(restored(), (Rect{100, 100, 400, 300}));
   // The system keeps a restore place on the screen: the pager only ever gives one there.
   const Rect there{148, 120, 448, 320};
-  d.sys.PlaceMinimised(h, there);
+  EXPECT_TRUE(d.sys.PlaceMinimised(h, there)) << "an answering window takes its place at once";
   EXPECT_TRUE(d.Settle([&] { return restored() == there; })) << "still minimised, restoring at its new place";
 }
 
@@ -189,7 +189,7 @@ TEST(MinimisedWindowSeam, ABusyProgramsMinimisedWindowIsPlacedWithoutWaiting) {
   const HWND h = busy.Handle();
   ASSERT_TRUE(::IsIconic(h));
   const ULONGLONG start = ::GetTickCount64();
-  sys.PlaceMinimised(FromHwnd(h), {148, 100, 448, 300});
+  EXPECT_FALSE(sys.PlaceMinimised(FromHwnd(h), {148, 100, 448, 300})) << "not placed while it does not answer";
   EXPECT_LT(::GetTickCount64() - start, 1000u);
   EXPECT_TRUE(busy.Blocked()) << "it was not woken meanwhile";
   busy.Wake();
