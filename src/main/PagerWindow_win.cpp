@@ -87,6 +87,7 @@ bool PagerWindow::Create(HINSTANCE instance) {
                             appWindow_, nullptr, instance, this);
   if (hwnd_) {
     form_.OwnWindow = FromHwnd(hwnd_);
+    form_.OnFollowPeriodChange([this] { SyncFollowTimer(); });
     ::SetTimer(hwnd_, kTickTimer, 1000, nullptr);
     tip_.Create(instance, appWindow_, hwnd_);
     ::DragAcceptFiles(hwnd_, TRUE);  // files dropped on the panel become launchers
