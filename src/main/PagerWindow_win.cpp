@@ -102,6 +102,9 @@ void PagerWindow::UpdateTooltip() {
 
 void PagerWindow::Show() {
   ::ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+  // Painted now, not when the message loop first runs: the helper windows created after
+  // the pager would otherwise keep the panel blank meanwhile.
+  ::UpdateWindow(hwnd_);
   SyncFollowTimer();
 }
 
