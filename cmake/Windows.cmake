@@ -20,7 +20,10 @@ endif()
 add_compile_definitions(WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN32_IE=0x0800 NOMINMAX WIN32_LEAN_AND_MEAN)
 
 # No comdlg32: the common dialogs load it when one first opens (winkit/CommonDialogs_win.h).
-set(KORVI_WIN_LIBS user32 gdi32 shell32 ole32 oleaut32 uuid comctl32 advapi32 psapi)
+# The shell, COM and the common controls load when first called (DelayLoad.cmake).
+include(${CMAKE_CURRENT_LIST_DIR}/DelayLoad.cmake)
+korvi_delay_load(KORVI_DELAYED_LIBS shell32 ole32 oleaut32 comctl32)
+set(KORVI_WIN_LIBS user32 gdi32 ${KORVI_DELAYED_LIBS} uuid advapi32 psapi)
 
 file(GLOB_RECURSE KORVI_WIN_SOURCES CONFIGURE_DEPENDS src/*_win.cpp)
 list(FILTER KORVI_WIN_SOURCES EXCLUDE REGEX "/src/app/")
