@@ -12,6 +12,10 @@ if(MINGW)
   else()
     add_link_options(-Wl,--large-address-aware)
   endif()
+  # Sections aligned in the file as in memory: Wine then maps the exe's pages from the file as
+  # they are used, where it otherwise reads the whole image into private memory, again in the
+  # guardian (Windows maps images either way).
+  add_link_options(-Wl,--file-alignment,0x1000)
   add_compile_options(-fstack-protector-strong)
   add_link_options(-fstack-protector-strong)
   # The checked calls need the optimiser; a debug build goes without them.
