@@ -12,6 +12,10 @@ if(MINGW)
   else()
     add_link_options(-Wl,--large-address-aware)
   endif()
+  # Sections aligned in the file as in memory: Wine then maps the exe's pages from the file as
+  # they are used, where it otherwise reads the whole image into private memory, again in the
+  # guardian (Windows maps images either way).
+  add_link_options(-Wl,--file-alignment,0x1000)
   add_compile_options(-fstack-protector-strong)
   add_link_options(-fstack-protector-strong)
   # The checked calls need the optimiser; a debug build goes without them.
@@ -20,7 +24,10 @@ endif()
 add_compile_definitions(WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN32_IE=0x0800 NOMINMAX WIN32_LEAN_AND_MEAN)
 
 # No comdlg32: the common dialogs load it when one first opens (winkit/CommonDialogs_win.h).
-set(KORVI_WIN_LIBS user32 gdi32 shell32 ole32 oleaut32 uuid comctl32 advapi32 psapi)
+# The shell, COM and the common controls load when first called (DelayLoad.cmake).
+include(${CMAKE_CURRENT_LIST_DIR}/DelayLoad.cmake)
+korvi_delay_load(KORVI_DELAYED_LIBS shell32 ole32 oleaut32 comctl32)
+set(KORVI_WIN_LIBS user32 gdi32 ${KORVI_DELAYED_LIBS} uuid advapi32 psapi)
 
 file(GLOB_RECURSE KORVI_WIN_SOURCES CONFIGURE_DEPENDS src/*_win.cpp)
 list(FILTER KORVI_WIN_SOURCES EXCLUDE REGEX "/src/app/")

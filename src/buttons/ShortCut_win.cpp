@@ -19,10 +19,7 @@ Win32FileSystem files;
 
 }  // namespace
 
-Win32ShortCut::Win32ShortCut() {
-  const HRESULT hr = CoInitialize(nullptr);
-  comReady_ = SUCCEEDED(hr);  // S_FALSE (already initialised) also needs its CoUninitialize
-}
+Win32ShortCut::Win32ShortCut() = default;
 
 Win32ShortCut::~Win32ShortCut() {
   ReleaseLink();
@@ -54,6 +51,10 @@ bool Win32ShortCut::ResolveShortcut(const std::string& fileName) {
   auto take = [&]() { return ok_ ? Narrow(std::wstring_view(text.data(), wcsnlen(text.data(), text.size()))) : std::string(); };
 
   ReleaseLink();
+  if (!comTried_) {
+    comTried_ = true;
+    comReady_ = SUCCEEDED(CoInitialize(nullptr));  // S_FALSE (already initialised) also needs its CoUninitialize
+  }
   void* link = nullptr;
   if (CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, &link) == S_OK) {
     link_ = static_cast<IShellLinkW*>(link);

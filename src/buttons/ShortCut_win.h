@@ -7,8 +7,9 @@
 namespace korvi {
 
 // Reads ".lnk" files through the Windows shell link object (IShellLinkW and its
-// IPersistFile). Initialises COM for the calling thread for its lifetime; make one at
-// start-up on the user-interface thread and keep it until shutdown.
+// IPersistFile). Initialises COM for the calling thread when it first reads a shortcut
+// (COM's libraries load only then), until it is destroyed; make one on the user-interface
+// thread and keep it until shutdown.
 class Win32ShortCut : public TShortCut {
  public:
   Win32ShortCut();
@@ -24,7 +25,7 @@ class Win32ShortCut : public TShortCut {
 
  private:
   void ReleaseLink();
-  bool comReady_ = false;
+  bool comTried_ = false, comReady_ = false;
   IShellLinkW* link_ = nullptr;
   IPersistFile* file_ = nullptr;
 };

@@ -113,6 +113,16 @@ bool HelpWindow::Create(HINSTANCE instance) {
                               instance, nullptr);
   ::SendMessageW(status_, WM_SETFONT, reinterpret_cast<WPARAM>(gui), FALSE);
 
+  form_.AttachHost(this);
+  form_.AttachView(this);
+  form_.FormCreate();
+  Layout();
+  return true;
+}
+
+void HelpWindow::ChoosePage() {
+  if (pageChosen_ || !hwnd_) return;
+  pageChosen_ = true;
   // The WebBrowser control only hosts an HTML engine; without one it loads pages
   // and shows nothing (Wine without Gecko), so the reader shows them instead.
   oleReady_ = SUCCEEDED(::OleInitialize(nullptr));  // in-place activation needs OLE, not just COM
@@ -122,11 +132,7 @@ bool HelpWindow::Create(HINSTANCE instance) {
     else web_.reset();
   }
   if (!web_) UseReader();
-  form_.AttachHost(this);
-  form_.AttachView(this);
-  form_.FormCreate();
   Layout();
-  return true;
 }
 
 RECT HelpWindow::PageBounds() {
@@ -172,6 +178,7 @@ void HelpWindow::SetTitle(const std::string& title) { SetWindowTextUtf8(hwnd_, t
 void HelpWindow::SetStatus(const std::string& text) { SetWindowTextUtf8(status_, text); }
 
 void HelpWindow::ShowForm() {
+  ChoosePage();
   ::ShowWindow(hwnd_, SW_SHOWNORMAL);
   ::SetForegroundWindow(hwnd_);
   if (readerView_) ::SetFocus(readerView_->Hwnd());
@@ -188,6 +195,7 @@ bool HelpWindow::ChooseFile(std::string& path) {
 }
 
 void HelpWindow::Navigate(const std::string& url) {
+  ChoosePage();
   if (useReader_) {
     reader_.Navigate(url);
     return;
@@ -198,11 +206,13 @@ void HelpWindow::Navigate(const std::string& url) {
 }
 
 void HelpWindow::GoBack() {
+  ChoosePage();
   if (useReader_) reader_.GoBack();
   else web_->GoBack();
 }
 
 void HelpWindow::GoForward() {
+  ChoosePage();
   if (useReader_) reader_.GoForward();
   else web_->GoForward();
 }

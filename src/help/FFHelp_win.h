@@ -60,6 +60,9 @@ class HelpWindow : public ViewWindow, public HelpFormHost, public HtmlView {
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) override;
   void Layout();
   RECT PageBounds();
+  // The page's engine, chosen when the help is first used (not at start-up, where the
+  // probe would load OLE and the HTML engine into a pager that may never show help).
+  void ChoosePage();
   void UseReader();
   void CheckRendering();
   void DrawToolButton(const DRAWITEMSTRUCT& item);
@@ -72,7 +75,7 @@ class HelpWindow : public ViewWindow, public HelpFormHost, public HtmlView {
   std::unique_ptr<WebBrowserHost> web_;
   ReaderBrowser reader_;
   std::unique_ptr<ReaderView> readerView_;
-  bool useReader_ = false, oleReady_ = false;
+  bool pageChosen_ = false, useReader_ = false, oleReady_ = false;
   std::string lastUrl_;
 };
 

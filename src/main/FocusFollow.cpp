@@ -30,8 +30,10 @@ void FocusFollow::OwnMove() {
 }
 
 void FocusFollow::Heard(WindowHandle h) {
-  noticesCome_ = true;
   if (h != seen_) Judge(h);
+  const bool looking = CheckPeriod() != 0;
+  lookUntil_ = windows_.Milliseconds() + kLookAfterNotice;
+  if (!looking && CheckPeriod() != 0 && OnPeriodChange) OnPeriodChange();
 }
 
 void FocusFollow::Check() {
@@ -48,7 +50,7 @@ void FocusFollow::Check() {
 }
 
 int32_t FocusFollow::CheckPeriod() const {
-  return mode_ != Off && (!noticesCome_ || waiting_ != 0) ? kCheckPeriod : 0;
+  return mode_ != Off && (!listening_ || waiting_ != 0 || windows_.Milliseconds() < lookUntil_) ? kCheckPeriod : 0;
 }
 
 void FocusFollow::Judge(WindowHandle h) {

@@ -11,8 +11,8 @@ namespace korvi {
 // taskbar button, Alt+Tab, a program activating itself), the pager shows that
 // window's desktop, or brings the window to the current one.
 //
-// It hears of the front window through the system's notice (Heard) and, where those
-// notices never come (Wine sends none), looks at it on a timer (Check). Only a change
+// It hears of the front window through the system's notices (Heard) and, where they
+// cannot be had, looks at it on a timer (Check). Only a change
 // of the front window counts: a switch moves the window in front away with its
 // desktop, and that is never followed back. The pager's own windows are never
 // followed, and neither is a window brought to the front just after a switch or send
@@ -27,6 +27,10 @@ class FocusFollow {
   // How often the timer looks while it is needed: the desktop follows within about
   // half a second, the look itself being one question to the system.
   static constexpr int32_t kCheckPeriod = 250;
+  // After a notice the window in front may change again without one (a taskbar given the
+  // focus by a click hands the activation on to the button's window, and Wine announces
+  // only focus changes): the timer looks for this long.
+  static constexpr uint64_t kLookAfterNotice = 2000;
 
   struct Moves {
     std::function<void(int32_t desktop)> Show;        // shows that desktop
@@ -54,9 +58,11 @@ class FocusFollow {
   void Heard(WindowHandle window);
   // The timer's look at the front window.
   void Check();
-  // The timer period wanted now, 0 for none: off, or the system's notices have been
-  // heard and no minimised window waits to be restored.
+  // The timer period wanted now, 0 for none: off, or the system's notices come, none
+  // came just now and no minimised window waits to be restored.
   int32_t CheckPeriod() const;
+  // Told when a notice asks the timer to start (CheckPeriod changed).
+  std::function<void()> OnPeriodChange;
 
  private:
   void Judge(WindowHandle window);
@@ -69,8 +75,8 @@ class FocusFollow {
   int32_t mode_ = ShowDesktop, on_ = ShowDesktop;
   WindowHandle seen_ = 0;     // the front window last judged
   WindowHandle waiting_ = 0;  // a minimised front window, judged once restored
-  uint64_t quietUntil_ = 0;
-  bool listening_ = false, noticesCome_ = false, acting_ = false;
+  uint64_t quietUntil_ = 0, lookUntil_ = 0;
+  bool listening_ = false, acting_ = false;
 };
 
 }  // namespace korvi

@@ -83,13 +83,15 @@ bool PagerWindow::Create(HINSTANCE instance) {
   // Centred as designed until the docking component takes it to its edge.
   const int w = TForm1::DesignWidth, h = TForm1::DesignHeight;
   const int x = (::GetSystemMetrics(SM_CXSCREEN) - w) / 2, y = (::GetSystemMetrics(SM_CYSCREEN) - h) / 2;
-  hwnd_ = ::CreateWindowExW(WS_EX_TOOLWINDOW, className.c_str(), L"Korvi8", WS_POPUP | WS_CLIPCHILDREN, x, y, w, h,
-                            appWindow_, nullptr, instance, this);
+  // Files dropped on the panel become launchers: the style DragAcceptFiles would set,
+  // given at creation so that the shell library loads only when a file is dropped.
+  hwnd_ = ::CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_ACCEPTFILES, className.c_str(), L"Korvi8",
+                            WS_POPUP | WS_CLIPCHILDREN, x, y, w, h, appWindow_, nullptr, instance, this);
   if (hwnd_) {
     form_.OwnWindow = FromHwnd(hwnd_);
+    form_.OnFollowPeriodChange([this] { SyncFollowTimer(); });
     ::SetTimer(hwnd_, kTickTimer, 1000, nullptr);
     tip_.Create(instance, appWindow_, hwnd_);
-    ::DragAcceptFiles(hwnd_, TRUE);  // files dropped on the panel become launchers
   }
   return hwnd_ != nullptr;
 }
@@ -101,6 +103,9 @@ void PagerWindow::UpdateTooltip() {
 
 void PagerWindow::Show() {
   ::ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+  // Painted now, not when the message loop first runs: the helper windows created after
+  // the pager would otherwise keep the panel blank meanwhile.
+  ::UpdateWindow(hwnd_);
   SyncFollowTimer();
 }
 

@@ -160,6 +160,8 @@ class TForm1 {
   int32_t FollowFocus() const { return follow_.Mode(); }
   void FollowCheck() { follow_.Check(); }
   int32_t FollowPeriod() const { return follow_.CheckPeriod(); }
+  // Told when a notice of the system wants the timer started.
+  void OnFollowPeriodChange(std::function<void()> told) { follow_.OnPeriodChange = std::move(told); }
 
   // --- Hotkeys and windows on all desktops (HotkeyCommands.cpp) -----------------
   // Registers the hotkeys once the pager's windows exist; keys other programs hold

@@ -37,6 +37,7 @@ void TEdgeForm::Attach(DockedWindow& window, EdgeHost& host, ScreenOutline& outl
   mode_ = DragMode::None;
   target_ = edge::None;
   outlineTaken_ = outlineShown_ = false;
+  hostPeriod_ = -1;
   SetInterval(1000);
 }
 
@@ -47,7 +48,21 @@ std::string TEdgeForm::TimerName() const { return "EdgeFormTimer" + std::to_stri
 
 void TEdgeForm::SetInterval(int32_t v) {
   interval_ = v > 0 ? v : 0;
-  if (host_) host_->SetTimer(interval_);
+  SyncTimer();
+}
+
+void TEdgeForm::SetAutoFull(bool v) {
+  autoFull_ = v;
+  SyncTimer();
+}
+
+void TEdgeForm::SyncTimer() {
+  // Collapsed, or with auto-hide off, a tick would find nothing to do: the panel comes
+  // out on contact, not on the timer.
+  const int32_t wanted = window_ && isBig_ && autoFull_ ? interval_ : 0;
+  if (!host_ || wanted == hostPeriod_) return;
+  hostPeriod_ = wanted;
+  host_->SetTimer(wanted);
 }
 
 int32_t TEdgeForm::Size() const {
@@ -89,6 +104,7 @@ void TEdgeForm::SetIsBig(bool v) {
   }
   UpdateEdgeCursor();
   sizeHooksOff_ = false;
+  SyncTimer();
   OnResize();
   OnPaint();
 }

@@ -51,14 +51,15 @@ class TEdgeForm {
 
   // --- Properties ----------------------------------------------------------------
   bool AutoFull() const { return autoFull_; }
-  void SetAutoFull(bool v) { autoFull_ = v; }
+  void SetAutoFull(bool v);
   // Show the resize and re-dock cursors over the edge zones (the drags work regardless).
   bool AutoMove() const { return autoMove_; }
   void SetAutoMove(bool v) { autoMove_ = v; }
   bool Smooth() const { return smooth_; }
   void SetSmooth(bool v) { smooth_ = v; }
 
-  // Auto-hide period in milliseconds; 0 or less stops the timer.
+  // Auto-hide period in milliseconds; 0 or less stops the timer. The window's timer
+  // runs only while a tick can collapse the panel: expanded, with auto-hide on.
   int32_t Interval() const { return interval_; }
   void SetInterval(int32_t v);
   bool TimerRunning() const { return interval_ > 0; }
@@ -120,6 +121,8 @@ class TEdgeForm {
   void EndEdgeDrag();
   void UpdateEdgeCursor();
   void SlideTo(int32_t target);
+  // Starts or stops the window's timer as the panel's state wants it.
+  void SyncTimer();
 
   DockedWindow* window_ = nullptr;
   EdgeHost* host_ = nullptr;
@@ -131,6 +134,7 @@ class TEdgeForm {
 
   bool autoFull_ = true, autoMove_ = true, smooth_ = true, freeze_ = false, isBig_ = true;
   int32_t interval_ = 1000;
+  int32_t hostPeriod_ = -1;  // the period the window's timer was last given
   int32_t expanded_ = 100, strip_ = 3;
 
   bool active_ = true;       // a hooked event since the last timer tick

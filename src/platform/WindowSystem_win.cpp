@@ -44,9 +44,13 @@ DWORD OwnerOf(HWND h) {
 std::function<void(WindowHandle)> g_foregroundHeard;
 
 void CALLBACK ForegroundEvent(HWINEVENTHOOK, DWORD event, HWND h, LONG object, LONG child, DWORD, DWORD) {
-  if (event == EVENT_SYSTEM_FOREGROUND && object == OBJID_WINDOW && child == CHILDID_SELF && h &&
-      g_foregroundHeard)
+  if (!h || !g_foregroundHeard) return;
+  if (event == EVENT_SYSTEM_FOREGROUND && object == OBJID_WINDOW && child == CHILDID_SELF)
     g_foregroundHeard(FromHwnd(h));
+  // Wine announces no foreground change, only the focus: the window in front then is the
+  // top-level window of the one given the focus, or the one it hands the activation on to.
+  else if (event == EVENT_OBJECT_FOCUS)
+    g_foregroundHeard(FromHwnd(::GetForegroundWindow()));
 }
 
 }  // namespace
@@ -288,15 +292,18 @@ bool Win32WindowSystem::Describe(WindowHandle window, WindowInfo& info) {
 }
 
 bool Win32WindowSystem::WatchForeground(std::function<void(WindowHandle)> heard) {
-  if (hook_) ::UnhookWinEvent(hook_);
-  hook_ = nullptr;
+  for (HWINEVENTHOOK* h : {&hook_, &focusHook_}) {
+    if (*h) ::UnhookWinEvent(*h);
+    *h = nullptr;
+  }
   g_foregroundHeard = std::move(heard);
   if (!g_foregroundHeard) return false;
   // Out of context: the notices come through this thread's message loop, and no code
   // of the pager is loaded into other programs. Its own windows are never followed.
-  hook_ = ::SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr, &ForegroundEvent, 0, 0,
-                            WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
-  return hook_ != nullptr;
+  constexpr DWORD flags = WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS;
+  hook_ = ::SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr, &ForegroundEvent, 0, 0, flags);
+  focusHook_ = ::SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, &ForegroundEvent, 0, 0, flags);
+  return hook_ != nullptr && focusHook_ != nullptr;
 }
 
 }  // namespace korvi

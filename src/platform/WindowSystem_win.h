@@ -60,8 +60,8 @@ class Win32WindowSystem : public WindowSystem {
   void UnregisterHotkey(int32_t id) override;
 
   bool Describe(WindowHandle window, WindowInfo& info) override;
-  // Through a window-event hook on the foreground change (out of context, the pager's
-  // own windows left out). One watcher per process.
+  // Through window-event hooks on the foreground change and on the keyboard focus (out
+  // of context, the pager's own windows left out). One watcher per process.
   bool WatchForeground(std::function<void(WindowHandle)> heard) override;
   uint64_t Milliseconds() override { return ::GetTickCount64(); }
 
@@ -73,7 +73,7 @@ class Win32WindowSystem : public WindowSystem {
 
  private:
   PendingMoves pending_;
-  HWINEVENTHOOK hook_ = nullptr;
+  HWINEVENTHOOK hook_ = nullptr, focusHook_ = nullptr;
 };
 
 }  // namespace korvi

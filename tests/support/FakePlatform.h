@@ -100,7 +100,7 @@ class FakeWindowSystem : public WindowSystem {
   std::vector<Move> Moves;      // every move asked for, in order
   std::map<WindowHandle, HomeRecord> Homes;  // the records kept with the windows
   bool OffersHook = true;             // WatchForeground says yes
-  bool HookDelivers = true;           // and the notices come (Wine's do not)
+  bool HookDelivers = true;           // and the notices come
   std::function<void(WindowHandle)> Heard;
   uint64_t Clock = 1000;              // Milliseconds
 

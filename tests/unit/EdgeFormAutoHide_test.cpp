@@ -92,6 +92,28 @@ TEST_F(AutoHide, IntervalZeroStopsTheTimerAndThePanelNeverCollapses) {
   EXPECT_FALSE(form.IsBig());
 }
 
+TEST_F(AutoHide, TheWindowsTimerRunsOnlyWhileATickCanCollapse) {
+  Attach();
+  const struct {
+    std::function<void()> step;
+    int32_t period;
+    const char* why;
+  } steps[] = {
+      {[&] { form.SetIsBig(false); }, 0, "collapsed: contact brings the panel out"},
+      {[&] { form.SetIsBig(true); }, 1000, "expanded again"},
+      {[&] { form.SetAutoFull(false); }, 0, "auto-hide off"},
+      {[&] { form.SetInterval(500); }, 0, "a new period, auto-hide still off"},
+      {[&] { form.SetAutoFull(true); }, 500, "auto-hide on"},
+  };
+  for (const auto& s : steps) {
+    s.step();
+    EXPECT_EQ(host.TimerPeriod, s.period) << s.why;
+  }
+  CollapseByTimer();
+  EXPECT_FALSE(form.IsBig());
+  EXPECT_EQ(host.TimerPeriod, 0) << "collapsed by the timer";
+}
+
 TEST_F(AutoHide, CollapseAndExpandSlideInTwoPixelStepsWithTheButtonsHeldAway) {
   Attach();
   form.SetIsBig(false);

@@ -41,6 +41,7 @@ TEST(FollowFocus, EachModeOnTheSystemsNotice) {
   };
   for (const Case& c : cases) {
     Follow f(c.options);
+    EXPECT_EQ(f.form.FollowPeriod(), 0) << c.options << ": the hook is set, no timer even before a notice";
     const WindowHandle front = f.On(2), other = f.On(3);
     f.fake.Windows.Activate(front);
     EXPECT_EQ(f.Current(), c.current) << c.options;
@@ -132,6 +133,24 @@ TEST(FollowFocus, AFollowedSwitchLetsTheNextFrontFollowAtOnce) {
   EXPECT_EQ(f.LeftOf(second), 100 - W);
 }
 
+TEST(FollowFocus, AfterANoticeTheTimerLooksAWhileForAFrontHandedOn) {
+  Follow f;
+  int told = 0;
+  f.form.OnFollowPeriodChange([&] { ++told; });
+  const WindowHandle bar = f.On(1), away = f.On(2);
+  f.fake.Windows.Activate(bar);  // the click on the taskbar: its focus is announced
+  EXPECT_EQ(told, 1) << "the timer is asked for";
+  EXPECT_EQ(f.form.FollowPeriod(), FocusFollow::kCheckPeriod);
+  f.fake.Windows.HookDelivers = false;  // the bar hands the activation on, unannounced
+  f.fake.Windows.Activate(away);
+  f.Later(FocusFollow::kLookAfterNotice - 1);
+  f.form.FollowCheck();
+  EXPECT_EQ(f.Current(), 2) << "the timer's look follows";
+  f.Later(1);
+  EXPECT_EQ(f.form.FollowPeriod(), 0) << "then the timer stops";
+  EXPECT_EQ(told, 1);
+}
+
 TEST(FollowFocus, MinimisedWindowIsJudgedWhereItIsRestored) {
   Follow f("[OPTIONS]\r\nFOLLOWFOCUS=2\r\n");
   const WindowHandle h = f.On(3, /*iconic=*/true);
@@ -144,11 +163,13 @@ TEST(FollowFocus, MinimisedWindowIsJudgedWhereItIsRestored) {
   f.form.FollowCheck();
   EXPECT_EQ(f.LeftOf(h), 100) << "restored on desktop 3, it is brought here";
   EXPECT_EQ(f.Current(), 1);
+  f.Later(FocusFollow::kLookAfterNotice);
   EXPECT_EQ(f.form.FollowPeriod(), 0) << "notices come and nothing waits: no timer";
 }
 
-TEST(FollowFocus, TheTimerAloneWhereNoNoticesCome) {
+TEST(FollowFocus, TheTimerAloneWhereNoHookCanBeSet) {
   test::PagerRig r;
+  r.fake.Windows.OffersHook = false;
   r.fake.Windows.HookDelivers = false;
   const WindowHandle atStart = r.fake.Windows.Add({100 + W, 0, 400 + W, 100});
   r.fake.Windows.Foreground = atStart;
@@ -156,7 +177,7 @@ TEST(FollowFocus, TheTimerAloneWhereNoNoticesCome) {
   r.fake.Windows.Clock += 1000;
   r.form.FollowCheck();
   EXPECT_EQ(r.data.CurrentDesktop, 1) << "the window in front at start is not followed";
-  EXPECT_EQ(r.form.FollowPeriod(), FocusFollow::kCheckPeriod) << "no notice heard yet";
+  EXPECT_EQ(r.form.FollowPeriod(), FocusFollow::kCheckPeriod) << "no hook: the timer looks";
   const WindowHandle h = r.fake.Windows.Add({100 + W, 0, 400 + W, 100});
   r.fake.Windows.Activate(h);
   EXPECT_EQ(r.data.CurrentDesktop, 1) << "nothing heard";

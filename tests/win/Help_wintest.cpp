@@ -55,12 +55,13 @@ TEST(HelpWindow, HelpCommandLinksBackForwardAndReload) {
   ::GetWindowRect(view.Hwnd(), &frame);
   EXPECT_EQ(frame.right - frame.left, 800);
   EXPECT_EQ(frame.bottom - frame.top, 600);
-  EXPECT_EQ(view.UsesReader(), !WebBrowserHost::EngineAvailable())
-      << "the reader stands in exactly when there is no HTML engine";
+  EXPECT_EQ(view.Reader(), nullptr) << "no page engine before the help is first used";
 
   SharedState data;
   data.SetProgramDir(dir);
   help.ShowHelp(data);
+  EXPECT_EQ(view.UsesReader(), !WebBrowserHost::EngineAvailable())
+      << "the reader stands in exactly when there is no HTML engine";
   EXPECT_TRUE(::IsWindowVisible(view.Hwnd()));
   EXPECT_EQ(TextOf(view.Hwnd()), data.HelpPath);
   EXPECT_EQ(TextOf(view.Status()), "");

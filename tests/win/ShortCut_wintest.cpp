@@ -7,9 +7,16 @@
 namespace korvi {
 namespace {
 
+// COM for the links the tests make (the reader initialises it only when it first reads).
+struct ComForThisThread {
+  ComForThisThread() { ::CoInitialize(nullptr); }
+  ~ComForThisThread() { ::CoUninitialize(); }
+};
+
 class ShortCutTest : public ::testing::Test {
  protected:
-  Win32ShortCut reader;  // first: initialises COM for the links made below
+  ComForThisThread com;  // first: before any link is made, after the reader is gone
+  Win32ShortCut reader;
   test::TempFolder temp;
 
   // Saves a shortcut to `target` and returns its file name.
