@@ -81,7 +81,9 @@ TEST(HotkeyText, DefaultsAndResolution) {
   EXPECT_TRUE(k[hot::Send + 1].Empty()) << "its own default is SEND1's now";
   for (int32_t a = 0; a < kHotActionCount; ++a)
     for (int32_t b = a + 1; b < kHotActionCount; ++b)
-      if (!k[a].Empty()) EXPECT_NE(k[a], k[b]) << HotActionName(a) << " and " << HotActionName(b);
+      if (!k[a].Empty()) {
+        EXPECT_NE(k[a], k[b]) << HotActionName(a) << " and " << HotActionName(b);
+      }
 }
 
 }  // namespace
