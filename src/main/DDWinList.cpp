@@ -22,6 +22,7 @@ std::optional<Rect> StepOntoScreen(const Rect& at, const Rect& screen) {
 
 void TWinListDialog::Load() {
   const WindowSnapshot s = windows_.TopLevelWindows();
+  screen_ = windows_.VirtualScreen();
   RootWindow = s.Root.Handle;
   GetWindowInfo(s.Root, Entry(1));
   Entry(1).Title = "(root window)";
@@ -49,7 +50,7 @@ void TWinListDialog::ShiftInfo(int32_t from, int32_t to, int32_t index) {
   TWinData& e = Entry(index);
   if (e.Handle == 0) return;
   // Arithmetic in 64 bits: a desktop is one width of the whole virtual screen.
-  const int64_t w = windows_.VirtualScreen().Width();
+  const int64_t w = Screen().Width();
   const int64_t shift = w * (from - 1) - w * (to - 1);
   int64_t left = e.Left + shift, right = e.Right + shift;
   // Positions beyond 16 bits are clamped by the system, and a window put there comes
@@ -69,13 +70,14 @@ void TWinListDialog::ShiftInfo(int32_t from, int32_t to, int32_t index) {
 
 void TWinListDialog::MoveWindowInfo(int32_t from, int32_t to, int32_t index) {
   if (index < 1 || index > kWinListSize || Entry(index).Handle == 0) return;
+  screen_ = windows_.VirtualScreen();  // the table may be older than the screen
   ShiftInfo(from, to, index);
   MoveToEntry(index);
 }
 
 bool TWinListDialog::GatherInfo(bool AtFirst, int32_t index) {
   TWinData& e = Entry(index);
-  const Rect screen = windows_.VirtualScreen();
+  const Rect screen = Screen();
   const int64_t w = screen.Width();
   if (e.Handle == 0 || w <= 0) return false;  // no screen: nothing can be brought onto it
   // Whole virtual-screen-width steps, counted at once, until the window reaches into
@@ -96,6 +98,7 @@ bool TWinListDialog::GatherAllInfo(int32_t index) {
 }
 
 void TWinListDialog::Normalize(bool AtFirst) {
+  screen_ = windows_.VirtualScreen();  // the table may be older than the screen
   for (int i = 1; i <= kWinListSize; ++i)
     if (GatherInfo(AtFirst, i)) MoveToEntry(i);
 }
@@ -105,7 +108,7 @@ void TWinListDialog::MoveToEntry(int32_t index) {
   // The root window is recorded but never moved: only its entry changes.
   if (e.Handle == 0 || e.Handle == RootWindow) return;
   // Its place within its own desktop is where gathering would bring it.
-  const int64_t w = windows_.VirtualScreen().Width();
+  const int64_t w = Screen().Width();
   TWinData& scratch = Entry(index);
   const TWinData kept = scratch;
   const bool away = w > 0 && GatherAllInfo(index);
@@ -121,7 +124,7 @@ void TWinListDialog::MoveToEntry(int32_t index) {
 }
 
 void TWinListDialog::BringMinimisedOnScreen(WindowHandle own) {
-  const Rect screen = windows_.VirtualScreen();
+  const Rect screen = Screen();
   for (const WindowInfo& w : Minimised) {
     if (w.Handle == own || w.Handle == RootWindow) continue;
     if (const auto place = StepOntoScreen(w.Restored, screen)) {

@@ -41,7 +41,8 @@ class TWinListDialog {
   void Normalize(bool AtFirst);
 
   // The two halves of the above, on the table only, for a switch that computes each
-  // window's final place first and then moves it once.
+  // window's final place first and then moves it once. They measure against the
+  // virtual screen as the last Load read it, so call them right after a Load.
   void ShiftInfo(int32_t from, int32_t to, int32_t index);
   // True when the entry was stepped. Widths and edges are the virtual screen's.
   bool GatherInfo(bool AtFirst, int32_t index);
@@ -76,7 +77,16 @@ class TWinListDialog {
   std::array<TWinData, kWinListSize> WinList{};
 
  private:
+  // The virtual screen the table is measured against, read with the windows by Load
+  // (and afresh by the single moves and Normalize, which may come long after it), not
+  // once per window: every reading asks the system again (under Wine, four round trips
+  // to its server).
+  const Rect& Screen() {
+    if (!screen_) screen_ = windows_.VirtualScreen();
+    return *screen_;
+  }
   WindowSystem& windows_;
+  std::optional<Rect> screen_;
 };
 
 }  // namespace korvi
