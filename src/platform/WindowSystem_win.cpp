@@ -200,8 +200,13 @@ WindowSnapshot Win32WindowSystem::TopLevelWindows() {
   s.Windows.reserve(handles.size());
   std::unordered_set<WindowHandle> alive;
   for (HWND h : handles) {
-    if (!::IsWindow(h)) continue;  // closed since the list was taken
-    WindowInfo w{FromHwnd(h), RectOf(h), TitleOf(h), ::IsWindowVisible(h) != FALSE, ::IsIconic(h) != FALSE, {}};
+    // The style tells both states at once (a top-level window's parent is the root,
+    // always shown), and that the window is still there: each call about another
+    // program's window is a round trip to the window manager (Wine's server).
+    ::SetLastError(ERROR_SUCCESS);
+    const LONG style = ::GetWindowLongW(h, GWL_STYLE);
+    if (style == 0 && ::GetLastError() != ERROR_SUCCESS) continue;  // closed since the list was taken
+    WindowInfo w{FromHwnd(h), RectOf(h), TitleOf(h), (style & WS_VISIBLE) != 0, (style & WS_MINIMIZE) != 0, {}};
     if (w.Minimised && w.Visible) RestoredPlace(h, w.Restored);
     if (!pending_.Empty()) w.Bounds = pending_.Reported(w.Handle, w.Bounds);
     if (!pending_.Empty() || !written_.empty()) alive.insert(w.Handle);
