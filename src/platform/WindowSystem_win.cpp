@@ -147,8 +147,9 @@ void Win32WindowSystem::RecordHome(WindowHandle window, const HomeRecord* home) 
   if (!home) {
     // Only this run's record goes; a window this run never wrote on carries none of it.
     if (it != written_.end() && it->second.Run) {
-      ::RemovePropA(h, kRunProp);
       it->second.Run = false;
+      // Another run that wrote on the window meanwhile left other data: written whole next.
+      if (FromProp(::RemovePropA(h, kRunProp)) != ::GetCurrentProcessId()) written_.erase(it);
     }
     return;
   }

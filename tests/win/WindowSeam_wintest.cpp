@@ -258,6 +258,7 @@ TEST(HomeRecords, TheGuardianReadsTheLastRecordWrittenAndNoneOnceHome) {
       {"came home, then Exit", {{S::Away, a}, {S::Home}, {S::Exit}}, std::nullopt},
       {"another run's record is left when coming home", {{S::ForeignRecord}, {S::Home}}, std::nullopt, true},
       {"and replaced when going away", {{S::ForeignRecord}, {S::Away, b}}, b},
+      {"another run wrote over it while away", {{S::Away, a}, {S::ForeignRecord}, {S::Home}, {S::Away, a}}, a},
   };
   const DWORD self = ::GetCurrentProcessId(), other = self + 4;
   for (const RecordCase& row : cases) {
