@@ -52,6 +52,8 @@ class TWinListDialog {
   // Moves entry `index`'s window to the entry's rectangle (not the root window), and
   // keeps with the window where it belongs when that lies off the screen.
   void MoveToEntry(int32_t index);
+  // The same for several entries at once, as a switch moves them.
+  void MoveToEntries(const std::vector<int32_t>& indices);
   // Where a window at `at`, recorded as `home`, goes when it is brought back onto
   // `screen` (the virtual screen): its recorded place, with its size. A record that
   // would not bring it onto the screen is not believed: a window off the screen is
@@ -77,6 +79,8 @@ class TWinListDialog {
   std::array<TWinData, kWinListSize> WinList{};
 
  private:
+  // Whether entry `index` lies off the screen, and where it belongs then.
+  bool HomeOf(int32_t index, HomeRecord& home);
   // The virtual screen the table is measured against, read with the windows by Load
   // (and afresh by the single moves and Normalize, which may come long after it), not
   // once per window: every reading asks the system again (under Wine, four round trips

@@ -62,13 +62,15 @@ bool PagerDesktops::Change(int32_t n, WindowHandle own, WindowHandle carried) {
   data_.CurrentDesktop = n;
   winList_.Shown = n;
   const bool gather = n == 1 || n == data_.DesktopCount;
+  std::vector<int32_t> moved;
   for (int i = 1; i <= kWinListSize; ++i) {
     const TWinData& e = winList_.Entry(i);
     if (e.Handle == 0 || e.Handle == carried || Stays(e.Handle, own)) continue;
     winList_.ShiftInfo(from, n, i);
     if (gather) winList_.GatherInfo(n == 1, i);
-    winList_.MoveToEntry(i);
+    moved.push_back(i);
   }
+  winList_.MoveToEntries(moved);
   winList_.BringMinimisedOnScreen(own);
   return true;
 }
@@ -76,11 +78,13 @@ bool PagerDesktops::Change(int32_t n, WindowHandle own, WindowHandle carried) {
 void PagerDesktops::GatherAll(WindowHandle own) {
   Load();
   winList_.Shown = data_.CurrentDesktop;
+  std::vector<int32_t> moved;
   for (int i = 1; i <= kWinListSize; ++i) {
     const TWinData& e = winList_.Entry(i);
     if (e.Handle == 0 || Stays(e.Handle, own)) continue;
-    if (winList_.GatherAllInfo(i)) winList_.MoveToEntry(i);
+    if (winList_.GatherAllInfo(i)) moved.push_back(i);
   }
+  winList_.MoveToEntries(moved);
   winList_.BringMinimisedOnScreen(own);
 }
 
