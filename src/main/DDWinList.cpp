@@ -20,9 +20,9 @@ std::optional<Rect> StepOntoScreen(const Rect& at, const Rect& screen) {
 }
 }  // namespace
 
-void TWinListDialog::Load() {
+void TWinListDialog::Load(const std::optional<Rect>& screen) {
   const WindowSnapshot s = windows_.TopLevelWindows();
-  screen_ = windows_.VirtualScreen();
+  screen_ = screen ? *screen : windows_.VirtualScreen();
   RootWindow = s.Root.Handle;
   GetWindowInfo(s.Root, Entry(1));
   Entry(1).Title = "(root window)";

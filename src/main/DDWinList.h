@@ -30,7 +30,9 @@ class TWinListDialog {
  public:
   explicit TWinListDialog(WindowSystem& windows) : windows_(windows) {}
 
-  void Load();
+  // `screen` is the virtual screen when the caller has just read it: read again, it
+  // would cost as much as a few windows of the snapshot do.
+  void Load(const std::optional<Rect>& screen = std::nullopt);
   // Fills one entry from a window of a snapshot.
   static void GetWindowInfo(const WindowInfo& window, TWinData& entry);
   // Shifts entry `index` by the virtual screen's width times (from - to) and moves its window.

@@ -45,19 +45,21 @@ void PagerDesktops::Snapshot(PagerSettings& s) const {
   s.StickyClasses = stickyClasses_;
 }
 
-void PagerDesktops::Load() {
+void PagerDesktops::Load(const std::optional<Rect>& screen) {
   sticky_.ForgetGone();
-  winList_.Load();
+  winList_.Load(screen);
 }
 
 bool PagerDesktops::Change(int32_t n, WindowHandle own, WindowHandle carried) {
-  if (!IsDesktop(n) || n > Fitting()) return false;
+  if (!IsDesktop(n)) return false;
+  const Rect screen = platform_.Windows.VirtualScreen();
+  if (n > FittingFor(screen)) return false;
   // One snapshot, and every window's final place computed on it before anything
   // moves: the shift, then the gathering of windows stranded beyond the first or last
   // desktop. Moves are posted and land when each window's program gets to them, so
   // reading the windows back here would see old places and move them a second time.
   // Each window is moved once, to where it belongs.
-  Load();
+  Load(screen);
   const int32_t from = data_.CurrentDesktop;
   data_.CurrentDesktop = n;
   winList_.Shown = n;
