@@ -30,7 +30,9 @@ class TWinListDialog {
  public:
   explicit TWinListDialog(WindowSystem& windows) : windows_(windows) {}
 
-  void Load();
+  // `screen` is the virtual screen when the caller has just read it: read again, it
+  // would cost as much as a few windows of the snapshot do.
+  void Load(const std::optional<Rect>& screen = std::nullopt);
   // Fills one entry from a window of a snapshot.
   static void GetWindowInfo(const WindowInfo& window, TWinData& entry);
   // Shifts entry `index` by the virtual screen's width times (from - to) and moves its window.
@@ -41,7 +43,8 @@ class TWinListDialog {
   void Normalize(bool AtFirst);
 
   // The two halves of the above, on the table only, for a switch that computes each
-  // window's final place first and then moves it once.
+  // window's final place first and then moves it once. They measure against the
+  // virtual screen as the last Load read it, so call them right after a Load.
   void ShiftInfo(int32_t from, int32_t to, int32_t index);
   // True when the entry was stepped. Widths and edges are the virtual screen's.
   bool GatherInfo(bool AtFirst, int32_t index);
@@ -51,6 +54,8 @@ class TWinListDialog {
   // Moves entry `index`'s window to the entry's rectangle (not the root window), and
   // keeps with the window where it belongs when that lies off the screen.
   void MoveToEntry(int32_t index);
+  // The same for several entries at once, as a switch moves them.
+  void MoveToEntries(const std::vector<int32_t>& indices);
   // Where a window at `at`, recorded as `home`, goes when it is brought back onto
   // `screen` (the virtual screen): its recorded place, with its size. A record that
   // would not bring it onto the screen is not believed: a window off the screen is
@@ -76,7 +81,18 @@ class TWinListDialog {
   std::array<TWinData, kWinListSize> WinList{};
 
  private:
+  // Whether entry `index` lies off the screen, and where it belongs then.
+  bool HomeOf(int32_t index, HomeRecord& home);
+  // The virtual screen the table is measured against, read with the windows by Load
+  // (and afresh by the single moves and Normalize, which may come long after it), not
+  // once per window: every reading asks the system again (under Wine, four round trips
+  // to its server).
+  const Rect& Screen() {
+    if (!screen_) screen_ = windows_.VirtualScreen();
+    return *screen_;
+  }
   WindowSystem& windows_;
+  std::optional<Rect> screen_;
 };
 
 }  // namespace korvi

@@ -45,30 +45,34 @@ void PagerDesktops::Snapshot(PagerSettings& s) const {
   s.StickyClasses = stickyClasses_;
 }
 
-void PagerDesktops::Load() {
+void PagerDesktops::Load(const std::optional<Rect>& screen) {
   sticky_.ForgetGone();
-  winList_.Load();
+  winList_.Load(screen);
 }
 
 bool PagerDesktops::Change(int32_t n, WindowHandle own, WindowHandle carried) {
-  if (!IsDesktop(n) || n > Fitting()) return false;
+  if (!IsDesktop(n)) return false;
+  const Rect screen = platform_.Windows.VirtualScreen();
+  if (n > FittingFor(screen)) return false;
   // One snapshot, and every window's final place computed on it before anything
   // moves: the shift, then the gathering of windows stranded beyond the first or last
   // desktop. Moves are posted and land when each window's program gets to them, so
   // reading the windows back here would see old places and move them a second time.
   // Each window is moved once, to where it belongs.
-  Load();
+  Load(screen);
   const int32_t from = data_.CurrentDesktop;
   data_.CurrentDesktop = n;
   winList_.Shown = n;
   const bool gather = n == 1 || n == data_.DesktopCount;
+  std::vector<int32_t> moved;
   for (int i = 1; i <= kWinListSize; ++i) {
     const TWinData& e = winList_.Entry(i);
     if (e.Handle == 0 || e.Handle == carried || Stays(e.Handle, own)) continue;
     winList_.ShiftInfo(from, n, i);
     if (gather) winList_.GatherInfo(n == 1, i);
-    winList_.MoveToEntry(i);
+    moved.push_back(i);
   }
+  winList_.MoveToEntries(moved);
   winList_.BringMinimisedOnScreen(own);
   return true;
 }
@@ -76,11 +80,13 @@ bool PagerDesktops::Change(int32_t n, WindowHandle own, WindowHandle carried) {
 void PagerDesktops::GatherAll(WindowHandle own) {
   Load();
   winList_.Shown = data_.CurrentDesktop;
+  std::vector<int32_t> moved;
   for (int i = 1; i <= kWinListSize; ++i) {
     const TWinData& e = winList_.Entry(i);
     if (e.Handle == 0 || Stays(e.Handle, own)) continue;
-    if (winList_.GatherAllInfo(i)) winList_.MoveToEntry(i);
+    if (winList_.GatherAllInfo(i)) moved.push_back(i);
   }
+  winList_.MoveToEntries(moved);
   winList_.BringMinimisedOnScreen(own);
 }
 

@@ -82,7 +82,7 @@ class PagerDesktops {
   // on all desktops stay where they are.
   bool Stays(WindowHandle window, WindowHandle own) { return window == own || sticky_.Covers(window); }
   // Loads the window table, with the pins of windows gone let go first.
-  void Load();
+  void Load(const std::optional<Rect>& screen = std::nullopt);
 
   SharedState& data_;
   Platform& platform_;

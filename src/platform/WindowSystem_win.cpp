@@ -148,19 +148,46 @@ void ForgetHome(HWND h) {
   for (const char* p : {kRunProp, kOwnerProp, kDesktopProp, kPlaceProp}) ::RemovePropA(h, p);
 }
 
+namespace {
+uint32_t PlaceOf(const HomeRecord& home) {
+  return static_cast<uint16_t>(home.Left) | (static_cast<uint32_t>(static_cast<uint16_t>(home.Top)) << 16);
+}
+}  // namespace
+
 void Win32WindowSystem::RecordHome(WindowHandle window, const HomeRecord* home) {
+  // Each property call is a round trip to the window manager (Wine's server), as dear
+  // as a move: a switch writes only what changed since this run last wrote.
   const HWND h = ToHwnd(window);
+  auto it = written_.find(window);
   if (!home) {
-    if (::GetPropA(h, kRunProp)) ForgetHome(h);
+    // Only this run's record goes; a window this run never wrote on carries none of it.
+    if (it != written_.end() && it->second.Run) {
+      it->second.Run = false;
+      // Another run that wrote on the window meanwhile left other data: written whole next.
+      if (FromProp(::RemovePropA(h, kRunProp)) != ::GetCurrentProcessId()) written_.erase(it);
+    }
     return;
   }
-  // The run off first and on last, so that a record is never read half made.
-  ::RemovePropA(h, kRunProp);
-  const uint32_t place = static_cast<uint16_t>(home->Left) | (static_cast<uint32_t>(static_cast<uint16_t>(home->Top)) << 16);
-  ::SetPropA(h, kOwnerProp, AsProp(OwnerOf(h)));
-  ::SetPropA(h, kDesktopProp, AsProp(static_cast<uint32_t>(home->Desktop)));
-  ::SetPropA(h, kPlaceProp, AsProp(place));
-  ::SetPropA(h, kRunProp, AsProp(::GetCurrentProcessId()));
+  const HANDLE run = AsProp(::GetCurrentProcessId());
+  if (it != written_.end() && it->second.Run && it->second.Home == *home) return;
+  // The run off first and on last, so that a record is never read half made. A window
+  // this run has not written on may carry another run's record: all of it is written.
+  bool whole = it == written_.end();
+  if (whole || it->second.Run) ::RemovePropA(h, kRunProp);
+  if (whole) it = written_.emplace(window, Written{OwnerOf(h), *home, false}).first;
+  Written& w = it->second;
+  w.Run = false;
+  const bool ok = (!whole || ::SetPropA(h, kOwnerProp, AsProp(w.Owner))) &&
+                  ((!whole && w.Home.Desktop == home->Desktop) ||
+                   ::SetPropA(h, kDesktopProp, AsProp(static_cast<uint32_t>(home->Desktop)))) &&
+                  ((!whole && PlaceOf(w.Home) == PlaceOf(*home)) || ::SetPropA(h, kPlaceProp, AsProp(PlaceOf(*home)))) &&
+                  ::SetPropA(h, kRunProp, run);
+  if (!ok) {
+    written_.erase(it);  // gone, or the system refused: the next record is written whole
+    return;
+  }
+  w.Home = *home;
+  w.Run = true;
 }
 
 bool Win32WindowSystem::PlaceMinimised(WindowHandle window, const Rect& restored) {
@@ -173,7 +200,8 @@ void Win32WindowSystem::ForgetHomes() {
   ::EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&handles));
   const DWORD run = ::GetCurrentProcessId();
   for (HWND h : handles)
-    if (FromProp(::GetPropA(h, kRunProp)) == run) ForgetHome(h);
+    if (written_.count(FromHwnd(h)) || FromProp(::GetPropA(h, kRunProp)) == run) ForgetHome(h);
+  written_.clear();
 }
 
 WindowSnapshot Win32WindowSystem::TopLevelWindows() {
@@ -188,16 +216,20 @@ WindowSnapshot Win32WindowSystem::TopLevelWindows() {
   s.Windows.reserve(handles.size());
   std::unordered_set<WindowHandle> alive;
   for (HWND h : handles) {
-    if (!::IsWindow(h)) continue;  // closed since the list was taken
-    WindowInfo w{FromHwnd(h), RectOf(h), TitleOf(h), ::IsWindowVisible(h) != FALSE, ::IsIconic(h) != FALSE, {}};
+    // The style tells both states at once (a top-level window's parent is the root,
+    // always shown), and that the window is still there: each call about another
+    // program's window is a round trip to the window manager (Wine's server).
+    ::SetLastError(ERROR_SUCCESS);
+    const LONG style = ::GetWindowLongW(h, GWL_STYLE);
+    if (style == 0 && ::GetLastError() != ERROR_SUCCESS) continue;  // closed since the list was taken
+    WindowInfo w{FromHwnd(h), RectOf(h), TitleOf(h), (style & WS_VISIBLE) != 0, (style & WS_MINIMIZE) != 0, {}};
     if (w.Minimised && w.Visible) RestoredPlace(h, w.Restored);
-    if (!pending_.Empty()) {
-      w.Bounds = pending_.Reported(w.Handle, w.Bounds);
-      alive.insert(w.Handle);
-    }
+    if (!pending_.Empty()) w.Bounds = pending_.Reported(w.Handle, w.Bounds);
+    if (!pending_.Empty() || !written_.empty()) alive.insert(w.Handle);
     s.Windows.push_back(std::move(w));
   }
   if (!pending_.Empty()) pending_.KeepOnly(alive);
+  std::erase_if(written_, [&](const auto& w) { return !alive.count(w.first); });
   return s;
 }
 

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <unordered_map>
 
 #include "platform/PendingMoves.h"
 #include "platform/WindowSystem.h"
@@ -14,7 +15,8 @@ inline WindowHandle FromHwnd(HWND h) { return reinterpret_cast<WindowHandle>(h);
 // A window's home record, kept as four properties of the window: the process that made
 // it (the run), the process that owned the window then, the desktop, and the place
 // within it (left in the low 16 bits, top in the high 16). Properties go with their
-// window, so a closed window leaves no record and a reused handle carries none.
+// window, so a closed window leaves no record and a reused handle carries none. The run
+// is put on last and taken off first: without it the other three are no record.
 // Reads the record run `run` made on `window`: false when there is none from that
 // run, or when the window now belongs to another process than when it was recorded.
 bool ReadHome(HWND window, DWORD run, HomeRecord& home);
@@ -47,8 +49,12 @@ class Win32WindowSystem : public WindowSystem {
   int32_t ScreenHeight() override;
   Rect VirtualScreen() override;
   bool SettleMoves(int32_t ms) override;
+  // Writes only what differs from what this run last wrote on the window: a record
+  // that stays the same costs nothing, a window coming home loses only its run, and
+  // one going away again with the same record gets its run back.
   void RecordHome(WindowHandle window, const HomeRecord* home) override;
   bool PlaceMinimised(WindowHandle window, const Rect& restored) override;
+  // Takes off every record of this run, and what is left of the ones that came home.
   void ForgetHomes() override;
   Rect WorkArea() override;
   Point CursorPos() override;
@@ -72,7 +78,17 @@ class Win32WindowSystem : public WindowSystem {
   bool IsMovePending(WindowHandle window) const { return pending_.IsPending(window); }
 
  private:
+  // What this run last wrote on a window: the record's data, and whether its run is on
+  // it (a window that came home keeps the data, with the run taken off: no record).
+  struct Written {
+    DWORD Owner;
+    HomeRecord Home;
+    bool Run;
+  };
   PendingMoves pending_;
+  // The windows this run wrote on, forgotten when a snapshot no longer holds them (a
+  // handle may be reused) or a write fails, so that their next record is whole.
+  std::unordered_map<WindowHandle, Written> written_;
   HWINEVENTHOOK hook_ = nullptr, focusHook_ = nullptr;
 };
 

@@ -243,6 +243,17 @@ TEST_F(CommandMenu, MoveWindowToDesktopShiftsThePickedWindowOnly) {
   pick(w);
   form.Popup1Popup(501);
   EXPECT_TRUE(fake.Windows.Moves.empty());
+
+  // The screen changes while the list is open: the move takes the screen as it is then.
+  WindowHandle later = fake.Windows.Add({100, 50, 400, 250});
+  form.HotButton = 3;
+  services.PickedEntry = [&, f = entryOf(later)] {
+    winList.Load();
+    fake.Windows.Screen = {0, 0, 1280, 768};
+    return f();
+  };
+  form.Popup1Popup(501);
+  EXPECT_EQ(fake.Windows.Get(later).Bounds.Left, 100 + 2 * 1280);
 }
 
 TEST_F(CommandMenu, PanelColorIsTheCurrentDesktopsAndSavedEvenOnCancel) {

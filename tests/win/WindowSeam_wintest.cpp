@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "main/DDWinList.h"
 #include "platform/WideText_win.h"
@@ -220,6 +222,71 @@ TEST(WindowTitles, TitlesInOtherScriptsComeThroughAsUtf8) {
   list.GetWindowInfo(*it, list.Entry(1));
   EXPECT_EQ(list.Entry(1).Title, Narrow(wide.substr(0, 63))) << "63 two-byte characters fill 126 of the 127 bytes";
   ::DestroyWindow(h);
+}
+
+}  // namespace
+}  // namespace korvi
+
+namespace korvi {
+namespace {
+
+// A window's home record as the guardian reads it, after what the switches wrote on it:
+// the pager writes only what changed, so every path between two records is a row.
+struct RecordStep {
+  enum Kind { Away, Home, ForeignRecord, Exit } kind;
+  HomeRecord home{};
+};
+struct RecordCase {
+  const char* name;
+  std::vector<RecordStep> steps;
+  std::optional<HomeRecord> read;  // what the guardian finds for this run
+  bool foreignKept = false;        // another run's record is still there
+};
+
+TEST(HomeRecords, TheGuardianReadsTheLastRecordWrittenAndNoneOnceHome) {
+  const HomeRecord a{3, 100, 50}, b{2, 100, 50}, c{2, -20, 70};
+  using S = RecordStep;
+  const RecordCase cases[] = {
+      {"sent away", {{S::Away, a}}, a},
+      {"sent on to another desktop", {{S::Away, a}, {S::Away, b}}, b},
+      {"moved while away", {{S::Away, b}, {S::Away, c}}, c},
+      {"the same record twice", {{S::Away, a}, {S::Away, a}}, a},
+      {"came home", {{S::Away, a}, {S::Home}}, std::nullopt},
+      {"came home and went away again", {{S::Away, a}, {S::Home}, {S::Away, a}}, a},
+      {"came home and went away elsewhere", {{S::Away, a}, {S::Home}, {S::Away, c}}, c},
+      {"away, then Exit", {{S::Away, a}, {S::Exit}}, std::nullopt},
+      {"came home, then Exit", {{S::Away, a}, {S::Home}, {S::Exit}}, std::nullopt},
+      {"another run's record is left when coming home", {{S::ForeignRecord}, {S::Home}}, std::nullopt, true},
+      {"and replaced when going away", {{S::ForeignRecord}, {S::Away, b}}, b},
+      {"another run wrote over it while away", {{S::Away, a}, {S::ForeignRecord}, {S::Home}, {S::Away, a}}, a},
+  };
+  const DWORD self = ::GetCurrentProcessId(), other = self + 4;
+  for (const RecordCase& row : cases) {
+    SCOPED_TRACE(row.name);
+    test::TestWindows windows;
+    const HWND h = windows.Open(100, 100, 200, 100);
+    Win32WindowSystem sys;
+    for (const RecordStep& step : row.steps) {
+      if (step.kind == S::Away) sys.RecordHome(FromHwnd(h), &step.home);
+      if (step.kind == S::Home) sys.RecordHome(FromHwnd(h), nullptr);
+      if (step.kind == S::Exit) sys.ForgetHomes();
+      if (step.kind == S::ForeignRecord) {
+        // As another run writes it: its run on last.
+        ::SetPropA(h, "Korvi8.Owner", reinterpret_cast<HANDLE>(static_cast<uintptr_t>(self)));
+        ::SetPropA(h, "Korvi8.Desktop", reinterpret_cast<HANDLE>(uintptr_t{4}));
+        ::SetPropA(h, "Korvi8.Place", reinterpret_cast<HANDLE>(uintptr_t{0x00100010}));
+        ::SetPropA(h, "Korvi8.Run", reinterpret_cast<HANDLE>(static_cast<uintptr_t>(other)));
+      }
+    }
+    HomeRecord read;
+    const bool found = ReadHome(h, self, read);
+    EXPECT_EQ(found, row.read.has_value());
+    if (found && row.read) EXPECT_EQ(read, *row.read) << read.Desktop << " " << read.Left << "," << read.Top;
+    EXPECT_EQ(ReadHome(h, other, read), row.foreignKept);
+    if (row.steps.back().kind == S::Exit)
+      for (const char* p : {"Korvi8.Run", "Korvi8.Owner", "Korvi8.Desktop", "Korvi8.Place"})
+        EXPECT_EQ(::GetPropA(h, p), nullptr) << p << ": Exit leaves nothing on the window";
+  }
 }
 
 }  // namespace
