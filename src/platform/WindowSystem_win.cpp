@@ -319,7 +319,7 @@ bool Win32WindowSystem::Describe(WindowHandle window, WindowInfo& info) {
   const HWND h = ToHwnd(window);
   if (!::IsWindow(h)) return false;
   info = {window, pending_.Reported(window, RectOf(h)), TitleOf(h), ::IsWindowVisible(h) != FALSE,
-          ::IsIconic(h) != FALSE};
+          ::IsIconic(h) != FALSE, {}};
   return true;
 }
 
